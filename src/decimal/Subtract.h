@@ -1,0 +1,16 @@
+#pragma once
+// Exact difference of the magnitudes of two decimal texts.
+
+#include <string>
+
+namespace pexabit {
+
+// a and b are DecimalStrings. First a, then b: a missing sign becomes a leading "+", a missing
+// "," a trailing ",0", in the caller's variables themselves. The signs are not used otherwise.
+// Returns |a| - |b| as a canonical DecimalString: "+" when |a| is larger, "-" when |b| is,
+// "+0,0" when they are equal; no leading zeros but a lone "0", no trailing zeros but a lone "0".
+// SubtractDecimal("+1,25", "+1,5") == "-0,25"; ("5,5", "+2") gives "+3,5" and leaves the
+// arguments "+5,5" and "+2,0".
+std::string SubtractDecimal(std::string& a, std::string& b);
+
+}  // namespace pexabit

@@ -1,0 +1,58 @@
+#pragma once
+// The convert operation ("Pexabit" button) as data: from the typed text to every text that the
+// window shows afterwards. The window only applies these texts around its busy state; the
+// command line prints them.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "state/ControlTexts.h"
+#include "state/ConversionState.h"
+
+namespace pexabit {
+
+inline constexpr std::string_view InvalidNumberMessage =
+    "You entered an invalid value of the initial number";
+
+// Which of the four exact-value texts each box shows: the "BIN" option (else "DEC") and the
+// "Exp" check box (checked state only) of each format.
+struct ViewChoice {
+    bool SingleBinary = false;      // Option1 selected (else Option2)
+    bool SingleScientific = false;  // Check1 checked
+    bool DoubleBinary = false;      // Option3 selected (else Option4)
+    bool DoubleScientific = false;  // Check2 checked
+};
+
+// The view table: SingleBinary / SingleBinarySci / SingleExact / SingleExactSci (and the
+// Double's) chosen by the option and the check box.
+const std::string& SingleView(const ConversionState& state, bool binary, bool scientific);
+const std::string& DoubleView(const ConversionState& state, bool binary, bool scientific);
+
+// The texts that the busy state clears before a conversion starts: Text7, Text9, Text12,
+// Text6, Text8, Text10, Text11 empty; Label21, Label22 empty; Label15..Label20 the bare
+// prefixes "S=", "E=", "M=".
+ControlTexts BusyStateTexts();
+
+struct ConvertOutcome {
+    // false: the text is refused; the window writes InvalidNumberMessage into Text2 and changes
+    // nothing else. The state is then untouched.
+    bool Accepted = false;
+    // The texts of the report in the order the window applies them: Label21, Label22, the field
+    // labels, Text7, Text12, the bit fields, Text9, Text6, then the differences that were
+    // computed (Text8, Text10, Text11).
+    ControlTexts Report;
+    // Set when ss.dat could not be written into the scratch directory: why, for the user. The
+    // report is right regardless.
+    std::optional<std::string> ScratchError;
+};
+
+// The whole convert operation on `text` as typed into Text2. `decimalSeparator` is the user's
+// separator for the default text forms of the values ("," or "."). When `scratchDirectory` is
+// given, the 16-byte ss.dat is written there.
+ConvertOutcome ConvertDecimal(ConversionState& state, std::string_view text,
+                              const ViewChoice& view, std::string_view decimalSeparator,
+                              const std::filesystem::path* scratchDirectory);
+
+}  // namespace pexabit
