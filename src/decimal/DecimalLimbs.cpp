@@ -1,0 +1,139 @@
+#include "decimal/DecimalLimbs.h"
+
+#include <array>
+#include <cstring>
+
+namespace pexabit::limbs {
+
+namespace {
+
+// "00" "01" ... "99": two digits per table read halves the divisions of the digit output.
+constexpr std::array<char, 200> MakeDigitPairs() {
+    std::array<char, 200> t{};
+    for (int i = 0; i < 100; ++i) {
+        t[2 * i] = static_cast<char>('0' + i / 10);
+        t[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return t;
+}
+constexpr std::array<char, 200> DigitPairs = MakeDigitPairs();
+
+void WritePair(char* p, std::uint32_t v) { std::memcpy(p, &DigitPairs[2 * v], 2); }
+
+// All nine digits of one limb below the top one, leading zeros included.
+void WriteNine(std::uint32_t v, char* p) {
+    WritePair(p + 7, v % 100);
+    v /= 100;
+    WritePair(p + 5, v % 100);
+    v /= 100;
+    WritePair(p + 3, v % 100);
+    v /= 100;
+    WritePair(p + 1, v % 100);
+    p[0] = static_cast<char>('0' + v / 100);
+}
+
+// The digits of the top limb, ending just before end; returns the new start. Writes nothing
+// for 0.
+char* WriteTop(std::uint32_t v, char* end) {
+    while (v >= 100) {
+        end -= 2;
+        WritePair(end, v % 100);
+        v /= 100;
+    }
+    if (v >= 10) {
+        end -= 2;
+        WritePair(end, v);
+    } else if (v > 0) {
+        *--end = static_cast<char>('0' + v);
+    }
+    return end;
+}
+
+}  // namespace
+
+Limbs FromUint64(std::uint64_t v) {
+    Limbs x;
+    do {
+        x.push_back(static_cast<std::uint32_t>(v % LimbBase));
+        v /= LimbBase;
+    } while (v != 0);
+    return x;
+}
+
+void MultiplyAdd(Limbs& x, std::uint32_t mul, std::uint32_t add) {
+    std::uint64_t carry = add;
+    for (auto& limb : x) {
+        const std::uint64_t t = static_cast<std::uint64_t>(limb) * mul + carry;
+        limb = static_cast<std::uint32_t>(t % LimbBase);
+        carry = t / LimbBase;
+    }
+    while (carry != 0) {
+        x.push_back(static_cast<std::uint32_t>(carry % LimbBase));
+        carry /= LimbBase;
+    }
+    while (x.size() > 1 && x.back() == 0) x.pop_back();
+}
+
+Limbs Multiply(LimbSpan a, LimbSpan b) {
+    Limbs r(a.size() + b.size(), 0);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const std::uint64_t ai = a[i];
+        if (ai == 0) continue;
+        std::uint64_t carry = 0;
+        std::size_t j = 0;
+        for (; j < b.size(); ++j) {
+            // < 10^9 + (10^9 - 1)^2 + 2^32: fits in 64 bits.
+            const std::uint64_t t = r[i + j] + ai * b[j] + carry;
+            r[i + j] = static_cast<std::uint32_t>(t % LimbBase);
+            carry = t / LimbBase;
+        }
+        for (std::size_t k = i + j; carry != 0; ++k) {
+            const std::uint64_t t = r[k] + carry;
+            r[k] = static_cast<std::uint32_t>(t % LimbBase);
+            carry = t / LimbBase;
+        }
+    }
+    while (r.size() > 1 && r.back() == 0) r.pop_back();
+    return r;
+}
+
+std::size_t DecimalLength(LimbSpan x) {
+    std::size_t top = x.empty() ? 0 : x.back();
+    std::size_t n = 1;
+    while (top >= 10) {
+        top /= 10;
+        ++n;
+    }
+    return x.empty() ? 1 : (x.size() - 1) * LimbDigits + n;
+}
+
+void WriteDigits(LimbSpan x, char* out, std::size_t width) {
+    char* p = out + width;
+    for (std::size_t i = 0; i + 1 < x.size(); ++i) {
+        p -= LimbDigits;
+        WriteNine(x[i], p);
+    }
+    if (!x.empty()) p = WriteTop(x.back(), p);
+    std::memset(out, '0', static_cast<std::size_t>(p - out));
+}
+
+std::size_t WriteUint64(std::uint64_t v, char* out) {
+    char buffer[20];
+    char* end = buffer + sizeof buffer;
+    char* p = end;
+    do {
+        if (v >= 10) {
+            p -= 2;
+            WritePair(p, static_cast<std::uint32_t>(v % 100));
+            v /= 100;
+        } else {
+            *--p = static_cast<char>('0' + v);
+            v = 0;
+        }
+    } while (v != 0);
+    const auto n = static_cast<std::size_t>(end - p);
+    std::memcpy(out, p, n);
+    return n;
+}
+
+}  // namespace pexabit::limbs
