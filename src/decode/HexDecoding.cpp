@@ -1,0 +1,114 @@
+#include "decode/HexDecoding.h"
+
+#include <array>
+#include <vector>
+
+#include "decimal/ExactValues.h"
+#include "decimal/Formats.h"
+#include "decimal/PatternFields.h"
+#include "decode/SpecialPattern.h"
+
+namespace pexabit {
+namespace {
+
+bool IsBlank(char c) { return c == ' '; }
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return 0;
+}
+
+bool IsHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// UTF-8 characters: every byte that does not continue a multi-byte sequence starts one.
+std::size_t CountCharacters(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    }
+    return count;
+}
+
+// The digit pairs from the left give the bytes from the most significant down.
+std::vector<std::uint8_t> LittleEndianBytesOfPattern(std::string_view digits) {
+    std::vector<std::uint8_t> bytes(digits.size() / 2);
+    for (std::size_t pair = 0; pair < bytes.size(); ++pair) {
+        bytes[bytes.size() - 1 - pair] = HexToByte(digits.substr(2 * pair, 2));
+    }
+    return bytes;
+}
+
+void SetFiniteExactTexts(ConversionState& s, PatternFormat format) {
+    if (format == PatternFormat::Single) {
+        ExactTexts t = MakeExactTexts(SingleFormat, s.SingleSign, s.SingleExponent, s.SingleMantissaBits);
+        s.SingleBinary = std::move(t.Binary);
+        s.SingleBinarySci = std::move(t.BinarySci);
+        s.SingleExact = std::move(t.Exact);
+        s.SingleExactSci = std::move(t.ExactSci);
+    } else {
+        ExactTexts t = MakeExactTexts(DoubleFormat, s.DoubleSign, s.DoubleExponent, s.DoubleMantissaBits);
+        s.DoubleBinary = std::move(t.Binary);
+        s.DoubleBinarySci = std::move(t.BinarySci);
+        s.DoubleExact = std::move(t.Exact);
+        s.DoubleExactSci = std::move(t.ExactSci);
+    }
+}
+
+}  // namespace
+
+std::uint8_t HexToByte(std::string_view digits) {
+    digits = TrimBlanks(digits);
+    unsigned result = 0;
+    for (char c : digits) result = (result * 16 + static_cast<unsigned>(HexDigitValue(c))) & 0xFFU;
+    return static_cast<std::uint8_t>(result);
+}
+
+std::optional<HexRejection> CheckHexPattern(PatternFormat format, std::string_view text) {
+    const bool single = format == PatternFormat::Single;
+    const std::size_t width = single ? 8 : 16;
+    if (CountCharacters(text) != width) {
+        return HexRejection{single ? "hex number must be 8 digits" : "hex число должно иметь 16 цифр",
+                            std::nullopt};
+    }
+    for (char c : text) {
+        if (!IsHexDigit(c)) {
+            return HexRejection{single ? "You misspelled hex-number" : "ou misspelled hex-number",
+                                std::string(width, '0')};
+        }
+    }
+    return std::nullopt;
+}
+
+DecodeOutcome DecodeHexPattern(ConversionState& state, PatternFormat format, std::string_view text) {
+    const std::vector<std::uint8_t> bytes = LittleEndianBytesOfPattern(TrimBlanks(text));
+    DecodeOutcome outcome;
+    if (format == PatternFormat::Single) {
+        std::copy(bytes.begin(), bytes.end(), state.SingleBytes.begin());
+    } else {
+        std::copy(bytes.begin(), bytes.end(), state.DoubleBytes.begin());
+    }
+    if (IsAllOnesExponent(state, format)) {
+        outcome.Special = true;
+        outcome.Report = DecodeSpecialPattern(state, format);
+        return outcome;
+    }
+    // The convert operation that follows recomputes both formats from the exact value; only the
+    // decoded format's texts are needed to get there. The other format's bytes are untouched,
+    // so its texts still belong to them.
+    AnalysePatternFields(state);
+    SetFiniteExactTexts(state, format);
+    outcome.ExactText = format == PatternFormat::Single ? state.SingleExact : state.DoubleExact;
+    return outcome;
+}
+
+}  // namespace pexabit

@@ -1,0 +1,106 @@
+#include "encode/ConvertReport.h"
+
+#include "decimal/PatternFields.h"
+#include "decimal/Scientific.h"
+#include "decimal/Subtract.h"
+#include "encode/DecimalInput.h"
+#include "encode/DisplayForm.h"
+#include "encode/Encoding.h"
+#include "encode/FieldCaptions.h"
+
+namespace pexabit {
+namespace {
+
+// FormatScientific of |a| - |b|, on copies: both routines add a missing sign or ",0" to their
+// arguments, and the state keeps its texts as they are.
+std::string Difference(std::string a, std::string b) {
+    std::string difference = SubtractDecimal(a, b);
+    return FormatScientific(difference);
+}
+
+void AddDisplayCaptions(ControlTexts& report, const ConversionState& s, std::string_view separator) {
+    report.push_back({"Label21", s.SingleOverflow
+                                     ? std::string("Number of Single displayed in the Windows F = Overflow")
+                                     : "Single number displayed in the  Windows F=" +
+                                           SingleDisplayForm(s.SingleValue, separator)});
+    report.push_back({"Label22", s.DoubleOverflow
+                                     ? std::string("Double the number displayed in the Windows F = Overflow")
+                                     : "Double number displayed in the Windows F=" +
+                                           DoubleDisplayForm(s.DoubleValue, separator)});
+}
+
+void AddFieldTexts(ControlTexts& report, const ConversionState& s) {
+    report.push_back({"Label15", SignCaption(s.SingleSign)});
+    report.push_back({"Label16", ExponentCaption(s.SingleExponent)});
+    report.push_back({"Label17", MantissaCaption(s.SingleMantissaHex)});
+    report.push_back({"Label18", SignCaption(s.DoubleSign)});
+    report.push_back({"Label19", ExponentCaption(s.DoubleExponent)});
+    report.push_back({"Label20", MantissaCaption(s.DoubleMantissaHex)});
+    report.push_back({"Text7", s.SingleHex});
+    report.push_back({"Text12", s.DoubleHex});
+    const std::string singleTop = ByteToBits(s.SingleBytes[3]);
+    report.push_back({"Label9", singleTop.substr(0, 1)});
+    report.push_back({"Label10", singleTop.substr(1) + ByteToBits(s.SingleBytes[2]).substr(0, 1)});
+    report.push_back({"Label11", s.SingleMantissaBits});
+    const std::string doubleTop = ByteToBits(s.DoubleBytes[7]);
+    report.push_back({"Text5", doubleTop.substr(0, 1)});
+    report.push_back({"Text4", doubleTop.substr(1) + ByteToBits(s.DoubleBytes[6]).substr(0, 4)});
+    report.push_back({"Text3", s.DoubleMantissaBits});
+}
+
+void AddDifferences(ControlTexts& report, const ConversionState& s, const std::string& original) {
+    if (!s.DoubleOverflow && !s.SingleOverflow) {
+        report.push_back({"Text8", Difference(s.DoubleExact, s.SingleExact)});
+    }
+    if (!s.DoubleOverflow) report.push_back({"Text10", Difference(original, s.DoubleExact)});
+    if (!s.SingleOverflow) report.push_back({"Text11", Difference(original, s.SingleExact)});
+}
+
+}  // namespace
+
+const std::string& SingleView(const ConversionState& state, bool binary, bool scientific) {
+    if (binary) return scientific ? state.SingleBinarySci : state.SingleBinary;
+    return scientific ? state.SingleExactSci : state.SingleExact;
+}
+
+const std::string& DoubleView(const ConversionState& state, bool binary, bool scientific) {
+    if (binary) return scientific ? state.DoubleBinarySci : state.DoubleBinary;
+    return scientific ? state.DoubleExactSci : state.DoubleExact;
+}
+
+ControlTexts BusyStateTexts() {
+    ControlTexts texts;
+    for (const char* box : {"Text7", "Text9", "Text12", "Text6", "Text8", "Text10", "Text11"}) {
+        texts.push_back({box, ""});
+    }
+    texts.push_back({"Label21", ""});
+    texts.push_back({"Label22", ""});
+    texts.push_back({"Label15", "S="});
+    texts.push_back({"Label16", "E="});
+    texts.push_back({"Label17", "M="});
+    texts.push_back({"Label18", "S="});
+    texts.push_back({"Label19", "E="});
+    texts.push_back({"Label20", "M="});
+    return texts;
+}
+
+ConvertOutcome ConvertDecimal(ConversionState& state, std::string_view text,
+                              const ViewChoice& view, std::string_view decimalSeparator,
+                              const std::filesystem::path* scratchDirectory) {
+    ConvertOutcome outcome;
+    if (!CheckDecimalText(text)) return outcome;
+    EncodeResult encoded = EncodeNumber(state, text, scratchDirectory);
+    if (!encoded.Accepted) return outcome;
+    outcome.Accepted = true;
+    outcome.ScratchError = std::move(encoded.ScratchError);
+    ControlTexts& report = outcome.Report;
+    report.reserve(24);
+    AddDisplayCaptions(report, state, decimalSeparator);
+    AddFieldTexts(report, state);
+    report.push_back({"Text9", SingleView(state, view.SingleBinary, view.SingleScientific)});
+    report.push_back({"Text6", DoubleView(state, view.DoubleBinary, view.DoubleScientific)});
+    AddDifferences(report, state, encoded.NumericPrefix);
+    return outcome;
+}
+
+}  // namespace pexabit
