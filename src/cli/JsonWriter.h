@@ -1,0 +1,31 @@
+#pragma once
+// A small JSON writer for one object per line: keys in the order they are written, texts
+// escaped ("\"", "\\", control characters), UTF-8 kept as it is and every byte that is not part
+// of valid UTF-8 written as U+FFFD, so that the output is valid JSON whatever the input was.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pexabit {
+
+// Appends `text` as a JSON string literal, quotes included.
+// AppendJsonString(out, "a\"b") appends "a\"b" with the quote escaped.
+void AppendJsonString(std::string& out, std::string_view text);
+
+class JsonObjectWriter {
+public:
+    // Starts the object: appends "{".
+    explicit JsonObjectWriter(std::string& out);
+    void String(std::string_view key, std::string_view value);
+    void Integer(std::string_view key, std::int64_t value);
+    // Ends the object and the line: appends "}\n".
+    void End();
+
+private:
+    void Key(std::string_view key);
+    std::string& out_;
+    bool first_ = true;
+};
+
+}  // namespace pexabit

@@ -1,0 +1,76 @@
+#include "cli/Streams.h"
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace pexabit {
+namespace {
+
+constexpr std::size_t LargeOutput = 1 << 20;  // 1 MiB
+constexpr std::size_t ReadChunk = 1 << 16;    // 64 KiB, the usual pipe capacity
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+void OutputBuffer::FlushIfLarge() {
+    if (text_.size() >= LargeOutput) Flush();
+}
+
+bool OutputBuffer::Flush() {
+    if (!failed_ && !text_.empty()) failed_ = !WriteAll(STDOUT_FILENO, text_.data(), text_.size());
+    text_.clear();
+    return !failed_;
+}
+
+bool LineReader::Fill() {
+    output_.Flush();
+    if (start_ > 0) {
+        buffer_.erase(0, start_);
+        start_ = 0;
+    }
+    const std::size_t old = buffer_.size();
+    buffer_.resize(old + ReadChunk);
+    ssize_t got = 0;
+    do {
+        got = ::read(STDIN_FILENO, buffer_.data() + old, ReadChunk);
+    } while (got < 0 && errno == EINTR);
+    buffer_.resize(old + static_cast<std::size_t>(got > 0 ? got : 0));
+    return got > 0;
+}
+
+bool LineReader::Next(std::string& line) {
+    std::size_t searchFrom = start_;
+    for (;;) {
+        const std::size_t newline = buffer_.find('\n', searchFrom);
+        if (newline != std::string::npos) {
+            line.assign(buffer_, start_, newline - start_);
+            start_ = newline + 1;
+            break;
+        }
+        searchFrom = buffer_.size() - start_;  // offset kept across the compaction in Fill
+        if (ended_ || !Fill()) {
+            ended_ = true;
+            if (start_ >= buffer_.size()) return false;
+            line.assign(buffer_, start_, std::string::npos);
+            start_ = buffer_.size();
+            break;
+        }
+        searchFrom = searchFrom + start_;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+}  // namespace pexabit

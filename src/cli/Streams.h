@@ -1,0 +1,39 @@
+#pragma once
+// Standard input line by line and standard output in large writes, so that a long stream runs
+// at full speed in constant memory while an interactive user (or a program talking through
+// pipes) sees each answer as soon as its line was read: the output is flushed whenever reading
+// would have to wait for more input.
+
+#include <string>
+
+namespace pexabit {
+
+class OutputBuffer {
+public:
+    std::string& Text() { return text_; }
+    // Writes out what is buffered when it has grown large.
+    void FlushIfLarge();
+    // Writes out everything buffered. False when standard output failed.
+    bool Flush();
+
+private:
+    std::string text_;
+    bool failed_ = false;
+};
+
+class LineReader {
+public:
+    explicit LineReader(OutputBuffer& output) : output_(output) {}
+    // The next line without its "\n" (and a "\r" before it); the last line needs no "\n".
+    // False at the end of the input.
+    bool Next(std::string& line);
+
+private:
+    bool Fill();  // flushes the output, then waits for more input; false at its end
+    OutputBuffer& output_;
+    std::string buffer_;
+    std::size_t start_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace pexabit
