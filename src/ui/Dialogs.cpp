@@ -1,0 +1,18 @@
+#include "ui/Dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace pexabit {
+
+void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Pexabit"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString QtDialogs::ChooseFolder(QWidget* parent, const QString& title) {
+    return QFileDialog::getExistingDirectory(parent, title, QString(),
+                                             QFileDialog::ShowDirsOnly);
+}
+
+}  // namespace pexabit

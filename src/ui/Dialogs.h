@@ -1,0 +1,26 @@
+#pragma once
+// The window's modal dialogs behind one small interface, so that tests put their own in place.
+
+#include <QString>
+
+class QWidget;
+
+namespace pexabit {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A message with one OK button; returns when the user closed it.
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // A folder chooser titled `title`; the absolute path chosen, or "" when cancelled.
+    virtual QString ChooseFolder(QWidget* parent, const QString& title) = 0;
+};
+
+// The real dialogs: QMessageBox titled "Pexabit" and QFileDialog::getExistingDirectory.
+class QtDialogs final : public Dialogs {
+public:
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    QString ChooseFolder(QWidget* parent, const QString& title) override;
+};
+
+}  // namespace pexabit

@@ -1,0 +1,139 @@
+// The window's controls and menu, built from the control table.
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <map>
+#include <string>
+
+#include "ui/ControlTable.h"
+#include "ui/Form1.h"
+#include "ui/WindowFonts.h"
+
+namespace pexabit {
+namespace {
+
+QColor ToColour(const Rgb& rgb) { return {rgb.Red, rgb.Green, rgb.Blue}; }
+
+QPlainTextEdit* MakeMultiLine(QWidget* parent, bool wrapWithVerticalBar) {
+    auto* box = new QPlainTextEdit(parent);
+    if (wrapWithVerticalBar) {
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    } else {
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    return box;
+}
+
+QLabel* MakeLabel(QWidget* parent, const ControlSpec& spec) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    if ((spec.Style & RightAligned) != 0U) horizontal = Qt::AlignRight;
+    if ((spec.Style & Centred) != 0U) horizontal = Qt::AlignHCenter;
+    label->setAlignment(horizontal | Qt::AlignTop);
+    if ((spec.Style & SingleBorder) != 0U) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    return label;
+}
+
+// The widget of one control kind, without its text, font or colours.
+QWidget* MakeWidget(QWidget* parent, const ControlSpec& spec) {
+    switch (spec.Kind) {
+        case ControlKind::Frame: return new QGroupBox(QString::fromUtf8(spec.Text), parent);
+        case ControlKind::Label: return MakeLabel(parent, spec);
+        case ControlKind::TextBox: return new QLineEdit(parent);
+        case ControlKind::TextBoxHScroll: return MakeMultiLine(parent, false);
+        case ControlKind::TextBoxVScroll: return MakeMultiLine(parent, true);
+        case ControlKind::Button: return new QPushButton(parent);
+        case ControlKind::CheckBox: return new QCheckBox(parent);
+        case ControlKind::OptionButton: return new QRadioButton(parent);
+    }
+    return nullptr;
+}
+
+void SetInitialText(QWidget* widget, const ControlSpec& spec) {
+    const QString text = QString::fromUtf8(spec.Text);
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) line->setText(text);
+    if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) multi->setPlainText(text);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
+}
+
+void SetColours(QWidget* widget, const ControlSpec& spec) {
+    if (!spec.Background.Set && !spec.Foreground.Set) return;
+    QPalette palette = widget->palette();
+    // Labels paint their window colour, edit fields their base colour.
+    const bool isLabel = qobject_cast<QLabel*>(widget) != nullptr;
+    if (spec.Background.Set) {
+        palette.setColor(isLabel ? QPalette::Window : QPalette::Base, ToColour(spec.Background));
+        widget->setAutoFillBackground(isLabel);
+    }
+    if (spec.Foreground.Set) palette.setColor(QPalette::WindowText, ToColour(spec.Foreground));
+    widget->setPalette(palette);
+}
+
+// The 8-digit pattern box is exactly as wide as its digits plus the frame: the edit field's
+// inner margin gives back one pixel on each side so that no digit scrolls out of sight.
+void FitMonoLine(QWidget* widget, const ControlSpec& spec) {
+    auto* line = qobject_cast<QLineEdit*>(widget);
+    if (line != nullptr && spec.Font == FontChoice::Mono14) line->setTextMargins(-1, 0, -1, 0);
+}
+
+void ApplyStyle(QWidget* widget, const ControlSpec& spec) {
+    if ((spec.Style & ReadOnly) != 0U) qobject_cast<QLineEdit*>(widget)->setReadOnly(true);
+    if ((spec.Style & HiddenAtStart) != 0U) widget->hide();
+    if ((spec.Style & SelectedAtStart) != 0U) qobject_cast<QRadioButton*>(widget)->setChecked(true);
+    if ((spec.Style & RightAligned) != 0U) {
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) line->setAlignment(Qt::AlignRight);
+    }
+}
+
+}  // namespace
+
+void Form1::BuildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Form1Client"));
+    client->setFixedSize(ToPixels(ClientWidthTwips), ToPixels(ClientHeightTwips));
+    setCentralWidget(client);
+    std::map<std::string, QWidget*> containers;
+    for (const ControlSpec& spec : Controls) {
+        QWidget* parent = spec.Container == nullptr ? client : containers.at(spec.Container);
+        QWidget* widget = MakeWidget(parent, spec);
+        widget->setObjectName(QString::fromUtf8(spec.Name));
+        widget->setGeometry(ToPixels(spec.Left), ToPixels(spec.Top), ToPixels(spec.Width),
+                            ToPixels(spec.Height));
+        if (spec.Font != FontChoice::Dialog) widget->setFont(WindowFont(spec.Font));
+        SetInitialText(widget, spec);
+        SetColours(widget, spec);
+        FitMonoLine(widget, spec);
+        ApplyStyle(widget, spec);
+        if (spec.Kind == ControlKind::Frame) containers[spec.Name] = widget;
+    }
+}
+
+void Form1::BuildMenu() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("Menu"));
+    file->setObjectName(QStringLiteral("mnu_File"));
+    QAction* exitItem = file->addAction(QStringLiteral("Exit"));
+    exitItem->setObjectName(QStringLiteral("mnu_Exit"));
+    QAction* setting = bar->addAction(QStringLiteral("Setting"));
+    setting->setObjectName(QStringLiteral("mnu_Setting"));
+    QAction* about = bar->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("mnu_Prog"));
+    connect(exitItem, &QAction::triggered, this, [this] { mnu_Exit_Click(); });
+    connect(setting, &QAction::triggered, this, [this] { mnu_Setting_Click(); });
+    connect(about, &QAction::triggered, this, [this] { mnu_Prog_Click(); });
+}
+
+}  // namespace pexabit

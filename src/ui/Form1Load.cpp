@@ -1,0 +1,48 @@
+// Start-up of the window and the choice of a new results directory.
+
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+#include "ui/Form1.h"
+#include "ui/settings/ProgramDirectory.h"
+#include "ui/settings/StartupTexts.h"
+
+// The icon is compiled into the window library; a static library needs its resources named.
+static void LoadIconResource() { Q_INIT_RESOURCE(pexabit); }
+
+namespace pexabit {
+
+void Form1::Form_Load(const QDate& today) {
+    LoadIconResource();
+    setWindowIcon(QIcon(QStringLiteral(":/pexabit/Icon1.png")));
+    AboutLabel->setText(QString::fromStdString(AboutCaption()));
+    SettingsData.SettingsFileName = std::string(ProgramNameText) + ".eng";
+    // The month and weekday names of the user's time locale (LC_TIME).
+    const QLocale locale = QLocale::system();
+    const std::string localeMonth =
+        locale.standaloneMonthName(today.month(), QLocale::LongFormat).toStdString();
+    const std::string weekday = locale.dayName(today.dayOfWeek(), QLocale::LongFormat).toStdString();
+    const std::string englishMonth = EnglishMonthName(localeMonth);
+    setWindowTitle(QString::fromStdString(FormTitle(today.day(), englishMonth, today.year(), weekday)));
+    SettingsData.ProgramDirectory = ProgramDirectoryFromEnvironment();
+    const auto problems = Store.PrepareAtStartup(today.year(), localeMonth);
+    if (!problems.empty()) {
+        for (const FolderProblem& problem : problems) ToldFolders.insert(problem.Folder);
+        Tell(DescribeFolderProblems(problems));
+    }
+}
+
+void Form1::Command1_Click() {
+    const QString chosen =
+        Boxes.ChooseFolder(this, QStringLiteral("Select a directory to store the result:"));
+    if (chosen.isEmpty()) return;  // cancelled: nothing changes
+    if (auto refusal = Store.ChangeResultsDirectory(chosen.toStdString())) {
+        Tell(*refusal);
+        return;
+    }
+    Text1->setText(QString::fromStdString(SettingsData.Record.ResultsDirectory));
+}
+
+}  // namespace pexabit

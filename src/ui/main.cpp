@@ -1,0 +1,17 @@
+// pexabit: the window. Creates Form1, runs its start-up and waits for the user's events.
+
+#include <QApplication>
+
+#include "ui/Dialogs.h"
+#include "ui/Form1.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // Fusion paints a button with its palette colour, which the busy state relies on.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    pexabit::QtDialogs dialogs;
+    pexabit::Form1 window(dialogs);
+    window.Form_Load();
+    window.show();
+    return QApplication::exec();
+}
