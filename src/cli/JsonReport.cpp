@@ -39,27 +39,27 @@ void WriteFields(JsonObjectWriter& json, const FormatFields& f, bool withHex) {
         key += field;
         return key;
     };
-    if (withHex) json.String(name("Hex"), f.Hex);
+    if (withHex) json.MadeText(name("Hex"), f.Hex);
     json.Integer(name("Sign"), f.Sign);
     json.Integer(name("Exponent"), f.Exponent);
-    json.String(name("MantissaHex"), f.MantissaHex);
-    json.String(name("MantissaBits"), f.MantissaBits);
-    json.String(name("Binary"), f.Binary);
-    json.String(name("BinarySci"), f.BinarySci);
-    json.String(name("Exact"), f.Exact);
-    json.String(name("ExactSci"), f.ExactSci);
+    json.MadeText(name("MantissaHex"), f.MantissaHex);
+    json.MadeText(name("MantissaBits"), f.MantissaBits);
+    json.MadeText(name("Binary"), f.Binary);
+    json.MadeText(name("BinarySci"), f.BinarySci);
+    json.MadeText(name("Exact"), f.Exact);
+    json.MadeText(name("ExactSci"), f.ExactSci);
 }
 
 void WriteConverted(JsonObjectWriter& json, const OperationResult& r) {
     const ConversionState& s = r.State;
-    json.String("OriginalNumber", s.OriginalNumber);
+    json.MadeText("OriginalNumber", s.OriginalNumber);
     json.Integer("SingleOverflow", s.SingleOverflow);
     json.Integer("DoubleOverflow", s.DoubleOverflow);
     WriteFields(json, SingleFields(s), true);
     WriteFields(json, DoubleFields(s), true);
-    json.String("DoubleMinusSingle", ReportText(r.Report, "Text8"));
-    json.String("OriginalMinusDouble", ReportText(r.Report, "Text10"));
-    json.String("OriginalMinusSingle", ReportText(r.Report, "Text11"));
+    json.MadeText("DoubleMinusSingle", ReportText(r.Report, "Text8"));
+    json.MadeText("OriginalMinusDouble", ReportText(r.Report, "Text10"));
+    json.MadeText("OriginalMinusSingle", ReportText(r.Report, "Text11"));
     json.String("SingleDisplay", ReportText(r.Report, "Label21"));
     json.String("DoubleDisplay", ReportText(r.Report, "Label22"));
 }

@@ -18,6 +18,9 @@ public:
     // Starts the object: appends "{".
     explicit JsonObjectWriter(std::string& out);
     void String(std::string_view key, std::string_view value);
+    // A text that the system made itself from an accepted input (digits, signs, letters, ",",
+    // blanks, the infinity sign): it never needs escaping and is copied as it is.
+    void MadeText(std::string_view key, std::string_view value);
     void Integer(std::string_view key, std::int64_t value);
     // Ends the object and the line: appends "}\n".
     void End();

@@ -103,9 +103,9 @@ DecodeOutcome DecodeHexPattern(ConversionState& state, PatternFormat format, std
         return outcome;
     }
     // The convert operation that follows recomputes both formats from the exact value; only the
-    // decoded format's texts are needed to get there. The other format's bytes are untouched,
-    // so its texts still belong to them.
-    AnalysePatternFields(state);
+    // decoded format is needed to get there. The other format's bytes are untouched, so its
+    // fields and texts still belong to them.
+    SetFormatFields(state, format, true);
     SetFiniteExactTexts(state, format);
     outcome.ExactText = format == PatternFormat::Single ? state.SingleExact : state.DoubleExact;
     return outcome;

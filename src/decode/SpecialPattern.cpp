@@ -47,6 +47,12 @@ void SetDoubleFields(ConversionState& s) {
     s.DoubleMantissaBytes[6] = b[6] & 15;
 }
 
+std::string PatternHex(const std::uint8_t* bytes, std::size_t count) {
+    std::string hex;
+    for (std::size_t i = count; i-- > 0;) hex += HexDigits(bytes[i], 2);
+    return hex;
+}
+
 // The name and the "displayed in the Windows" caption; the sign plays no part for a NaN.
 struct SpecialName {
     const char* Name;
@@ -112,6 +118,16 @@ ControlTexts DoubleSpecialPath(ConversionState& s) {
 }
 
 }  // namespace
+
+void SetFormatFields(ConversionState& state, PatternFormat format, bool withHex) {
+    if (format == PatternFormat::Single) {
+        SetSingleFields(state);
+        if (withHex) state.SingleHex = PatternHex(state.SingleBytes.data(), state.SingleBytes.size());
+    } else {
+        SetDoubleFields(state);
+        if (withHex) state.DoubleHex = PatternHex(state.DoubleBytes.data(), state.DoubleBytes.size());
+    }
+}
 
 bool IsAllOnesExponent(const ConversionState& state, PatternFormat format) {
     return format == PatternFormat::Single ? SingleExponentOf(state) == SingleAllOnes

@@ -13,7 +13,12 @@ namespace {
 
 // FormatScientific of |a| - |b|, on copies: both routines add a missing sign or ",0" to their
 // arguments, and the state keeps its texts as they are.
-std::string Difference(std::string a, std::string b) {
+std::string Difference(const std::string& minuend, const std::string& subtrahend) {
+    // The same text has the same magnitude: the exact value of a decoded pattern is converted
+    // back to itself, and comparing is far cheaper than subtracting a thousand digits.
+    if (minuend == subtrahend && minuend.find(',') != std::string::npos) return "+0,0";
+    std::string a = minuend;
+    std::string b = subtrahend;
     std::string difference = SubtractDecimal(a, b);
     return FormatScientific(difference);
 }
@@ -48,12 +53,33 @@ void AddFieldTexts(ControlTexts& report, const ConversionState& s) {
     report.push_back({"Text3", s.DoubleMantissaBits});
 }
 
+bool IsZero(const std::string& exact) { return exact == "+0,0" || exact == "-0,0"; }
+
+// |DoubleExact| - |SingleExact|. When the Single is a zero the difference is the Double's own
+// magnitude, whose scientific form the analysis already made (the exact values are canonical,
+// so both routes give the same digits).
+std::string DoubleMinusSingle(const ConversionState& s) {
+    if (IsZero(s.SingleExact) && !s.DoubleExactSci.empty()) {
+        std::string magnitude = s.DoubleExactSci;
+        magnitude[0] = '+';
+        return magnitude;
+    }
+    return Difference(s.DoubleExact, s.SingleExact);
+}
+
 void AddDifferences(ControlTexts& report, const ConversionState& s, const std::string& original) {
+    std::string doubleMinusSingle;
     if (!s.DoubleOverflow && !s.SingleOverflow) {
-        report.push_back({"Text8", Difference(s.DoubleExact, s.SingleExact)});
+        doubleMinusSingle = DoubleMinusSingle(s);
+        report.push_back({"Text8", doubleMinusSingle});
     }
     if (!s.DoubleOverflow) report.push_back({"Text10", Difference(original, s.DoubleExact)});
-    if (!s.SingleOverflow) report.push_back({"Text11", Difference(original, s.SingleExact)});
+    if (!s.SingleOverflow) {
+        // The typed text that is the Double's exact value (as the hex buttons hand it over) has
+        // the same difference to the Single as the Double has.
+        const bool originalIsDouble = !s.DoubleOverflow && original == s.DoubleExact;
+        report.push_back({"Text11", originalIsDouble ? doubleMinusSingle : Difference(original, s.SingleExact)});
+    }
 }
 
 }  // namespace

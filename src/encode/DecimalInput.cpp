@@ -1,6 +1,7 @@
 #include "encode/DecimalInput.h"
 
 #include <algorithm>
+#include <array>
 
 namespace pexabit {
 namespace {
@@ -18,15 +19,31 @@ constexpr std::int64_t ExponentLimitDigits = 18;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsAcceptedAscii(char c) {
-    return IsDigit(c) || c == '+' || c == '-' || c == ',' || c == '.' || c == 'e' || c == 'E';
+// The accepted characters below 128, as a table: the check runs over texts of any length.
+constexpr std::array<bool, 256> AcceptedAsciiTable() {
+    std::array<bool, 256> table{};
+    for (char c : std::string_view("0123456789+-,.eE")) table[static_cast<unsigned char>(c)] = true;
+    return table;
+}
+constexpr std::array<bool, 256> AcceptedAscii = AcceptedAsciiTable();
+
+bool IsAcceptedAscii(char c) { return AcceptedAscii[static_cast<unsigned char>(c)]; }
+
+// The first "e" or "E": std::string::find_first_of would search the set once per character.
+std::size_t FindExponentMark(std::string_view t) {
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == 'e' || t[i] == 'E') return i;
+    }
+    return std::string_view::npos;
 }
 
 std::string ContractInfinity(std::string_view text) {
+    // Long texts of digits are the common case: copied whole when no sign is in them.
+    if (text.find(InfinitySign[0]) == std::string_view::npos) return std::string(text);
     std::string out;
     out.reserve(text.size() + 1);
     for (std::size_t i = 0; i < text.size();) {
-        if (text.compare(i, InfinitySign.size(), InfinitySign) == 0) {
+        if (text[i] == InfinitySign[0] && text.compare(i, InfinitySign.size(), InfinitySign) == 0) {
             out += InfinityPlaceholder;
             i += InfinitySign.size();
         } else {
@@ -162,7 +179,7 @@ std::optional<std::string> NormaliseDecimal(std::string_view text) {
     t.erase(0, std::min(t.find_first_not_of(' '), t.size()));
 
     std::int64_t e = 0;
-    if (const std::size_t i = t.find_first_of("eE"); i != std::string::npos) {
+    if (const std::size_t i = FindExponentMark(t); i != std::string::npos) {
         e = ReadExponentText(std::string_view(t).substr(i + 1));
         t.resize(i);
     }
