@@ -1,8 +1,7 @@
-// Difference of magnitudes: alignment, borrow, the sign of the larger, canonical trimming, and
-// the normalisation of the caller's arguments.
+// Difference of magnitudes: alignment, borrow, the sign of the larger, canonical trimming and
+// the normalisation of the caller's arguments. The GMP sweep covers random operands.
 #include <gtest/gtest.h>
 
-#include "decimal/Scientific.h"
 #include "decimal/Subtract.h"
 
 namespace pexabit {
@@ -11,34 +10,27 @@ namespace {
 struct Case {
     std::string A, B, Difference;
     const char* Reason;
-    friend void PrintTo(const Case& c, std::ostream* os) { *os << c.Reason; }
 };
 
-class SubtractDecimalTest : public ::testing::TestWithParam<Case> {};
-TEST_P(SubtractDecimalTest, Subtracts) {
-    std::string a = GetParam().A, b = GetParam().B;
-    EXPECT_EQ(SubtractDecimal(a, b), GetParam().Difference) << GetParam().Reason;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, SubtractDecimalTest, ::testing::Values(
-    Case{"+1,5", "+1,25", "+0,25", "fractions aligned at the comma"},
-    Case{"+1,25", "+1,5", "-0,25", "second magnitude larger"},
-    Case{"+100,5", "+2,25", "+98,25", "borrow across the comma"},
-    Case{"-1,5", "-1,25", "+0,25", "signs are not used"},
-    Case{"+1,5", "-1,5", "+0,0", "equal magnitudes, signs differ"},
-    Case{"+0,0", "-0,0", "+0,0", "zeros of both signs"},
-    Case{"+1,50", "+1,5", "+0,0", "equal after padding"},
-    Case{"+16777217,0", "+16777216,0", "+1,0", "leading zeros removed down to the units"},
-    Case{"+1000,0", "+0,001", "+999,999", "borrow runs the whole length"},
-    Case{"+0,1", "+0,100000001490116119384765625", "-0,000000001490116119384765625", "long subtrahend"},
-    Case{"+2097152,15", "+2097152,25", "-0,1", "trailing zero of the raw difference removed"}));
-
-TEST(SubtractDecimalTest, DoubleMinusSingleOfOneTenth) {
-    std::string a = "+0,1000000000000000055511151231257827021181583404541015625";
-    std::string b = "+0,100000001490116119384765625";
-    std::string d = SubtractDecimal(a, b);
-    EXPECT_EQ(d, "-0,0000000014901161138336505018742172978818416595458984375");
-    EXPECT_EQ(FormatScientific(d), "-1,4901161138336505018742172978818416595458984375e-9");
+TEST(SubtractDecimalTest, Differences) {
+    const Case cases[] = {
+        {"+1,25", "+1,5", "-0,25", "second magnitude larger"},
+        {"+100,5", "+2,25", "+98,25", "borrow across the comma"},
+        {"-1,5", "-1,25", "+0,25", "signs are not used"},
+        {"+1,5", "-1,5", "+0,0", "equal magnitudes, signs differ"},
+        {"+0,0", "-0,0", "+0,0", "zeros of both signs"},
+        {"+1,50", "+1,5", "+0,0", "equal after padding"},
+        {"+16777217,0", "+16777216,0", "+1,0", "leading zeros removed down to the units"},
+        {"+2097152,15", "+2097152,25", "-0,1", "trailing zero of the raw difference removed"},
+        {"+0,1000000000000000055511151231257827021181583404541015625", "+0,100000001490116119384765625",
+         "-0,0000000014901161138336505018742172978818416595458984375", "Double minus Single of 0,1"},
+        {"+1," + std::string(40000, '0'), "+0," + std::string(39999, '0') + "1", "+0," + std::string(40000, '9'),
+         "operands beyond 32767 characters"},
+    };
+    for (const Case& c : cases) {
+        std::string a = c.A, b = c.B;
+        EXPECT_EQ(SubtractDecimal(a, b), c.Difference) << c.Reason;
+    }
 }
 
 TEST(SubtractDecimalTest, MissingSignAndCommaAreAddedToTheArguments) {
@@ -46,11 +38,6 @@ TEST(SubtractDecimalTest, MissingSignAndCommaAreAddedToTheArguments) {
     EXPECT_EQ(SubtractDecimal(a, b), "+3,5");
     EXPECT_EQ(a, "+5,5");
     EXPECT_EQ(b, "+2,0");
-}
-
-TEST(SubtractDecimalTest, OperandsBeyond32767Characters) {
-    std::string a = "+1," + std::string(40000, '0'), b = "+0," + std::string(39999, '0') + "1";
-    EXPECT_EQ(SubtractDecimal(a, b), "+0," + std::string(40000, '9'));
 }
 
 }  // namespace
