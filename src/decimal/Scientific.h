@@ -11,8 +11,8 @@ namespace pexabit {
 // Returns, for a magnitude of one or more: trailing zeros cut down to ",0" ("+100,0" gives
 // "+1,0e+2"); below one: a run of trailing zeros cut to one zero before the comma moves
 // ("+0,5" gives "+5,e-1", "+0,50" gives "+5,0e-1"); a zero comes back as itself ("+0,0",
-// "-0,0"; "+0,000" gives "+0,0"). Input whose second character is not a digit is returned
-// unchanged.
+// "-0,0"; "+0,000" gives "+0,0"). Input outside the domain (empty, or no digit right after the
+// sign) is returned as it is, and the caller's variable is left alone.
 std::string FormatScientific(std::string& s);
 
 }  // namespace pexabit

@@ -1,14 +1,24 @@
 #include "decimal/Subtract.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace pexabit {
 
 namespace {
 
-// A character that is not a digit (the "," among them) reads as 0.
-int DigitValue(char c) { return (c >= '0' && c <= '9') ? c - '0' : 0; }
+// A character that is not a digit (the "," among them) reads as 0. A table keeps the digit
+// loops free of branches.
+constexpr std::array<std::int8_t, 256> MakeDigitValues() {
+    std::array<std::int8_t, 256> t{};
+    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::int8_t>(c - '0');
+    return t;
+}
+constexpr std::array<std::int8_t, 256> DigitValues = MakeDigitValues();
+
+int DigitValue(char c) { return DigitValues[static_cast<unsigned char>(c)]; }
 
 // A missing sign becomes a leading "+", then a missing "," a trailing ",0".
 void Normalise(std::string& x) {
@@ -52,7 +62,7 @@ std::string SubtractAligned(const std::string& a, const std::string& minuend, co
             r[i + 1] = ',';
             continue;
         }
-        int d = DigitValue(minuend[i]) - DigitValue(subtrahend[i]) - borrow;
+        const int d = DigitValue(minuend[i]) - DigitValue(subtrahend[i]) - borrow;
         borrow = d < 0 ? 1 : 0;
         r[i + 1] = static_cast<char>('0' + d + 10 * borrow);
     }
