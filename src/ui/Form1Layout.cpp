@@ -42,7 +42,10 @@ QLabel* MakeLabel(QWidget* parent, const ControlSpec& spec) {
     if ((spec.Style & RightAligned) != 0U) horizontal = Qt::AlignRight;
     if ((spec.Style & Centred) != 0U) horizontal = Qt::AlignHCenter;
     label->setAlignment(horizontal | Qt::AlignTop);
-    if ((spec.Style & SingleBorder) != 0U) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    if ((spec.Style & SingleBorder) != 0U) {
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setIndent(0);  // a framed label would otherwise indent by half an "x" and clip a bit
+    }
     return label;
 }
 
