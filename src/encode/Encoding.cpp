@@ -86,6 +86,20 @@ void AnalyseChangedFormats(ConversionState& s, bool keepSingle, bool keepDouble,
     }
 }
 
+// The canonical text: an exact value of the stored Double or Single is canonical already (sign,
+// digits, one comma, no exponent), and a typed text is normalised after "." became ",".
+std::optional<std::string> CanonicalText(const ConversionState& state, std::string_view text) {
+    if ((text == state.DoubleExact && HoldsNumber(state.DoubleExact)) ||
+        (text == state.SingleExact && HoldsNumber(state.SingleExact))) {
+        return std::string(text);
+    }
+    std::string typed(text);
+    for (char& c : typed) {
+        if (c == '.') c = ',';
+    }
+    return NormaliseDecimal(typed);
+}
+
 }  // namespace
 
 std::array<std::uint8_t, 4> SingleBytesOf(float value) {
@@ -116,11 +130,7 @@ std::optional<std::string> WriteScratchFile(const std::filesystem::path& directo
 
 EncodeResult EncodeNumber(ConversionState& state, std::string_view text,
                           const std::filesystem::path* scratchDirectory) {
-    std::string typed(text);
-    for (char& c : typed) {
-        if (c == '.') c = ',';
-    }
-    std::optional<std::string> canonical = NormaliseDecimal(typed);
+    std::optional<std::string> canonical = CanonicalText(state, text);
     if (!canonical) return {};
 
     EncodeResult result;
@@ -132,7 +142,7 @@ EncodeResult EncodeNumber(ConversionState& state, std::string_view text,
                          : std::numeric_limits<double>::infinity();
         result.NumericPrefix = "+0,0";
     } else {
-        ReadNumber number = ReadTypedNumber(state, typed, *canonical);
+        ReadNumber number = ReadTypedNumber(state, text, *canonical);
         value = number.Value;
         result.NumericPrefix = std::move(number.Prefix);
     }
