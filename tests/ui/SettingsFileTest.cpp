@@ -36,33 +36,6 @@ TEST(SettingsFileLayout, LengthBeyond255UsesTheHighByte) {
     EXPECT_EQ(DecodeSettingsFile(bytes)->ResultsDirectory, record.ResultsDirectory);
 }
 
-struct DamageCase {
-    const char* Reason;
-    std::size_t Offset;  // where the damage goes
-    std::string Bytes;   // written there
-    std::size_t KeepBytes;  // the file is cut to this length
-};
-
-class SettingsFileDamageTest : public testing::TestWithParam<DamageCase> {};
-
-TEST_P(SettingsFileDamageTest, IsReportedAsUnreadable) {
-    const DamageCase& c = GetParam();
-    std::string bytes = EncodeSettingsFile(Sample);
-    bytes.replace(c.Offset, c.Bytes.size(), c.Bytes);
-    bytes.resize(c.KeepBytes);
-    EXPECT_FALSE(DecodeSettingsFile(bytes).has_value()) << c.Reason;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Damage, SettingsFileDamageTest,
-    testing::Values(
-        DamageCase{"name length 499 cannot fit a record", 0, Length(499), 2000},
-        DamageCase{"results length 0xFFFF", 1500, Length(0xFFFF), 2000},
-        DamageCase{"empty file", 0, "", 0},
-        DamageCase{"cut inside the first length", 0, "", 1},
-        DamageCase{"cut after two records", 0, "", 1000},
-        DamageCase{"cut inside the fourth value", 0, "", 1500 + 2 + 5}));
-
 TEST(SettingsFileRead, AcceptsAFileThatEndsRightAfterTheFourthValue) {
     // A writer may stop after the last value instead of filling its record.
     std::string bytes = EncodeSettingsFile(Sample);

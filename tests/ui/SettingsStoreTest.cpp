@@ -101,6 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptCase{"a stored length of 499", WithLength499()},
         CorruptCase{"truncated inside the third record",
                     EncodeSettingsFile({"Pexabit", "v.1.00", "/a/", "/b/"}).substr(0, 1001)},
+        CorruptCase{"cut inside the fourth value",
+                    EncodeSettingsFile({"Pexabit", "v.1.00", "/a/", "/bbbbbb/"}).substr(0, 1505)},
         CorruptCase{"an empty file", ""},
         // seed 7: the first length read is far beyond 498
         CorruptCase{"random bytes", RandomBytes(2000, 7)}));

@@ -71,7 +71,8 @@ private slots:
         QCOMPARE(QString::fromStdString(w.Window().Settings().Record.ResultsDirectory), folder);
     }
 
-    // What the file held before start-up, and whether the user hears about it.
+    // What the file held before start-up, and whether the user hears about it (every kind of
+    // damage is covered by the settings store's own tests; these show the box is wired).
     void existingSettingsFile_data() {
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<bool>("toldCorrupt");
@@ -79,13 +80,11 @@ private slots:
         tooLong[0] = char(0xF3);  // a name length of 499
         tooLong[1] = char(0x01);
         QTest::newRow("length beyond 498: told, rebuilt") << tooLong << true;
-        QTest::newRow("truncated: told, rebuilt") << Encoded({"Pexabit", "v.1.00", "/a/", "/b/"}).left(700) << true;
         QByteArray noise(2000, '\0');
         QRandomGenerator generator(7);  // fixed seed: its first length is far beyond 498
         for (char& byte : noise) byte = static_cast<char>(generator.bounded(256));
         QTest::newRow("random bytes: told, rebuilt") << noise << true;
         QTest::newRow("wrong version: silent rebuild") << Encoded({"Pexabit", "v.0.99", "/a/", "/b/"}) << false;
-        QTest::newRow("wrong name: silent rebuild") << Encoded({"Hexabit", "v.1.00", "/a/", "/b/"}) << false;
     }
     void existingSettingsFile() {
         QFETCH(QByteArray, stored);
