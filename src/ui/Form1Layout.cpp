@@ -35,6 +35,13 @@ QPlainTextEdit* MakeMultiLine(QWidget* parent, bool wrapWithVerticalBar) {
     return box;
 }
 
+// Frames are opaque: a panel shown over the window covers the controls under it.
+QGroupBox* MakeFrame(QWidget* parent, const ControlSpec& spec) {
+    auto* frame = new QGroupBox(QString::fromUtf8(spec.Text), parent);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
 QLabel* MakeLabel(QWidget* parent, const ControlSpec& spec) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
@@ -52,7 +59,7 @@ QLabel* MakeLabel(QWidget* parent, const ControlSpec& spec) {
 // The widget of one control kind, without its text, font or colours.
 QWidget* MakeWidget(QWidget* parent, const ControlSpec& spec) {
     switch (spec.Kind) {
-        case ControlKind::Frame: return new QGroupBox(QString::fromUtf8(spec.Text), parent);
+        case ControlKind::Frame: return MakeFrame(parent, spec);
         case ControlKind::Label: return MakeLabel(parent, spec);
         case ControlKind::TextBox: return new QLineEdit(parent);
         case ControlKind::TextBoxHScroll: return MakeMultiLine(parent, false);

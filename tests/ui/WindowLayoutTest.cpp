@@ -166,6 +166,7 @@ private slots:
         auto* frame = w.Find<QGroupBox>(panel.toUtf8().constData());
         item->trigger();
         QVERIFY(!frame->isHidden());
+        QVERIFY(frame->autoFillBackground());  // opaque, so it covers what lies under it
         QCOMPARE(frame->parentWidget()->children().last(), static_cast<QObject*>(frame));
         item->trigger();
         QVERIFY(frame->isHidden());

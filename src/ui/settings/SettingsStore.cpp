@@ -15,8 +15,7 @@ std::string DescribeFolderProblems(const std::vector<FolderProblem>& problems) {
         message += "Pexabit cannot use the folder " + p.Folder + ": " + p.Reason + ".";
     }
     if (!message.empty()) {
-        message += "\n\nConversions still work; what cannot be written there is skipped. "
-                   "Choose another results directory with Setting / Change.";
+        message += "\n\nConversions still work; what cannot be written there is skipped.";
     }
     return message;
 }
