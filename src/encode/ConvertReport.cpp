@@ -1,5 +1,7 @@
 #include "encode/ConvertReport.h"
 
+#include <algorithm>
+
 #include "decimal/PatternFields.h"
 #include "decimal/Scientific.h"
 #include "decimal/Subtract.h"
@@ -108,6 +110,13 @@ ControlTexts BusyStateTexts() {
     texts.push_back({"Label19", "E="});
     texts.push_back({"Label20", "M="});
     return texts;
+}
+
+bool AcceptDecimalText(std::string_view text) {
+    if (!CheckDecimalText(text)) return false;
+    std::string typed(text);
+    std::replace(typed.begin(), typed.end(), '.', ',');
+    return FitsCanonicalLength(typed);
 }
 
 ConvertOutcome ConvertDecimal(ConversionState& state, std::string_view text,

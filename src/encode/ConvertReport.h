@@ -35,6 +35,11 @@ const std::string& DoubleView(const ConversionState& state, bool binary, bool sc
 // prefixes "S=", "E=", "M=".
 ControlTexts BusyStateTexts();
 
+// The check that comes before any work, so that the window can answer a refused text before
+// entering its busy state: the characters (CheckDecimalText) and the length of the canonical
+// text (at most MaxCanonicalLength characters). ConvertDecimal accepts exactly these texts.
+bool AcceptDecimalText(std::string_view text);
+
 struct ConvertOutcome {
     // false: the text is refused; the window writes InvalidNumberMessage into Text2 and changes
     // nothing else. The state is then untouched.

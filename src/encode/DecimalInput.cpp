@@ -171,30 +171,57 @@ std::int64_t ReadExponentText(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::optional<std::string> NormaliseDecimal(std::string_view text) {
-    std::string t = ContractInfinity(text);
+namespace {
+
+// The typed text cut into the pieces the exponent table works on, with the length of the
+// canonical text it gives, known before anything is built.
+struct NormalisingParts {
+    std::string Text;  // sign first, blanks trimmed, exponent cut off, infinity contracted
+    std::int64_t Exponent = 0;
+    std::size_t Comma = std::string::npos;  // the last ","
+    std::int64_t Length = 0;                // of the canonical text, in characters
+
+    std::string_view Integer() const {
+        return std::string_view(Text).substr(0, Comma == std::string::npos ? Text.size() : Comma);
+    }
+    std::string_view Fraction() const {
+        return Comma == std::string::npos ? std::string_view() : std::string_view(Text).substr(Comma + 1);
+    }
+};
+
+NormalisingParts SplitForNormalising(std::string_view text) {
+    NormalisingParts parts;
+    std::string& t = parts.Text;
+    t = ContractInfinity(text);
     if (t.empty() || (t[0] != '+' && t[0] != '-')) t.insert(t.begin(), '+');
     const std::size_t last = t.find_last_not_of(' ');
     t.resize(last == std::string::npos ? 0 : last + 1);
     t.erase(0, std::min(t.find_first_not_of(' '), t.size()));
 
-    std::int64_t e = 0;
     if (const std::size_t i = FindExponentMark(t); i != std::string::npos) {
-        e = ReadExponentText(std::string_view(t).substr(i + 1));
+        parts.Exponent = ReadExponentText(std::string_view(t).substr(i + 1));
         t.resize(i);
     }
-    const std::size_t comma = t.rfind(',');
-    const bool hasComma = comma != std::string::npos;
-    const std::string_view integer = std::string_view(t).substr(0, hasComma ? comma : t.size());
-    const std::string_view fraction =
-        hasComma ? std::string_view(t).substr(comma + 1) : std::string_view();
-    const std::int64_t length = CanonicalLength(static_cast<std::int64_t>(integer.size()),
-                                                static_cast<std::int64_t>(fraction.size()),
-                                                hasComma, e);
-    if (length > MaxCanonicalLength) return std::nullopt;
-    if (e == 0) return ExpandInfinity(std::move(t));
+    parts.Comma = t.rfind(',');
+    parts.Length = CanonicalLength(static_cast<std::int64_t>(parts.Integer().size()),
+                                   static_cast<std::int64_t>(parts.Fraction().size()),
+                                   parts.Comma != std::string::npos, parts.Exponent);
+    return parts;
+}
+
+}  // namespace
+
+bool FitsCanonicalLength(std::string_view text) {
+    return SplitForNormalising(text).Length <= MaxCanonicalLength;
+}
+
+std::optional<std::string> NormaliseDecimal(std::string_view text) {
+    NormalisingParts parts = SplitForNormalising(text);
+    if (parts.Length > MaxCanonicalLength) return std::nullopt;
+    if (parts.Exponent == 0) return ExpandInfinity(std::move(parts.Text));
+    const std::string_view integer = parts.Integer();
     return ExpandInfinity(ApplyExponent(integer.empty() ? std::string_view("+") : integer,
-                                        fraction, e));
+                                        parts.Fraction(), parts.Exponent));
 }
 
 }  // namespace pexabit

@@ -37,4 +37,7 @@ std::int64_t ReadExponentText(std::string_view text);
 // NormaliseDecimal("e5") == "+00000", NormaliseDecimal("1,2,3") == "+1,2,3".
 std::optional<std::string> NormaliseDecimal(std::string_view text);
 
+// Whether NormaliseDecimal accepts `text` (same form), without building the canonical text.
+bool FitsCanonicalLength(std::string_view text);
+
 }  // namespace pexabit

@@ -44,21 +44,23 @@ private:
 }  // namespace
 
 void Form1::Command2_Click() {
+    const std::string text = Text2->toPlainText().toStdString();
+    if (!AcceptDecimalText(text)) {
+        Text2->setPlainText(QString::fromUtf8(InvalidNumberMessage.data(),
+                                              static_cast<qsizetype>(InvalidNumberMessage.size())));
+        return;
+    }
     const ViewChoice view{Option1->isChecked(), Check1->checkState() == Qt::Checked,
                           Option3->isChecked(), Check2->checkState() == Qt::Checked};
     const std::string separator = QLocale::system().decimalPoint().toStdString();
     const std::filesystem::path scratch(SettingsData.Record.ResultsDirectory);
     const bool haveScratch = !SettingsData.Record.ResultsDirectory.empty();
-    const ConvertOutcome outcome = ConvertDecimal(Conversion, Text2->toPlainText().toStdString(),
-                                                  view, separator, haveScratch ? &scratch : nullptr);
-    if (!outcome.Accepted) {
-        Text2->setPlainText(QString::fromUtf8(InvalidNumberMessage.data(),
-                                              static_cast<qsizetype>(InvalidNumberMessage.size())));
-        return;
-    }
+    ConvertOutcome outcome;
     {
+        // The busy state shows while the core works; the idle state returns however it ends.
         EnterConvertBusy();
         IdleOnExit idle([this] { LeaveConvertBusy(); });
+        outcome = ConvertDecimal(Conversion, text, view, separator, haveScratch ? &scratch : nullptr);
         ApplyTexts(outcome.Report);
     }
     if (outcome.ScratchError) {

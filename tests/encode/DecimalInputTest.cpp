@@ -86,6 +86,10 @@ TEST(NormaliseDecimal, CanonicalLengthBound) {
     EXPECT_FALSE(NormaliseDecimal("1e" + std::to_string(MaxCanonicalLength - 1)).has_value());
     EXPECT_FALSE(NormaliseDecimal("1e-99999999999999999999999").has_value()) << "saturated exponent";
     EXPECT_FALSE(NormaliseDecimal("0e99999999").has_value()) << "zeros count as well";
+    // The window asks before its busy state; the answer must match the conversion's.
+    for (const std::string text : {"1e4194302", "1e4194303", "1.5e4194302", "0e99999999", "∞e-9"}) {
+        EXPECT_EQ(FitsCanonicalLength(text), NormaliseDecimal(text).has_value()) << text;
+    }
 }
 
 TEST(NormaliseDecimal, LongTypedTextsWork) {

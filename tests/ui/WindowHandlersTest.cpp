@@ -145,6 +145,7 @@ private slots:
         QTest::newRow("a blank inside") << "1 2";
         QTest::newRow("a letter other than e") << "12a";
         QTest::newRow("hex prefix") << "0x10";
+        QTest::newRow("canonical text beyond its bound") << "1e99999999";
     }
     void rejectedTextKeepsThePreviousReport() {
         QFETCH(QString, typed);
