@@ -1,6 +1,7 @@
 // pexabit-cli: the convert operation and the two hex buttons of the window on a terminal.
 // Each TEXT (or each line of standard input) is one input, run from a fresh state.
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -101,6 +102,10 @@ int main(int argc, char** argv) {
         std::string line;
         while (reader.Next(line)) allConverted &= ReportOne(line, args.Mode, output);
     }
-    if (!output.Flush()) return ExitUsage;
+    if (!output.Flush()) {
+        // Without this line a full disk or a closed pipe would pass unnoticed by the user.
+        std::fprintf(stderr, "pexabit-cli: the output cannot be written: %s\n", std::strerror(errno));
+        return ExitUsage;
+    }
     return allConverted ? ExitConverted : ExitRejected;
 }
