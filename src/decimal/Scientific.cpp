@@ -1,6 +1,8 @@
 #include "decimal/Scientific.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace pexabit {
@@ -9,26 +11,60 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The characters of w from index i on; empty when i is past the end.
-std::string_view From(std::string_view w, std::size_t i) { return i < w.size() ? w.substr(i) : std::string_view{}; }
+// Eight "0" characters as one word: the exact values hold runs of hundreds of zeros (2^-1000
+// in base 2 starts with a thousand), so the runs are measured eight characters at a time.
+constexpr std::uint64_t EightZeros = 0x3030303030303030ULL;
+
+bool EightZerosAt(const char* p) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, sizeof word);
+    return word == EightZeros;
+}
+
+// The index of the first character from i on that is not "0"; w.size() when there is none.
+std::size_t FirstNotZero(std::string_view w, std::size_t i) {
+    while (i + 8 <= w.size() && EightZerosAt(w.data() + i)) i += 8;
+    while (i < w.size() && w[i] == '0') ++i;
+    return i;
+}
+
+// The length of w without its trailing run of "0" characters.
+std::size_t EndOfNonzero(std::string_view w) {
+    std::size_t end = w.size();
+    while (end >= 8 && EightZerosAt(w.data() + end - 8)) end -= 8;
+    while (end > 0 && w[end - 1] == '0') --end;
+    return end;
+}
+
+// Appends "e-" or "e+" and the exponent's digits.
+void AppendExponent(std::string& r, char sign, std::size_t exponent) {
+    char digits[20];
+    char* p = digits + sizeof digits;
+    do {
+        *--p = static_cast<char>('0' + exponent % 10);
+        exponent /= 10;
+    } while (exponent != 0);
+    r += 'e';
+    r += sign;
+    r.append(p, static_cast<std::size_t>(digits + sizeof digits - p));
+}
 
 // Below one ("+0,..."): a run of trailing zeros is cut to one zero, the first nonzero fraction
 // digit becomes the mantissa's leading digit, and the exponent counts the places it moved.
 // "+0,0012" gives "+1,2e-3"; "+0,5" gives "+5,e-1"; a zero such as "+0,000" gives "+0,0".
 std::string BelowOne(std::string_view w) {
-    while (w.size() >= 2 && w.ends_with("00")) w.remove_suffix(1);
+    const std::size_t end = EndOfNonzero(w);
+    if (end + 1 < w.size()) w = w.substr(0, end + 1);  // one zero of the run stays
     if (w.size() == 4 && w[3] == '0') return std::string(w);
-    std::size_t first = 3;  // the first fraction digit
-    while (first < w.size() && w[first] == '0') ++first;
-    const std::size_t exponent = first - 2;
+    const std::size_t first = w.size() > 3 ? FirstNotZero(w, 3) : 3;  // first fraction digit
+    const std::size_t rest = first + 1 < w.size() ? w.size() - first - 1 : 0;
     std::string r;
-    r.reserve(w.size() + 8);
+    r.reserve(rest + 28);  // sign, digit, ",", the rest, "e-" and up to 20 exponent digits
     r += w[0];
     if (first < w.size()) r += w[first];
     r += ',';
-    r += From(w, first + 1);
-    r += "e-";
-    r += std::to_string(exponent);
+    r.append(w.data() + w.size() - rest, rest);
+    AppendExponent(r, '-', first - 2);
     return r;
 }
 
@@ -36,16 +72,17 @@ std::string BelowOne(std::string_view w) {
 // "+123,450" gives "+1,2345e+2"; "+100,0" gives "+1,0e+2"; "+101" gives "+1,01e+2".
 std::string OneOrMore(std::string_view w) {
     const std::size_t comma = std::min(w.find(',', 1), w.size());
-    const std::size_t exponent = comma - 2;  // integer digits minus one
     std::string r;
-    r.reserve(w.size() + 8);
-    r += w.substr(0, 2);
+    r.reserve(w.size() + 24);  // one "," more, "e+" and up to 20 exponent digits
+    r.append(w.data(), 2);
     r += ',';
-    r += w.substr(2, comma - 2);
-    r += From(w, comma + 1);
-    while (r.back() == '0' && !r.ends_with(",0")) r.pop_back();
-    r += "e+";
-    r += std::to_string(exponent);
+    r.append(w.data() + 2, comma - 2);
+    if (comma + 1 < w.size()) r.append(w.data() + comma + 1, w.size() - comma - 1);
+    // The trailing zeros go, one zero staying right after a comma. r[1] is a nonzero digit and
+    // r[2] a comma, so the run ends at the latest just behind that comma.
+    const std::size_t end = EndOfNonzero(r);
+    if (end < r.size()) r.resize(r[end - 1] == ',' ? end + 1 : end);
+    AppendExponent(r, '+', comma - 2);  // integer digits minus one
     return r;
 }
 
