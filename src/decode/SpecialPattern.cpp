@@ -9,48 +9,12 @@ namespace {
 constexpr std::int32_t SingleAllOnes = 255;   // 8 exponent bits
 constexpr std::int32_t DoubleAllOnes = 2047;  // 11 exponent bits
 
-std::string HexDigits(unsigned value, int width) {
-    static constexpr char Digits[] = "0123456789ABCDEF";
-    std::string out(static_cast<std::size_t>(width), '0');
-    for (int i = width - 1; i >= 0; --i, value /= 16) out[static_cast<std::size_t>(i)] = Digits[value % 16];
-    return out;
-}
-
 std::int32_t SingleExponentOf(const ConversionState& s) {
     return (s.SingleBytes[2] >> 7) + (s.SingleBytes[3] & 127) * 2;
 }
 
 std::int32_t DoubleExponentOf(const ConversionState& s) {
     return (s.DoubleBytes[6] >> 4) + (s.DoubleBytes[7] & 127) * 16;
-}
-
-void SetSingleFields(ConversionState& s) {
-    const auto& b = s.SingleBytes;
-    s.SingleSign = b[3] >> 7;
-    s.SingleExponent = SingleExponentOf(s);
-    s.SingleMantissaBytes = {double(b[0]), double(b[1]), double(b[2] & 127)};
-    s.SingleMantissaHex = HexDigits(b[2] & 127U, 2) + HexDigits(b[1], 2) + HexDigits(b[0], 2);
-    s.SingleMantissaBits = ByteToBits(b[2]).substr(1) + ByteToBits(b[1]) + ByteToBits(b[0]);
-}
-
-void SetDoubleFields(ConversionState& s) {
-    const auto& b = s.DoubleBytes;
-    s.DoubleSign = b[7] >> 7;
-    s.DoubleExponent = DoubleExponentOf(s);
-    s.DoubleMantissaHex = HexDigits(b[6] & 15U, 1);
-    s.DoubleMantissaBits = ByteToBits(b[6]).substr(4);
-    for (int i = 5; i >= 0; --i) {
-        s.DoubleMantissaHex += HexDigits(b[static_cast<std::size_t>(i)], 2);
-        s.DoubleMantissaBits += ByteToBits(b[static_cast<std::size_t>(i)]);
-    }
-    for (std::size_t i = 0; i < 6; ++i) s.DoubleMantissaBytes[i] = b[i];
-    s.DoubleMantissaBytes[6] = b[6] & 15;
-}
-
-std::string PatternHex(const std::uint8_t* bytes, std::size_t count) {
-    std::string hex;
-    for (std::size_t i = count; i-- > 0;) hex += HexDigits(bytes[i], 2);
-    return hex;
 }
 
 // The name and the "displayed in the Windows" caption; the sign plays no part for a NaN.
@@ -122,10 +86,10 @@ ControlTexts DoubleSpecialPath(ConversionState& s) {
 void SetFormatFields(ConversionState& state, PatternFormat format, bool withHex) {
     if (format == PatternFormat::Single) {
         SetSingleFields(state);
-        if (withHex) state.SingleHex = PatternHex(state.SingleBytes.data(), state.SingleBytes.size());
+        if (withHex) SetSingleHex(state);
     } else {
         SetDoubleFields(state);
-        if (withHex) state.DoubleHex = PatternHex(state.DoubleBytes.data(), state.DoubleBytes.size());
+        if (withHex) SetDoubleHex(state);
     }
 }
 
