@@ -25,15 +25,20 @@ std::string Difference(const std::string& minuend, const std::string& subtrahend
     return FormatScientific(difference);
 }
 
-void AddDisplayCaptions(ControlTexts& report, const ConversionState& s, std::string_view separator) {
-    report.push_back({"Label21", s.SingleOverflow
-                                     ? std::string("Number of Single displayed in the Windows F = Overflow")
-                                     : "Single number displayed in the  Windows F=" +
-                                           SingleDisplayForm(s.SingleValue, separator)});
-    report.push_back({"Label22", s.DoubleOverflow
-                                     ? std::string("Double the number displayed in the Windows F = Overflow")
-                                     : "Double number displayed in the Windows F=" +
-                                           DoubleDisplayForm(s.DoubleValue, separator)});
+// Label21 and Label22: each format's value as the platform displays it, or its overflow.
+void SetDisplayCaptions(ConvertResultTexts& r, const ConversionState& s, std::string_view separator) {
+    if (s.SingleOverflow) {
+        r.Label21 = "Number of Single displayed in the Windows F = Overflow";
+    } else {
+        r.Label21 = "Single number displayed in the  Windows F=";
+        r.Label21 += SingleDisplayForm(s.SingleValue, separator);
+    }
+    if (s.DoubleOverflow) {
+        r.Label22 = "Double the number displayed in the Windows F = Overflow";
+    } else {
+        r.Label22 = "Double number displayed in the Windows F=";
+        r.Label22 += DoubleDisplayForm(s.DoubleValue, separator);
+    }
 }
 
 void AddFieldTexts(ControlTexts& report, const ConversionState& s) {
@@ -69,19 +74,24 @@ std::string DoubleMinusSingle(const ConversionState& s) {
     return Difference(s.DoubleExact, s.SingleExact);
 }
 
-void AddDifferences(ControlTexts& report, const ConversionState& s, const std::string& original) {
-    std::string doubleMinusSingle;
-    if (!s.DoubleOverflow && !s.SingleOverflow) {
-        doubleMinusSingle = DoubleMinusSingle(s);
-        report.push_back({"Text8", doubleMinusSingle});
-    }
-    if (!s.DoubleOverflow) report.push_back({"Text10", Difference(original, s.DoubleExact)});
+void SetDifferences(ConvertResultTexts& r, const ConversionState& s, const std::string& original) {
+    r.Text8.reset();
+    r.Text10.reset();
+    r.Text11.reset();
+    if (!s.DoubleOverflow && !s.SingleOverflow) r.Text8 = DoubleMinusSingle(s);
+    if (!s.DoubleOverflow) r.Text10 = Difference(original, s.DoubleExact);
     if (!s.SingleOverflow) {
         // The typed text that is the Double's exact value (as the hex buttons hand it over) has
         // the same difference to the Single as the Double has.
         const bool originalIsDouble = !s.DoubleOverflow && original == s.DoubleExact;
-        report.push_back({"Text11", originalIsDouble ? doubleMinusSingle : Difference(original, s.SingleExact)});
+        r.Text11 = originalIsDouble ? *r.Text8 : Difference(original, s.SingleExact);
     }
+}
+
+void AddDifferences(ControlTexts& report, ConvertResultTexts& r) {
+    if (r.Text8) report.push_back({"Text8", std::move(*r.Text8)});
+    if (r.Text10) report.push_back({"Text10", std::move(*r.Text10)});
+    if (r.Text11) report.push_back({"Text11", std::move(*r.Text11)});
 }
 
 }  // namespace
@@ -119,22 +129,42 @@ bool AcceptDecimalText(std::string_view text) {
     return FitsCanonicalLength(typed);
 }
 
+bool ConvertDecimalResults(ConversionState& state, std::string_view text,
+                           std::string_view decimalSeparator,
+                           const std::filesystem::path* scratchDirectory,
+                           ConvertResultTexts& results, std::optional<std::string>& scratchError) {
+    // The exact value of a stored format, as the hex buttons hand it over, is the system's own
+    // DecimalString: sign, digits, one comma. It passes the check by construction.
+    if (!IsExactValueOf(state, text) && !CheckDecimalText(text)) return false;
+    EncodeResult encoded = EncodeNumber(state, text, scratchDirectory);
+    if (!encoded.Accepted) return false;
+    scratchError = std::move(encoded.ScratchError);
+    SetDisplayCaptions(results, state, decimalSeparator);
+    SetDifferences(results, state, encoded.NumericPrefix);
+    return true;
+}
+
+ControlTexts AssembleConvertReport(const ConversionState& state, const ViewChoice& view,
+                                   ConvertResultTexts results) {
+    ControlTexts report;
+    report.reserve(24);
+    report.push_back({"Label21", std::move(results.Label21)});
+    report.push_back({"Label22", std::move(results.Label22)});
+    AddFieldTexts(report, state);
+    report.push_back({"Text9", SingleView(state, view.SingleBinary, view.SingleScientific)});
+    report.push_back({"Text6", DoubleView(state, view.DoubleBinary, view.DoubleScientific)});
+    AddDifferences(report, results);
+    return report;
+}
+
 ConvertOutcome ConvertDecimal(ConversionState& state, std::string_view text,
                               const ViewChoice& view, std::string_view decimalSeparator,
                               const std::filesystem::path* scratchDirectory) {
     ConvertOutcome outcome;
-    if (!CheckDecimalText(text)) return outcome;
-    EncodeResult encoded = EncodeNumber(state, text, scratchDirectory);
-    if (!encoded.Accepted) return outcome;
-    outcome.Accepted = true;
-    outcome.ScratchError = std::move(encoded.ScratchError);
-    ControlTexts& report = outcome.Report;
-    report.reserve(24);
-    AddDisplayCaptions(report, state, decimalSeparator);
-    AddFieldTexts(report, state);
-    report.push_back({"Text9", SingleView(state, view.SingleBinary, view.SingleScientific)});
-    report.push_back({"Text6", DoubleView(state, view.DoubleBinary, view.DoubleScientific)});
-    AddDifferences(report, state, encoded.NumericPrefix);
+    ConvertResultTexts results;
+    outcome.Accepted = ConvertDecimalResults(state, text, decimalSeparator, scratchDirectory,
+                                             results, outcome.ScratchError);
+    if (outcome.Accepted) outcome.Report = AssembleConvertReport(state, view, std::move(results));
     return outcome;
 }
 

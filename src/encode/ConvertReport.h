@@ -53,6 +53,30 @@ struct ConvertOutcome {
     std::optional<std::string> ScratchError;
 };
 
+// The texts of the convert report that the state does not hold: the two display captions and
+// the three differences. A difference is absent when its format overflowed and the operation
+// does not compute it (Text8 needs both formats, Text10 the Double, Text11 the Single).
+struct ConvertResultTexts {
+    std::string Label21, Label22;
+    std::optional<std::string> Text8, Text10, Text11;
+};
+
+// The convert operation without assembling its report: the check, the encoding into `state`,
+// the captions and the differences into `results` (whose storage is reused). False when the
+// text is refused; the state and `results` are then untouched. ConvertDecimal is this call
+// followed by AssembleConvertReport; a front end that reads the fields from the state needs no
+// more.
+// For "0.1": true, results.Text10 "-5,5511151231257827021181583404541015625e-18".
+bool ConvertDecimalResults(ConversionState& state, std::string_view text,
+                           std::string_view decimalSeparator,
+                           const std::filesystem::path* scratchDirectory,
+                           ConvertResultTexts& results, std::optional<std::string>& scratchError);
+
+// The report of a conversion that ConvertDecimalResults accepted, in the order of
+// ConvertOutcome::Report, from the state, the view and the results.
+ControlTexts AssembleConvertReport(const ConversionState& state, const ViewChoice& view,
+                                   ConvertResultTexts results);
+
 // The whole convert operation on `text` as typed into Text2. `decimalSeparator` is the user's
 // separator for the default text forms of the values ("," or "."). When `scratchDirectory` is
 // given, the 16-byte ss.dat is written there.

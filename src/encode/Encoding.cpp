@@ -89,10 +89,7 @@ void AnalyseChangedFormats(ConversionState& s, bool keepSingle, bool keepDouble,
 // The canonical text: an exact value of the stored Double or Single is canonical already (sign,
 // digits, one comma, no exponent), and a typed text is normalised after "." became ",".
 std::optional<std::string> CanonicalText(const ConversionState& state, std::string_view text) {
-    if ((text == state.DoubleExact && HoldsNumber(state.DoubleExact)) ||
-        (text == state.SingleExact && HoldsNumber(state.SingleExact))) {
-        return std::string(text);
-    }
+    if (IsExactValueOf(state, text)) return std::string(text);
     std::string typed(text);
     for (char& c : typed) {
         if (c == '.') c = ',';
@@ -101,6 +98,11 @@ std::optional<std::string> CanonicalText(const ConversionState& state, std::stri
 }
 
 }  // namespace
+
+bool IsExactValueOf(const ConversionState& state, std::string_view text) {
+    return (text == state.DoubleExact && HoldsNumber(state.DoubleExact)) ||
+           (text == state.SingleExact && HoldsNumber(state.SingleExact));
+}
 
 std::array<std::uint8_t, 4> SingleBytesOf(float value) {
     return LittleEndianBytes<4>(std::bit_cast<std::uint32_t>(value));

@@ -24,6 +24,11 @@ struct EncodeResult {
     std::optional<std::string> ScratchError;
 };
 
+// True when `text` is the exact value of the stored Double or Single, as the hex buttons hand it
+// over: DoubleExact or SingleExact of `state`, holding a number. Such a text is canonical
+// already and passes CheckDecimalText. For a fresh state (no exact values yet) always false.
+bool IsExactValueOf(const ConversionState& state, std::string_view text);
+
 // Converts a text that CheckDecimalText accepted. Writes OriginalNumber, DoubleValue,
 // SingleValue, both overflow flags, both byte arrays (taken from the values in memory) and every
 // analysis field. An overflowing format gets its fixed results: exponent all ones, mantissa
