@@ -4,13 +4,21 @@
 namespace pexabit {
 namespace {
 
-std::string_view ReportText(const ControlTexts& report, std::string_view control) {
-    const std::string* text = FindControlText(report, control);
-    return text != nullptr ? std::string_view(*text) : std::string_view();
-}
+// The keys of one format's fields, spelled out: no key is built while writing.
+struct FieldKeys {
+    std::string_view Hex, Sign, Exponent, MantissaHex, MantissaBits, Binary, BinarySci, Exact,
+        ExactSci;
+};
+
+constexpr FieldKeys SingleKeys{"SingleHex",    "SingleSign",   "SingleExponent",
+                               "SingleMantissaHex", "SingleMantissaBits", "SingleBinary",
+                               "SingleBinarySci",   "SingleExact",        "SingleExactSci"};
+constexpr FieldKeys DoubleKeys{"DoubleHex",    "DoubleSign",   "DoubleExponent",
+                               "DoubleMantissaHex", "DoubleMantissaBits", "DoubleBinary",
+                               "DoubleBinarySci",   "DoubleExact",        "DoubleExactSci"};
 
 struct FormatFields {
-    std::string_view Prefix;  // "Single" or "Double"
+    const FieldKeys& Keys;
     const std::string& Hex;
     std::int32_t Sign;
     std::int32_t Exponent;
@@ -23,31 +31,35 @@ struct FormatFields {
 };
 
 FormatFields SingleFields(const ConversionState& s) {
-    return {"Single", s.SingleHex, s.SingleSign, s.SingleExponent, s.SingleMantissaHex,
+    return {SingleKeys, s.SingleHex, s.SingleSign, s.SingleExponent, s.SingleMantissaHex,
             s.SingleMantissaBits, s.SingleBinary, s.SingleBinarySci, s.SingleExact, s.SingleExactSci};
 }
 
 FormatFields DoubleFields(const ConversionState& s) {
-    return {"Double", s.DoubleHex, s.DoubleSign, s.DoubleExponent, s.DoubleMantissaHex,
+    return {DoubleKeys, s.DoubleHex, s.DoubleSign, s.DoubleExponent, s.DoubleMantissaHex,
             s.DoubleMantissaBits, s.DoubleBinary, s.DoubleBinarySci, s.DoubleExact, s.DoubleExactSci};
 }
 
 void WriteFields(JsonObjectWriter& json, const FormatFields& f, bool withHex) {
-    std::string key(f.Prefix);
-    const auto name = [&](std::string_view field) -> const std::string& {
-        key.resize(f.Prefix.size());
-        key += field;
-        return key;
-    };
-    if (withHex) json.MadeText(name("Hex"), f.Hex);
-    json.Integer(name("Sign"), f.Sign);
-    json.Integer(name("Exponent"), f.Exponent);
-    json.MadeText(name("MantissaHex"), f.MantissaHex);
-    json.MadeText(name("MantissaBits"), f.MantissaBits);
-    json.MadeText(name("Binary"), f.Binary);
-    json.MadeText(name("BinarySci"), f.BinarySci);
-    json.MadeText(name("Exact"), f.Exact);
-    json.MadeText(name("ExactSci"), f.ExactSci);
+    if (withHex) json.MadeText(f.Keys.Hex, f.Hex);
+    json.Integer(f.Keys.Sign, f.Sign);
+    json.Integer(f.Keys.Exponent, f.Exponent);
+    json.MadeText(f.Keys.MantissaHex, f.MantissaHex);
+    json.MadeText(f.Keys.MantissaBits, f.MantissaBits);
+    json.MadeText(f.Keys.Binary, f.Binary);
+    json.MadeText(f.Keys.BinarySci, f.BinarySci);
+    json.MadeText(f.Keys.Exact, f.Exact);
+    json.MadeText(f.Keys.ExactSci, f.ExactSci);
+}
+
+// A difference the operation did not compute is written as "".
+std::string_view Computed(const std::optional<std::string>& difference) {
+    return difference ? std::string_view(*difference) : std::string_view();
+}
+
+std::string_view ReportText(const ControlTexts& report, std::string_view control) {
+    const std::string* text = FindControlText(report, control);
+    return text != nullptr ? std::string_view(*text) : std::string_view();
 }
 
 void WriteConverted(JsonObjectWriter& json, const OperationResult& r) {
@@ -57,11 +69,11 @@ void WriteConverted(JsonObjectWriter& json, const OperationResult& r) {
     json.Integer("DoubleOverflow", s.DoubleOverflow);
     WriteFields(json, SingleFields(s), true);
     WriteFields(json, DoubleFields(s), true);
-    json.MadeText("DoubleMinusSingle", ReportText(r.Report, "Text8"));
-    json.MadeText("OriginalMinusDouble", ReportText(r.Report, "Text10"));
-    json.MadeText("OriginalMinusSingle", ReportText(r.Report, "Text11"));
-    json.String("SingleDisplay", ReportText(r.Report, "Label21"));
-    json.String("DoubleDisplay", ReportText(r.Report, "Label22"));
+    json.MadeText("DoubleMinusSingle", Computed(r.Results.Text8));
+    json.MadeText("OriginalMinusDouble", Computed(r.Results.Text10));
+    json.MadeText("OriginalMinusSingle", Computed(r.Results.Text11));
+    json.String("SingleDisplay", r.Results.Label21);
+    json.String("DoubleDisplay", r.Results.Label22);
 }
 
 void WriteSpecial(JsonObjectWriter& json, const OperationResult& r) {

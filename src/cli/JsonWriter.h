@@ -13,6 +13,8 @@ namespace pexabit {
 // AppendJsonString(out, "a\"b") appends "a\"b" with the quote escaped.
 void AppendJsonString(std::string& out, std::string_view text);
 
+// Writes straight into `out`: every member is a few plain appends, no text of its own is built.
+// Keys are the caller's field names, plain ASCII, never escaped.
 class JsonObjectWriter {
 public:
     // Starts the object: appends "{".
@@ -26,7 +28,8 @@ public:
     void End();
 
 private:
-    void Key(std::string_view key);
+    // Appends the separator, the quoted key and ":", and `after` (a quote or nothing).
+    void Key(std::string_view key, std::string_view after);
     std::string& out_;
     bool first_ = true;
 };

@@ -72,8 +72,10 @@ std::string UserDecimalSeparator() {
     return conventions->decimal_point;
 }
 
-bool ReportOne(std::string_view input, const CliMode& mode, OutputBuffer& output) {
-    const OperationResult result = RunOperation(input, mode);
+// One result serves every input: each starts afresh in it, and the long texts of the last one
+// leave their storage for the next.
+bool ReportOne(std::string_view input, const CliMode& mode, OperationResult& result, OutputBuffer& output) {
+    RunOperation(input, mode, result);
     if (mode.Json) AppendJsonReport(output.Text(), input, result);
     else AppendTextReport(output.Text(), input, result);
     output.FlushIfLarge();
@@ -94,13 +96,14 @@ int main(int argc, char** argv) {
     }
     args.Mode.DecimalSeparator = UserDecimalSeparator();
     OutputBuffer output;
+    OperationResult result;
     bool allConverted = true;
     if (!args.Texts.empty()) {
-        for (std::string_view text : args.Texts) allConverted &= ReportOne(text, args.Mode, output);
+        for (std::string_view text : args.Texts) allConverted &= ReportOne(text, args.Mode, result, output);
     } else {
         LineReader reader(output);
         std::string line;
-        while (reader.Next(line)) allConverted &= ReportOne(line, args.Mode, output);
+        while (reader.Next(line)) allConverted &= ReportOne(line, args.Mode, result, output);
     }
     if (!output.Flush()) {
         // Without this line a full disk or a closed pipe would pass unnoticed by the user.

@@ -1,43 +1,79 @@
 #include "cli/Operation.h"
 
-#include "encode/ConvertReport.h"
-
 namespace pexabit {
 namespace {
 
+// A fresh state whose texts keep their storage: every field is reset, the texts are emptied.
+void StartFresh(ConversionState& state) {
+    static constexpr std::string ConversionState::*Texts[] = {
+        &ConversionState::OriginalNumber,     &ConversionState::SingleHex,
+        &ConversionState::DoubleHex,          &ConversionState::SingleMantissaHex,
+        &ConversionState::DoubleMantissaHex,  &ConversionState::SingleMantissaBits,
+        &ConversionState::DoubleMantissaBits, &ConversionState::SingleBinary,
+        &ConversionState::SingleBinarySci,    &ConversionState::SingleExact,
+        &ConversionState::SingleExactSci,     &ConversionState::DoubleBinary,
+        &ConversionState::DoubleBinarySci,    &ConversionState::DoubleExact,
+        &ConversionState::DoubleExactSci};
+    ConversionState fresh;
+    for (std::string ConversionState::*text : Texts) {
+        std::swap(fresh.*text, state.*text);
+        (fresh.*text).clear();
+    }
+    state = std::move(fresh);
+}
+
+void StartFresh(OperationResult& result) {
+    result.Outcome = OperationResult::Kind::Rejected;
+    result.Error.clear();
+    StartFresh(result.State);
+    result.Results.Label21.clear();
+    result.Results.Label22.clear();
+    result.Results.Text8.reset();
+    result.Results.Text10.reset();
+    result.Results.Text11.reset();
+    result.Report.clear();
+    result.Format = PatternFormat::Single;
+}
+
 // The convert operation; the command line writes no scratch file.
 void Convert(OperationResult& result, std::string_view text, const CliMode& mode) {
-    ConvertOutcome outcome = ConvertDecimal(result.State, text, ViewChoice{}, mode.DecimalSeparator, nullptr);
-    if (!outcome.Accepted) {
+    std::optional<std::string> scratchError;
+    if (!ConvertDecimalResults(result.State, text, mode.DecimalSeparator, nullptr, result.Results,
+                               scratchError)) {
         result.Outcome = OperationResult::Kind::Rejected;
         result.Error = InvalidNumberMessage;
         return;
     }
     result.Outcome = OperationResult::Kind::Converted;
-    result.Report = std::move(outcome.Report);
+    if (!mode.Json) result.Report = AssembleConvertReport(result.State, ViewChoice{}, result.Results);
 }
 
 }  // namespace
 
 OperationResult RunOperation(std::string_view input, const CliMode& mode) {
     OperationResult result;
+    RunOperation(input, mode, result);
+    return result;
+}
+
+void RunOperation(std::string_view input, const CliMode& mode, OperationResult& result) {
+    StartFresh(result);
     if (!mode.Hex) {
         Convert(result, input, mode);
-        return result;
+        return;
     }
     if (std::optional<HexRejection> rejection = CheckHexPattern(*mode.Hex, input)) {
         result.Error = std::move(rejection->Message);
-        return result;
+        return;
     }
     DecodeOutcome decoded = DecodeHexPattern(result.State, *mode.Hex, input);
     if (decoded.Special) {
         result.Outcome = OperationResult::Kind::Special;
         result.Format = *mode.Hex;
         result.Report = std::move(decoded.Report);
-        return result;
+        return;
     }
     Convert(result, decoded.ExactText, mode);
-    return result;
 }
 
 }  // namespace pexabit

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "decode/HexDecoding.h"
+#include "encode/ConvertReport.h"
 #include "state/ControlTexts.h"
 #include "state/ConversionState.h"
 
@@ -21,14 +22,21 @@ struct CliMode {
 
 struct OperationResult {
     enum class Kind { Rejected, Converted, Special } Outcome = Kind::Rejected;
-    std::string Error;          // Rejected: the window's message, word for word
-    ConversionState State;      // Converted and Special: the fields the operation produced
-    ControlTexts Report;        // the control texts, as the window would apply them
+    std::string Error;           // Rejected: the window's message, word for word
+    ConversionState State;       // Converted and Special: the fields the operation produced
+    ConvertResultTexts Results;  // Converted: the display captions and the three differences
+    // The control texts, as the window would apply them: Special always; Converted only for
+    // the readable report (the JSON report takes everything from State and Results).
+    ControlTexts Report;
     PatternFormat Format = PatternFormat::Single;  // Special: the decoded format
 };
 
 // RunOperation("0.1", decimal mode) is Converted with State.SingleHex "3DCCCCCD";
 // RunOperation("7F800000", Single hex mode) is Special with State.SingleExact "+Infinity".
 OperationResult RunOperation(std::string_view input, const CliMode& mode);
+
+// The same into `result`, which starts afresh (a fresh state, no texts) but keeps the storage of
+// its texts: a stream of inputs runs through one result without allocating them anew.
+void RunOperation(std::string_view input, const CliMode& mode, OperationResult& result);
 
 }  // namespace pexabit
