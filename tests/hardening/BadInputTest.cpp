@@ -2,6 +2,7 @@
 // the two hex inputs: each entry with the clear answer it must get and why.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "cli/Operation.h"
@@ -19,6 +20,9 @@ struct DecimalCase {
     std::string DoubleHex;
     const char* Reason;
 };
+
+// Test names in the listing show the reason, not the bytes of the case.
+void PrintTo(const DecimalCase& c, std::ostream* os) { *os << c.Reason; }
 
 const std::string Megabyte(1 << 20, '7');
 
@@ -98,6 +102,8 @@ struct HexCase {
     std::string Answer;  // the message of a refusal, else the pattern the report shows
     const char* Reason;
 };
+
+void PrintTo(const HexCase& c, std::ostream* os) { *os << c.Reason; }
 
 constexpr auto S = PatternFormat::Single;
 constexpr auto D = PatternFormat::Double;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -20,6 +21,8 @@ struct CliCase {
     std::size_t Errors;     // of which refusals
     const char* Reason;
 };
+
+void PrintTo(const CliCase& c, std::ostream* os) { *os << c.Reason; }
 
 const CliCase Cases[] = {
     {"--json", "", 0, 0, 0, "no input at all"},

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,8 @@ struct LengthCase {
     const char* Reason;
 };
 
+void PrintTo(const LengthCase& c, std::ostream* os) { *os << c.Reason; }
+
 class SettingsLengthFault : public SettingsFault, public ::testing::WithParamInterface<LengthCase> {};
 
 TEST_P(SettingsLengthFault, IsToldOnceAndRebuiltWithDefaults) {
@@ -182,6 +185,8 @@ struct ScratchCase {
     rlim_t FileLimit;                             // 0: no limit
     const char* Reason;
 };
+
+void PrintTo(const ScratchCase& c, std::ostream* os) { *os << c.Reason; }
 
 class ScratchFault : public SettingsFault, public ::testing::WithParamInterface<ScratchCase> {};
 
