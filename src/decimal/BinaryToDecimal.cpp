@@ -1,6 +1,7 @@
 #include "decimal/BinaryToDecimal.h"
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "decimal/DecimalLimbs.h"
@@ -29,6 +30,18 @@ struct SmallSignificand {
 };
 
 constexpr std::size_t SignificandBits = 64;
+
+// The index of the last "1" in digits, which holds at least one. A large Double ends in up to
+// 971 zeros, skipped eight at a time.
+std::size_t LastOne(std::string_view digits) {
+    constexpr std::uint64_t EightZeros = 0x3030303030303030ULL;
+    std::size_t end = digits.size();
+    for (std::uint64_t word = 0; end >= 8; end -= 8) {
+        std::memcpy(&word, digits.data() + end - 8, sizeof word);
+        if (word != EightZeros) break;
+    }
+    return digits.rfind('1', end == 0 ? 0 : end - 1);
+}
 
 BitLayout SplitAtComma(std::string_view digits) {
     const std::size_t comma = digits.find(',');
@@ -114,13 +127,13 @@ std::string ExpandGeneral(char sign, const BitLayout& layout, std::size_t last) 
 }  // namespace
 
 std::string BinaryToDecimal(std::string_view s) {
-    const std::string sign(s.substr(0, 1));
     const BitLayout layout = SplitAtComma(s.substr(s.empty() ? 0 : 1));
     const std::size_t first = layout.Digits.find('1');
-    if (first == std::string_view::npos) return sign + "0,0";
-    const std::size_t last = layout.Digits.rfind('1');
-    if (const auto small = ReadSmallSignificand(layout, first, last)) return ExpandSmall(sign[0], *small);
-    return ExpandGeneral(sign[0], layout, last);
+    if (first == std::string_view::npos) return std::string(s.substr(0, 1)) + "0,0";
+    const std::size_t last = LastOne(layout.Digits);
+    const char sign = s[0];
+    if (const auto small = ReadSmallSignificand(layout, first, last)) return ExpandSmall(sign, *small);
+    return ExpandGeneral(sign, layout, last);
 }
 
 }  // namespace pexabit

@@ -1,7 +1,7 @@
 #include "decode/HexDecoding.h"
 
+#include <algorithm>
 #include <array>
-#include <vector>
 
 #include "decimal/ExactValues.h"
 #include "decimal/Formats.h"
@@ -39,13 +39,14 @@ std::size_t CountCharacters(std::string_view text) {
     return count;
 }
 
-// The digit pairs from the left give the bytes from the most significant down.
-std::vector<std::uint8_t> LittleEndianBytesOfPattern(std::string_view digits) {
-    std::vector<std::uint8_t> bytes(digits.size() / 2);
-    for (std::size_t pair = 0; pair < bytes.size(); ++pair) {
-        bytes[bytes.size() - 1 - pair] = HexToByte(digits.substr(2 * pair, 2));
+// The digit pairs from the left give the bytes from the most significant down: bytes[0] is the
+// last pair. Fills digits.size() / 2 bytes, at most N.
+template <std::size_t N>
+void LittleEndianBytesOfPattern(std::string_view digits, std::array<std::uint8_t, N>& bytes) {
+    const std::size_t count = std::min(digits.size() / 2, N);
+    for (std::size_t pair = 0; pair < count; ++pair) {
+        bytes[count - 1 - pair] = HexToByte(digits.substr(2 * pair, 2));
     }
-    return bytes;
 }
 
 void SetFiniteExactTexts(ConversionState& s, PatternFormat format) {
@@ -90,12 +91,11 @@ std::optional<HexRejection> CheckHexPattern(PatternFormat format, std::string_vi
 }
 
 DecodeOutcome DecodeHexPattern(ConversionState& state, PatternFormat format, std::string_view text) {
-    const std::vector<std::uint8_t> bytes = LittleEndianBytesOfPattern(TrimBlanks(text));
     DecodeOutcome outcome;
     if (format == PatternFormat::Single) {
-        std::copy(bytes.begin(), bytes.end(), state.SingleBytes.begin());
+        LittleEndianBytesOfPattern(TrimBlanks(text), state.SingleBytes);
     } else {
-        std::copy(bytes.begin(), bytes.end(), state.DoubleBytes.begin());
+        LittleEndianBytesOfPattern(TrimBlanks(text), state.DoubleBytes);
     }
     if (IsAllOnesExponent(state, format)) {
         outcome.Special = true;

@@ -16,12 +16,9 @@ std::string DisplayForm(T value, int digits, std::string_view separator) {
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::general, digits);
-    std::string out;
-    for (const char* p = buffer.data(); p != result.ptr; ++p) {
-        if (*p == '.') out += separator;
-        else if (*p == 'e') out += 'E';
-        else out += *p;
-    }
+    std::string out(buffer.data(), result.ptr);
+    if (const std::size_t e = out.find('e'); e != std::string::npos) out[e] = 'E';
+    if (const std::size_t point = out.find('.'); point != std::string::npos) out.replace(point, 1, separator);
     return out;
 }
 
