@@ -40,7 +40,8 @@ FormatFields DoubleFields(const ConversionState& s) {
             s.DoubleMantissaBits, s.DoubleBinary, s.DoubleBinarySci, s.DoubleExact, s.DoubleExactSci};
 }
 
-void WriteFields(JsonObjectWriter& json, const FormatFields& f, bool withHex) {
+template <typename Sink>
+void WriteFields(Sink& json, const FormatFields& f, bool withHex) {
     if (withHex) json.MadeText(f.Keys.Hex, f.Hex);
     json.Integer(f.Keys.Sign, f.Sign);
     json.Integer(f.Keys.Exponent, f.Exponent);
@@ -64,26 +65,26 @@ std::string_view ReportText(const ControlTexts& report, std::string_view control
 
 void WriteConverted(JsonObjectWriter& json, const OperationResult& r) {
     const ConversionState& s = r.State;
-    json.MadeText("OriginalNumber", s.OriginalNumber);
-    json.Integer("SingleOverflow", s.SingleOverflow);
-    json.Integer("DoubleOverflow", s.DoubleOverflow);
-    WriteFields(json, SingleFields(s), true);
-    WriteFields(json, DoubleFields(s), true);
-    json.MadeText("DoubleMinusSingle", Computed(r.Results.Text8));
-    json.MadeText("OriginalMinusDouble", Computed(r.Results.Text10));
-    json.MadeText("OriginalMinusSingle", Computed(r.Results.Text11));
+    json.Members([&](auto& m) {
+        m.MadeText("OriginalNumber", s.OriginalNumber);
+        m.Integer("SingleOverflow", s.SingleOverflow);
+        m.Integer("DoubleOverflow", s.DoubleOverflow);
+        WriteFields(m, SingleFields(s), true);
+        WriteFields(m, DoubleFields(s), true);
+        m.MadeText("DoubleMinusSingle", Computed(r.Results.Text8));
+        m.MadeText("OriginalMinusDouble", Computed(r.Results.Text10));
+        m.MadeText("OriginalMinusSingle", Computed(r.Results.Text11));
+    });
     json.String("SingleDisplay", r.Results.Label21);
     json.String("DoubleDisplay", r.Results.Label22);
 }
 
 void WriteSpecial(JsonObjectWriter& json, const OperationResult& r) {
-    if (r.Format == PatternFormat::Single) {
-        WriteFields(json, SingleFields(r.State), false);
-        json.String("SingleDisplay", ReportText(r.Report, "Label21"));
-    } else {
-        WriteFields(json, DoubleFields(r.State), false);
-        json.String("DoubleDisplay", ReportText(r.Report, "Label22"));
-    }
+    const bool single = r.Format == PatternFormat::Single;
+    const FormatFields fields = single ? SingleFields(r.State) : DoubleFields(r.State);
+    json.Members([&](auto& m) { WriteFields(m, fields, false); });
+    if (single) json.String("SingleDisplay", ReportText(r.Report, "Label21"));
+    else json.String("DoubleDisplay", ReportText(r.Report, "Label22"));
 }
 
 }  // namespace

@@ -102,46 +102,13 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 JsonObjectWriter::JsonObjectWriter(std::string& out) : out_(out) { out_ += '{'; }
 
-void JsonObjectWriter::Key(std::string_view key, std::string_view after) {
-    // ,"key": and what follows, put together on the stack and appended at once. The keys are
-    // field names of a few letters; a longer one is appended piece by piece.
-    char buffer[64];
-    const std::size_t length = 4 + key.size() + after.size() - (first_ ? 1 : 0);
-    if (length > sizeof buffer) {
-        if (!first_) out_ += ',';
-        out_ += '"';
-        out_ += key;
-        out_ += "\":";
-        out_ += after;
-    } else {
-        char* p = buffer;
-        if (!first_) *p++ = ',';
-        *p++ = '"';
-        std::memcpy(p, key.data(), key.size());
-        p += key.size();
-        *p++ = '"';
-        *p++ = ':';
-        if (!after.empty()) std::memcpy(p, after.data(), after.size());
-        out_.append(buffer, length);
-    }
-    first_ = false;
-}
-
 void JsonObjectWriter::String(std::string_view key, std::string_view value) {
-    Key(key, "");
-    AppendJsonString(out_, value);
-}
-
-void JsonObjectWriter::MadeText(std::string_view key, std::string_view value) {
-    Key(key, "\"");
-    out_ += value;
+    if (!first_) out_ += ',';
+    first_ = false;
     out_ += '"';
-}
-
-void JsonObjectWriter::Integer(std::string_view key, std::int64_t value) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    Key(key, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    out_ += key;
+    out_ += "\":";
+    AppendJsonString(out_, value);
 }
 
 void JsonObjectWriter::End() { out_ += "}\n"; }
