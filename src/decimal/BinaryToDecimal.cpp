@@ -69,34 +69,32 @@ std::optional<SmallSignificand> ReadSmallSignificand(const BitLayout& layout, st
     return SmallSignificand{m, low};
 }
 
-// sign & integer digits & "," & fraction digits, in one string of the final size.
-std::string Assemble(char sign, LimbSpan integer, LimbSpan fraction, std::size_t fractionPlaces) {
+// sign & integer digits & "," & fraction digits, written over `out` at its final size.
+void Assemble(char sign, LimbSpan integer, LimbSpan fraction, std::size_t fractionPlaces, std::string& out) {
     const std::size_t integerLength = limbs::DecimalLength(integer);
     const std::size_t fractionLength = fractionPlaces == 0 ? 1 : fractionPlaces;
-    std::string r(2 + integerLength + fractionLength, '0');
-    r[0] = sign;
-    limbs::WriteDigits(integer, r.data() + 1, integerLength);
-    r[1 + integerLength] = ',';
-    if (fractionPlaces > 0) limbs::WriteDigits(fraction, r.data() + 2 + integerLength, fractionPlaces);
-    return r;
+    out.assign(2 + integerLength + fractionLength, '0');
+    out[0] = sign;
+    limbs::WriteDigits(integer, out.data() + 1, integerLength);
+    out[1 + integerLength] = ',';
+    if (fractionPlaces > 0) limbs::WriteDigits(fraction, out.data() + 2 + integerLength, fractionPlaces);
 }
 
 // M * 2^e for e >= 0; for e < 0 the integer part M >> k and the fraction digits
 // (M mod 2^k) * 5^k written with k places, k = -e.
-std::string ExpandSmall(char sign, SmallSignificand v) {
+void ExpandSmall(char sign, SmallSignificand v, std::string& out) {
     Limbs scratch;
     if (v.Exponent >= 0) {
-        const Limbs m = limbs::FromUint64(v.M);
-        const Limbs integer =
-            limbs::Multiply(m, limbs::PowerOfTwoLimbs(static_cast<std::size_t>(v.Exponent), scratch));
-        return Assemble(sign, integer, {}, 0);
+        const Limbs integer = limbs::Multiply(limbs::Uint64Limbs(v.M).View(),
+                                              limbs::PowerOfTwoLimbs(static_cast<std::size_t>(v.Exponent), scratch));
+        Assemble(sign, integer, {}, 0, out);
+        return;
     }
     const auto k = static_cast<std::size_t>(-v.Exponent);
     const std::uint64_t integer = k >= SignificandBits ? 0 : v.M >> k;
     const std::uint64_t fractionBits = k >= SignificandBits ? v.M : v.M & ((std::uint64_t{1} << k) - 1);
-    const Limbs fraction =
-        limbs::Multiply(limbs::FromUint64(fractionBits), limbs::PowerOfFive(k, scratch));
-    return Assemble(sign, limbs::FromUint64(integer), fraction, k);
+    const Limbs fraction = limbs::Multiply(limbs::Uint64Limbs(fractionBits).View(), limbs::PowerOfFive(k, scratch));
+    Assemble(sign, limbs::Uint64Limbs(integer).View(), fraction, k, out);
 }
 
 // Bits as an integer, most significant first, 29 at a time (2^29 * limb stays below 2^64).
@@ -114,26 +112,44 @@ Limbs ReadBits(std::string_view bits) {
 
 // Any length: the integer bits read as an integer; the fraction bits up to the last set one,
 // f_1 ... f_m, read as the integer F, whose value F / 2^m has the digits F * 5^m in m places.
-std::string ExpandGeneral(char sign, const BitLayout& layout, std::size_t last) {
+void ExpandGeneral(char sign, const BitLayout& layout, std::size_t last, std::string& out) {
     const Limbs integer = ReadBits(layout.Digits.substr(0, layout.Comma));
-    if (last < layout.Comma || layout.Comma == layout.Digits.size()) return Assemble(sign, integer, {}, 0);
+    if (last < layout.Comma || layout.Comma == layout.Digits.size()) {
+        Assemble(sign, integer, {}, 0, out);
+        return;
+    }
     const std::string_view fractionBits = layout.Digits.substr(layout.Comma + 1, last - layout.Comma);
     Limbs scratch;
     const Limbs fraction =
         limbs::Multiply(ReadBits(fractionBits), limbs::PowerOfFive(fractionBits.size(), scratch));
-    return Assemble(sign, integer, fraction, fractionBits.size());
+    Assemble(sign, integer, fraction, fractionBits.size(), out);
 }
 
 }  // namespace
 
-std::string BinaryToDecimal(std::string_view s) {
+void BinaryToDecimal(std::string_view s, std::string& out) {
     const BitLayout layout = SplitAtComma(s.substr(s.empty() ? 0 : 1));
     const std::size_t first = layout.Digits.find('1');
-    if (first == std::string_view::npos) return std::string(s.substr(0, 1)) + "0,0";
+    if (first == std::string_view::npos) {
+        const std::string_view zero = "+0,0";
+        out.assign(zero);
+        if (s.empty()) out.erase(0, 1);  // no sign to keep
+        else out[0] = s[0];
+        return;
+    }
     const std::size_t last = LastOne(layout.Digits);
     const char sign = s[0];
-    if (const auto small = ReadSmallSignificand(layout, first, last)) return ExpandSmall(sign, *small);
-    return ExpandGeneral(sign, layout, last);
+    if (const auto small = ReadSmallSignificand(layout, first, last)) {
+        ExpandSmall(sign, *small, out);
+    } else {
+        ExpandGeneral(sign, layout, last, out);
+    }
+}
+
+std::string BinaryToDecimal(std::string_view s) {
+    std::string out;
+    BinaryToDecimal(s, out);
+    return out;
 }
 
 }  // namespace pexabit

@@ -16,4 +16,7 @@ namespace pexabit {
 // BinaryToDecimal("-0,0") == "-0,0".
 std::string BinaryToDecimal(std::string_view s);
 
+// The same, written over `out` (its storage reused); `out` must not hold s.
+void BinaryToDecimal(std::string_view s, std::string& out);
+
 }  // namespace pexabit

@@ -4,6 +4,7 @@
 // limbs (< 10^18) and its carries inside 64 bits, and turns into digit text without division
 // by anything but constants.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -19,6 +20,23 @@ inline constexpr std::size_t LimbDigits = 9;
 
 // v as limbs: FromUint64(12345678901) == {345678901, 12}. Zero is {0}.
 Limbs FromUint64(std::uint64_t v);
+
+// v as limbs on the stack, for the significands of the exact expansions: 2^64 < 10^27, so three
+// limbs always suffice. Uint64Limbs(12345678901).View() == {345678901, 12}; zero is {0}.
+class Uint64Limbs {
+public:
+    explicit Uint64Limbs(std::uint64_t v) {
+        do {
+            limbs_[count_++] = static_cast<std::uint32_t>(v % LimbBase);
+            v /= LimbBase;
+        } while (v != 0);
+    }
+    LimbSpan View() const { return {limbs_.data(), count_}; }
+
+private:
+    std::array<std::uint32_t, 3> limbs_{};
+    std::size_t count_ = 0;
+};
 
 // x = x * mul + add, in place; mul and add below 2^32. Grows x as needed.
 void MultiplyAdd(Limbs& x, std::uint32_t mul, std::uint32_t add);

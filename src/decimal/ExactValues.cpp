@@ -12,9 +12,9 @@ namespace {
 // The signed digits of a normal number (and of the all-ones exponent, expanded alike):
 // "1" & mantissa, the value (1 + m / 2^FractionBits) * 2^(E - Bias), with the comma placed at
 // binary place 0. Built at its final length.
-std::string NormalDigits(const FloatFormat& f, char sign, std::int32_t e, std::string_view m) {
+void NormalDigits(const FloatFormat& f, char sign, std::int32_t e, std::string_view m, std::string& s) {
     const std::int32_t lastBitExponent = f.Bias + f.FractionBits;  // 150 / 1075: last bit at 2^0
-    std::string s;
+    s.clear();
     if (e < f.Bias) {
         // Below one: "0," then Bias - E - 1 zeros before the leading 1.
         const auto zeros = static_cast<std::size_t>(f.Bias - e - 1);
@@ -42,38 +42,49 @@ std::string NormalDigits(const FloatFormat& f, char sign, std::int32_t e, std::s
         s += ',';
         s += m.substr(integerBits);
     }
-    return s;
 }
 
 // Zero and the subnormals: m * 2^(1 - Bias - FractionBits), the first mantissa bit at binary
 // place Bias after the comma.
-std::string SubnormalDigits(const FloatFormat& f, char sign, std::string_view m) {
+void SubnormalDigits(const FloatFormat& f, char sign, std::string_view m, std::string& s) {
     const auto zeros = static_cast<std::size_t>(f.Bias - 1);
-    std::string s;
+    s.clear();
     s.reserve(3 + zeros + m.size());
     s += sign;
     s += "0,";
     s.append(zeros, '0');
     s += m;
-    return s;
 }
 
 }  // namespace
 
+void MakeBinaryString(const FloatFormat& format, std::int32_t sign, std::int32_t exponent,
+                      std::string_view mantissaBits, std::string& out) {
+    const char signCharacter = sign == 1 ? '-' : '+';
+    if (exponent != 0) NormalDigits(format, signCharacter, exponent, mantissaBits, out);
+    else SubnormalDigits(format, signCharacter, mantissaBits, out);
+}
+
 std::string MakeBinaryString(const FloatFormat& format, std::int32_t sign, std::int32_t exponent,
                              std::string_view mantissaBits) {
-    const char signCharacter = sign == 1 ? '-' : '+';
-    return exponent != 0 ? NormalDigits(format, signCharacter, exponent, mantissaBits)
-                         : SubnormalDigits(format, signCharacter, mantissaBits);
+    std::string out;
+    MakeBinaryString(format, sign, exponent, mantissaBits, out);
+    return out;
+}
+
+void AssignExactTexts(const FloatFormat& format, std::int32_t sign, std::int32_t exponent,
+                      std::string_view mantissaBits, std::string& binary, std::string& binarySci,
+                      std::string& exact, std::string& exactSci) {
+    MakeBinaryString(format, sign, exponent, mantissaBits, binary);
+    FormatScientific(binary, binarySci);
+    BinaryToDecimal(binary, exact);
+    FormatScientific(exact, exactSci);
 }
 
 ExactTexts MakeExactTexts(const FloatFormat& format, std::int32_t sign, std::int32_t exponent,
                           std::string_view mantissaBits) {
     ExactTexts t;
-    t.Binary = MakeBinaryString(format, sign, exponent, mantissaBits);
-    t.BinarySci = FormatScientific(t.Binary);
-    t.Exact = BinaryToDecimal(t.Binary);
-    t.ExactSci = FormatScientific(t.Exact);
+    AssignExactTexts(format, sign, exponent, mantissaBits, t.Binary, t.BinarySci, t.Exact, t.ExactSci);
     return t;
 }
 

@@ -17,6 +17,9 @@ namespace pexabit {
 // (exponent 151) gives "+1" and 24 zeros with no ","; exponent 150 ends in ",".
 std::string MakeBinaryString(const FloatFormat& format, std::int32_t sign, std::int32_t exponent,
                              std::string_view mantissaBits);
+// The same, written over `out` (its storage reused); mantissaBits must not view `out`.
+void MakeBinaryString(const FloatFormat& format, std::int32_t sign, std::int32_t exponent,
+                      std::string_view mantissaBits, std::string& out);
 
 struct ExactTexts {
     std::string Binary;     // MakeBinaryString
@@ -28,5 +31,11 @@ struct ExactTexts {
 // The four texts of one format, built in the order Binary, BinarySci, Exact, ExactSci.
 ExactTexts MakeExactTexts(const FloatFormat& format, std::int32_t sign, std::int32_t exponent,
                           std::string_view mantissaBits);
+
+// The same four texts written over the caller's strings, whose storage is reused: a state that
+// converts one number after another allocates them once. mantissaBits must not view any of them.
+void AssignExactTexts(const FloatFormat& format, std::int32_t sign, std::int32_t exponent,
+                      std::string_view mantissaBits, std::string& binary, std::string& binarySci,
+                      std::string& exact, std::string& exactSci);
 
 }  // namespace pexabit

@@ -52,27 +52,29 @@ void AppendExponent(std::string& r, char sign, std::size_t exponent) {
 // Below one ("+0,..."): a run of trailing zeros is cut to one zero, the first nonzero fraction
 // digit becomes the mantissa's leading digit, and the exponent counts the places it moved.
 // "+0,0012" gives "+1,2e-3"; "+0,5" gives "+5,e-1"; a zero such as "+0,000" gives "+0,0".
-std::string BelowOne(std::string_view w) {
+void BelowOne(std::string_view w, std::string& r) {
     const std::size_t end = EndOfNonzero(w);
     if (end + 1 < w.size()) w = w.substr(0, end + 1);  // one zero of the run stays
-    if (w.size() == 4 && w[3] == '0') return std::string(w);
+    if (w.size() == 4 && w[3] == '0') {
+        r.assign(w);
+        return;
+    }
     const std::size_t first = w.size() > 3 ? FirstNotZero(w, 3) : 3;  // first fraction digit
     const std::size_t rest = first + 1 < w.size() ? w.size() - first - 1 : 0;
-    std::string r;
+    r.clear();
     r.reserve(rest + 28);  // sign, digit, ",", the rest, "e-" and up to 20 exponent digits
     r += w[0];
     if (first < w.size()) r += w[first];
     r += ',';
     r.append(w.data() + w.size() - rest, rest);
     AppendExponent(r, '-', first - 2);
-    return r;
 }
 
 // One or more: the comma moves behind the first digit and trailing zeros are cut down to ",0".
 // "+123,450" gives "+1,2345e+2"; "+100,0" gives "+1,0e+2"; "+101" gives "+1,01e+2".
-std::string OneOrMore(std::string_view w) {
+void OneOrMore(std::string_view w, std::string& r) {
     const std::size_t comma = std::min(w.find(',', 1), w.size());
-    std::string r;
+    r.clear();
     r.reserve(w.size() + 24);  // one "," more, "e+" and up to 20 exponent digits
     r.append(w.data(), 2);
     r += ',';
@@ -83,18 +85,26 @@ std::string OneOrMore(std::string_view w) {
     const std::size_t end = EndOfNonzero(r);
     if (end < r.size()) r.resize(r[end - 1] == ',' ? end + 1 : end);
     AppendExponent(r, '+', comma - 2);  // integer digits minus one
-    return r;
 }
 
 }  // namespace
 
-std::string FormatScientific(std::string& s) {
-    if (s.empty()) return s;
-    const bool hasSign = s[0] == '+' || s[0] == '-';
-    const char second = hasSign ? (s.size() > 1 ? s[1] : '\0') : s[0];
-    if (!IsDigit(second)) return s;  // outside the domain: refused unchanged
+void FormatScientific(std::string& s, std::string& out) {
+    const bool hasSign = !s.empty() && (s[0] == '+' || s[0] == '-');
+    const char second = hasSign ? (s.size() > 1 ? s[1] : '\0') : (s.empty() ? '\0' : s[0]);
+    if (!IsDigit(second)) {  // outside the domain: refused unchanged
+        out.assign(s);
+        return;
+    }
     if (!hasSign) s.insert(0, 1, '+');
-    return second == '0' ? BelowOne(s) : OneOrMore(s);
+    if (second == '0') BelowOne(s, out);
+    else OneOrMore(s, out);
+}
+
+std::string FormatScientific(std::string& s) {
+    std::string out;
+    FormatScientific(s, out);
+    return out;
 }
 
 }  // namespace pexabit

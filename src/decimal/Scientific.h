@@ -15,4 +15,7 @@ namespace pexabit {
 // sign) is returned as it is, and the caller's variable is left alone.
 std::string FormatScientific(std::string& s);
 
+// The same, written over `out` (its storage reused); `out` must be another string than s.
+void FormatScientific(std::string& s, std::string& out);
+
 }  // namespace pexabit

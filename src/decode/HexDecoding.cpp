@@ -51,17 +51,11 @@ void LittleEndianBytesOfPattern(std::string_view digits, std::array<std::uint8_t
 
 void SetFiniteExactTexts(ConversionState& s, PatternFormat format) {
     if (format == PatternFormat::Single) {
-        ExactTexts t = MakeExactTexts(SingleFormat, s.SingleSign, s.SingleExponent, s.SingleMantissaBits);
-        s.SingleBinary = std::move(t.Binary);
-        s.SingleBinarySci = std::move(t.BinarySci);
-        s.SingleExact = std::move(t.Exact);
-        s.SingleExactSci = std::move(t.ExactSci);
+        AssignExactTexts(SingleFormat, s.SingleSign, s.SingleExponent, s.SingleMantissaBits,
+                         s.SingleBinary, s.SingleBinarySci, s.SingleExact, s.SingleExactSci);
     } else {
-        ExactTexts t = MakeExactTexts(DoubleFormat, s.DoubleSign, s.DoubleExponent, s.DoubleMantissaBits);
-        s.DoubleBinary = std::move(t.Binary);
-        s.DoubleBinarySci = std::move(t.BinarySci);
-        s.DoubleExact = std::move(t.Exact);
-        s.DoubleExactSci = std::move(t.ExactSci);
+        AssignExactTexts(DoubleFormat, s.DoubleSign, s.DoubleExponent, s.DoubleMantissaBits,
+                         s.DoubleBinary, s.DoubleBinarySci, s.DoubleExact, s.DoubleExactSci);
     }
 }
 

@@ -58,16 +58,6 @@ void SetOverflowTexts(std::string& binary, std::string& binarySci, std::string& 
     binary = binarySci = exact = exactSci = name;
 }
 
-void AssignExactTexts(const FloatFormat& format, std::int32_t sign, std::int32_t exponent,
-                      const std::string& bits, std::string& binary, std::string& binarySci,
-                      std::string& exact, std::string& exactSci) {
-    ExactTexts texts = MakeExactTexts(format, sign, exponent, bits);
-    binary = std::move(texts.Binary);
-    binarySci = std::move(texts.BinarySci);
-    exact = std::move(texts.Exact);
-    exactSci = std::move(texts.ExactSci);
-}
-
 // AnalysePatterns, expanding only the formats whose texts cannot be kept: an overflowing format
 // gets its names, a format with unchanged bytes and numeric texts keeps them.
 void AnalyseChangedFormats(ConversionState& s, bool keepSingle, bool keepDouble, bool negative) {
