@@ -3,23 +3,11 @@
 namespace pexabit {
 namespace {
 
-// A fresh state whose texts keep their storage: every field is reset, the texts are emptied.
+// A fresh state whose texts keep their storage: copying a blank state assigns every field its
+// initial value, and an empty text copied over a long one leaves its buffer in place.
 void StartFresh(ConversionState& state) {
-    static constexpr std::string ConversionState::*Texts[] = {
-        &ConversionState::OriginalNumber,     &ConversionState::SingleHex,
-        &ConversionState::DoubleHex,          &ConversionState::SingleMantissaHex,
-        &ConversionState::DoubleMantissaHex,  &ConversionState::SingleMantissaBits,
-        &ConversionState::DoubleMantissaBits, &ConversionState::SingleBinary,
-        &ConversionState::SingleBinarySci,    &ConversionState::SingleExact,
-        &ConversionState::SingleExactSci,     &ConversionState::DoubleBinary,
-        &ConversionState::DoubleBinarySci,    &ConversionState::DoubleExact,
-        &ConversionState::DoubleExactSci};
-    ConversionState fresh;
-    for (std::string ConversionState::*text : Texts) {
-        std::swap(fresh.*text, state.*text);
-        (fresh.*text).clear();
-    }
-    state = std::move(fresh);
+    static const ConversionState Blank;
+    state = Blank;
 }
 
 void StartFresh(OperationResult& result) {
