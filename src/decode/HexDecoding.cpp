@@ -19,16 +19,23 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 0;
+// The value of every hex digit, upper or lower case; -1 for every other byte.
+constexpr std::array<std::int8_t, 256> MakeHexValues() {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (int d = 0; d < 10; ++d) values['0' + d] = static_cast<std::int8_t>(d);
+    for (int d = 0; d < 6; ++d) {
+        values['A' + d] = static_cast<std::int8_t>(10 + d);
+        values['a' + d] = static_cast<std::int8_t>(10 + d);
+    }
+    return values;
 }
+constexpr auto HexValues = MakeHexValues();
 
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
+bool IsHexDigit(char c) { return HexValues[static_cast<unsigned char>(c)] >= 0; }
+
+// Any other character reads as 0.
+int HexDigitValue(char c) { return IsHexDigit(c) ? HexValues[static_cast<unsigned char>(c)] : 0; }
 
 // UTF-8 characters: every byte that does not continue a multi-byte sequence starts one.
 std::size_t CountCharacters(std::string_view text) {
@@ -45,7 +52,11 @@ template <std::size_t N>
 void LittleEndianBytesOfPattern(std::string_view digits, std::array<std::uint8_t, N>& bytes) {
     const std::size_t count = std::min(digits.size() / 2, N);
     for (std::size_t pair = 0; pair < count; ++pair) {
-        bytes[count - 1 - pair] = HexToByte(digits.substr(2 * pair, 2));
+        const char high = digits[2 * pair], low = digits[2 * pair + 1];
+        // Two digits, as every checked pattern has, are read at once; HexToByte knows the rest.
+        bytes[count - 1 - pair] = IsHexDigit(high) && IsHexDigit(low)
+                                      ? static_cast<std::uint8_t>(HexDigitValue(high) * 16 + HexDigitValue(low))
+                                      : HexToByte(digits.substr(2 * pair, 2));
     }
 }
 
