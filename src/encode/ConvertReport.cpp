@@ -78,14 +78,13 @@ void SetDifferences(ConvertResultTexts& r, const ConversionState& s, const std::
     r.Text8.reset();
     r.Text10.reset();
     r.Text11.reset();
+    // The typed text that is the Double's exact value (as the hex buttons hand it over) differs
+    // from the Double by zero and from the Single as the Double does.
+    const bool originalIsDouble = !s.DoubleOverflow && original == s.DoubleExact;
     if (!s.DoubleOverflow && !s.SingleOverflow) r.Text8 = DoubleMinusSingle(s);
-    if (!s.DoubleOverflow) r.Text10 = Difference(original, s.DoubleExact);
-    if (!s.SingleOverflow) {
-        // The typed text that is the Double's exact value (as the hex buttons hand it over) has
-        // the same difference to the Single as the Double has.
-        const bool originalIsDouble = !s.DoubleOverflow && original == s.DoubleExact;
-        r.Text11 = originalIsDouble ? *r.Text8 : Difference(original, s.SingleExact);
-    }
+    // The Double's exact value always has its comma, so Difference would give "+0,0" as well.
+    if (!s.DoubleOverflow) r.Text10 = originalIsDouble ? std::string("+0,0") : Difference(original, s.DoubleExact);
+    if (!s.SingleOverflow) r.Text11 = originalIsDouble ? *r.Text8 : Difference(original, s.SingleExact);
 }
 
 void AddDifferences(ControlTexts& report, ConvertResultTexts& r) {

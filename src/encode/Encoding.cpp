@@ -37,17 +37,25 @@ std::uint64_t FromLittleEndian(const std::array<std::uint8_t, N>& bytes) {
     return bits;
 }
 
+// Which stored format's exact value the text is, as the hex buttons hand such texts over.
+enum class ExactValueOf { None, Double, Single };
+
+ExactValueOf WhoseExactValue(const ConversionState& state, std::string_view text) {
+    if (text == state.DoubleExact && HoldsNumber(state.DoubleExact)) return ExactValueOf::Double;
+    if (text == state.SingleExact && HoldsNumber(state.SingleExact)) return ExactValueOf::Single;
+    return ExactValueOf::None;
+}
+
 // The number behind the text. The exact value of the stored Double or Single is converted
 // without reading it again: it is exactly representable, so the correctly rounded conversion
 // gives back that very value (the hex buttons hand such texts over).
-ReadNumber ReadTypedNumber(const ConversionState& state, std::string_view text,
-                           const std::string& canonical) {
-    if (text == state.DoubleExact && HoldsNumber(state.DoubleExact)) {
-        return {std::bit_cast<double>(FromLittleEndian(state.DoubleBytes)), std::string(text)};
+ReadNumber ReadTypedNumber(const ConversionState& state, ExactValueOf own, const std::string& canonical) {
+    if (own == ExactValueOf::Double) {
+        return {std::bit_cast<double>(FromLittleEndian(state.DoubleBytes)), canonical};
     }
-    if (text == state.SingleExact && HoldsNumber(state.SingleExact)) {
+    if (own == ExactValueOf::Single) {
         const auto single = std::bit_cast<float>(static_cast<std::uint32_t>(FromLittleEndian(state.SingleBytes)));
-        return {static_cast<double>(single), std::string(text)};
+        return {static_cast<double>(single), canonical};
     }
     return ReadDecimalNumber(canonical);
 }
@@ -78,8 +86,8 @@ void AnalyseChangedFormats(ConversionState& s, bool keepSingle, bool keepDouble,
 
 // The canonical text: an exact value of the stored Double or Single is canonical already (sign,
 // digits, one comma, no exponent), and a typed text is normalised after "." became ",".
-std::optional<std::string> CanonicalText(const ConversionState& state, std::string_view text) {
-    if (IsExactValueOf(state, text)) return std::string(text);
+std::optional<std::string> CanonicalText(std::string_view text, ExactValueOf own) {
+    if (own != ExactValueOf::None) return std::string(text);
     std::string typed(text);
     for (char& c : typed) {
         if (c == '.') c = ',';
@@ -90,8 +98,7 @@ std::optional<std::string> CanonicalText(const ConversionState& state, std::stri
 }  // namespace
 
 bool IsExactValueOf(const ConversionState& state, std::string_view text) {
-    return (text == state.DoubleExact && HoldsNumber(state.DoubleExact)) ||
-           (text == state.SingleExact && HoldsNumber(state.SingleExact));
+    return WhoseExactValue(state, text) != ExactValueOf::None;
 }
 
 std::array<std::uint8_t, 4> SingleBytesOf(float value) {
@@ -122,7 +129,8 @@ std::optional<std::string> WriteScratchFile(const std::filesystem::path& directo
 
 EncodeResult EncodeNumber(ConversionState& state, std::string_view text,
                           const std::filesystem::path* scratchDirectory) {
-    std::optional<std::string> canonical = CanonicalText(state, text);
+    const ExactValueOf own = WhoseExactValue(state, text);
+    std::optional<std::string> canonical = CanonicalText(text, own);
     if (!canonical) return {};
 
     EncodeResult result;
@@ -134,7 +142,7 @@ EncodeResult EncodeNumber(ConversionState& state, std::string_view text,
                          : std::numeric_limits<double>::infinity();
         result.NumericPrefix = "+0,0";
     } else {
-        ReadNumber number = ReadTypedNumber(state, text, *canonical);
+        ReadNumber number = ReadTypedNumber(state, own, *canonical);
         value = number.Value;
         result.NumericPrefix = std::move(number.Prefix);
     }
