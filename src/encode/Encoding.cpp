@@ -66,10 +66,18 @@ void SetOverflowTexts(std::string& binary, std::string& binarySci, std::string& 
     binary = binarySci = exact = exactSci = name;
 }
 
-// AnalysePatterns, expanding only the formats whose texts cannot be kept: an overflowing format
-// gets its names, a format with unchanged bytes and numeric texts keeps them.
+// AnalysePatterns, analysing only the formats whose fields and texts cannot be kept: an
+// overflowing format gets its names, a format with unchanged bytes and numeric texts keeps them.
 void AnalyseChangedFormats(ConversionState& s, bool keepSingle, bool keepDouble, bool negative) {
-    AnalysePatternFields(s);
+    // Fields and texts are made together, so a format whose texts are kept keeps its fields too.
+    if (!keepSingle || s.SingleOverflow) {
+        SetSingleHex(s);
+        SetSingleFields(s);
+    }
+    if (!keepDouble || s.DoubleOverflow) {
+        SetDoubleHex(s);
+        SetDoubleFields(s);
+    }
     if (s.SingleOverflow) {
         SetOverflowTexts(s.SingleBinary, s.SingleBinarySci, s.SingleExact, s.SingleExactSci, negative);
     } else if (!keepSingle) {

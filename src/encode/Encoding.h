@@ -35,9 +35,9 @@ bool IsExactValueOf(const ConversionState& state, std::string_view text);
 // zero, "+Infinity"/"-Infinity" in its four value texts, with the typed sign; its value is that
 // infinity. The infinity sign alone ("∞", "-∞") overflows both formats.
 // When `scratchDirectory` is given, ss.dat is written there (WriteScratchFile).
-// A format whose new bytes equal its previous ones keeps its exact-value texts instead of
-// expanding them again; this relies on those texts having been made from those bytes, which
-// every operation of the system guarantees whenever the Exact text holds a number.
+// A format whose new bytes equal its previous ones keeps its pattern fields and exact-value
+// texts instead of making them again; this relies on them having been made from those bytes,
+// which every operation of the system guarantees whenever the Exact text holds a number.
 // EncodeNumber(state, "0.1", nullptr): OriginalNumber "+0,1", SingleBytes CD CC CC 3D.
 EncodeResult EncodeNumber(ConversionState& state, std::string_view text,
                           const std::filesystem::path* scratchDirectory);
