@@ -36,6 +36,13 @@ std::size_t EndOfNonzero(std::string_view w) {
     return end;
 }
 
+// The number of decimal digits of n, at least one.
+std::size_t DigitCount(std::size_t n) {
+    std::size_t count = 1;
+    for (; n >= 10; n /= 10) ++count;
+    return count;
+}
+
 // Appends "e-" or "e+" and the exponent's digits.
 void AppendExponent(std::string& r, char sign, std::size_t exponent) {
     char digits[20];
@@ -62,7 +69,7 @@ void BelowOne(std::string_view w, std::string& r) {
     const std::size_t first = w.size() > 3 ? FirstNotZero(w, 3) : 3;  // first fraction digit
     const std::size_t rest = first + 1 < w.size() ? w.size() - first - 1 : 0;
     r.clear();
-    r.reserve(rest + 28);  // sign, digit, ",", the rest, "e-" and up to 20 exponent digits
+    r.reserve(rest + 5 + DigitCount(first - 2));  // sign, digit, ",", the rest, "e-", exponent
     r += w[0];
     if (first < w.size()) r += w[first];
     r += ',';
@@ -75,7 +82,7 @@ void BelowOne(std::string_view w, std::string& r) {
 void OneOrMore(std::string_view w, std::string& r) {
     const std::size_t comma = std::min(w.find(',', 1), w.size());
     r.clear();
-    r.reserve(w.size() + 24);  // one "," more, "e+" and up to 20 exponent digits
+    r.reserve(w.size() + 3 + DigitCount(comma - 2));  // one "," more, "e+", exponent
     r.append(w.data(), 2);
     r += ',';
     r.append(w.data() + 2, comma - 2);
