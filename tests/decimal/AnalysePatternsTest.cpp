@@ -72,5 +72,38 @@ TEST(AnalysePatternsTest, DoubleFieldsSplitTheSeventhByte) {
     EXPECT_EQ(ByteToBits(5), "00000101");
 }
 
+// One state analysing pattern after pattern reuses its texts' storage: every field and text
+// must be the one a fresh state gets, whatever longer or shorter values came before.
+TEST(AnalysePatternsTest, AnalysingAgainOverwritesEverything) {
+    const struct {
+        std::array<std::uint8_t, 8> Double;
+        std::array<std::uint8_t, 4> Single;
+        const char* Reason;
+    } sequence[] = {
+        {{0, 0, 0, 0, 0, 0, 0xF0, 0x7F}, {0, 0, 0x80, 0x7F}, "all-ones exponents: the longest integers"},
+        {{1, 0, 0, 0, 0, 0, 0, 0}, {1, 0, 0, 0}, "smallest subnormals: the longest fractions"},
+        {{0, 0, 0, 0, 0, 0, 0xF0, 0x3F}, {0, 0, 0x80, 0x3F}, "one: short texts after long ones"},
+        {{0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0xB9, 0xBF}, {0xCD, 0xCC, 0xCC, 0xBD}, "-0,1 after one"},
+        {{0, 0, 0, 0, 0, 0, 0, 0x80}, {0, 0, 0, 0x80}, "negative zeros last"},
+    };
+    ConversionState reused;
+    for (const auto& step : sequence) {
+        ConversionState fresh;
+        fresh.DoubleBytes = reused.DoubleBytes = step.Double;
+        fresh.SingleBytes = reused.SingleBytes = step.Single;
+        AnalysePatterns(fresh);
+        AnalysePatterns(reused);
+        for (const auto member : {&ConversionState::SingleHex, &ConversionState::SingleMantissaBits,
+                                  &ConversionState::SingleBinary, &ConversionState::SingleBinarySci,
+                                  &ConversionState::SingleExact, &ConversionState::SingleExactSci,
+                                  &ConversionState::DoubleHex, &ConversionState::DoubleMantissaHex,
+                                  &ConversionState::DoubleMantissaBits, &ConversionState::DoubleBinary,
+                                  &ConversionState::DoubleBinarySci, &ConversionState::DoubleExact,
+                                  &ConversionState::DoubleExactSci}) {
+            EXPECT_EQ(reused.*member, fresh.*member) << step.Reason;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace pexabit

@@ -25,7 +25,12 @@ TEST(BinaryToDecimalTest, TextForms) {
         {"+1,2x1", "+1,125", "characters other than 1 count as 0"},
         {"+1,1,1", "+1,625", "a second comma is a 0 bit"},
     };
-    for (const Case& c : cases) EXPECT_EQ(BinaryToDecimal(c.In), c.Out) << c.Reason;
+    for (const Case& c : cases) {
+        EXPECT_EQ(BinaryToDecimal(c.In), c.Out) << c.Reason;
+        std::string out(2000, '7');  // an earlier, longer result whose storage is reused
+        BinaryToDecimal(c.In, out);
+        EXPECT_EQ(out, c.Out) << c.Reason << ", written over an earlier result";
+    }
 }
 
 }  // namespace

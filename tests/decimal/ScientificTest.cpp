@@ -36,6 +36,10 @@ TEST(FormatScientificTest, Forms) {
         std::string s = c.In;
         EXPECT_EQ(FormatScientific(s), c.Out) << c.Reason;
         EXPECT_EQ(s, c.In) << c.Reason;
+        // Written over a longer earlier result, nothing of it may survive.
+        std::string out(2000, '7');
+        FormatScientific(s, out);
+        EXPECT_EQ(out, c.Out) << c.Reason << ", written over an earlier result";
     }
 }
 
