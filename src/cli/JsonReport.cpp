@@ -53,11 +53,6 @@ void WriteFields(Sink& json, const FormatFields& f, bool withHex) {
     json.MadeText(f.Keys.ExactSci, f.ExactSci);
 }
 
-// A difference the operation did not compute is written as "".
-std::string_view Computed(const std::optional<std::string>& difference) {
-    return difference ? std::string_view(*difference) : std::string_view();
-}
-
 std::string_view ReportText(const ControlTexts& report, std::string_view control) {
     const std::string* text = FindControlText(report, control);
     return text != nullptr ? std::string_view(*text) : std::string_view();
@@ -71,9 +66,9 @@ void WriteConverted(JsonObjectWriter& json, const OperationResult& r) {
         m.Integer("DoubleOverflow", s.DoubleOverflow);
         WriteFields(m, SingleFields(s), true);
         WriteFields(m, DoubleFields(s), true);
-        m.MadeText("DoubleMinusSingle", Computed(r.Results.Text8));
-        m.MadeText("OriginalMinusDouble", Computed(r.Results.Text10));
-        m.MadeText("OriginalMinusSingle", Computed(r.Results.Text11));
+        m.MadeText("DoubleMinusSingle", r.Results.Text8);
+        m.MadeText("OriginalMinusDouble", r.Results.Text10);
+        m.MadeText("OriginalMinusSingle", r.Results.Text11);
     });
     json.String("SingleDisplay", r.Results.Label21);
     json.String("DoubleDisplay", r.Results.Label22);

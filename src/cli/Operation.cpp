@@ -16,9 +16,9 @@ void StartFresh(OperationResult& result) {
     StartFresh(result.State);
     result.Results.Label21.clear();
     result.Results.Label22.clear();
-    result.Results.Text8.reset();
-    result.Results.Text10.reset();
-    result.Results.Text11.reset();
+    result.Results.Text8.clear();
+    result.Results.Text10.clear();
+    result.Results.Text11.clear();
     result.Report.clear();
     result.Format = PatternFormat::Single;
 }

@@ -24,7 +24,8 @@ struct OperationResult {
     enum class Kind { Rejected, Converted, Special } Outcome = Kind::Rejected;
     std::string Error;           // Rejected: the window's message, word for word
     ConversionState State;       // Converted and Special: the fields the operation produced
-    ConvertResultTexts Results;  // Converted: the display captions and the three differences
+    // Converted: the display captions and the three differences ("" where not computed).
+    ConvertResultTexts Results;
     // The control texts, as the window would apply them: Special always; Converted only for
     // the readable report (the JSON report takes everything from State and Results).
     ControlTexts Report;

@@ -13,16 +13,19 @@
 namespace pexabit {
 namespace {
 
-// FormatScientific of |a| - |b|, on copies: both routines add a missing sign or ",0" to their
-// arguments, and the state keeps its texts as they are.
-std::string Difference(const std::string& minuend, const std::string& subtrahend) {
+// FormatScientific of |a| - |b| into `out`, on copies: both routines add a missing sign or ",0"
+// to their arguments, and the state keeps its texts as they are.
+void Difference(const std::string& minuend, const std::string& subtrahend, std::string& out) {
     // The same text has the same magnitude: the exact value of a decoded pattern is converted
     // back to itself, and comparing is far cheaper than subtracting a thousand digits.
-    if (minuend == subtrahend && minuend.find(',') != std::string::npos) return "+0,0";
+    if (minuend == subtrahend && minuend.find(',') != std::string::npos) {
+        out = "+0,0";
+        return;
+    }
     std::string a = minuend;
     std::string b = subtrahend;
     std::string difference = SubtractDecimal(a, b);
-    return FormatScientific(difference);
+    FormatScientific(difference, out);
 }
 
 // Label21 and Label22: each format's value as the platform displays it, or its overflow.
@@ -65,32 +68,36 @@ bool IsZero(const std::string& exact) { return exact == "+0,0" || exact == "-0,0
 // |DoubleExact| - |SingleExact|. When the Single is a zero the difference is the Double's own
 // magnitude, whose scientific form the analysis already made (the exact values are canonical,
 // so both routes give the same digits).
-std::string DoubleMinusSingle(const ConversionState& s) {
+void DoubleMinusSingle(const ConversionState& s, std::string& out) {
     if (IsZero(s.SingleExact) && !s.DoubleExactSci.empty()) {
-        std::string magnitude = s.DoubleExactSci;
-        magnitude[0] = '+';
-        return magnitude;
+        out = s.DoubleExactSci;
+        out[0] = '+';
+        return;
     }
-    return Difference(s.DoubleExact, s.SingleExact);
+    Difference(s.DoubleExact, s.SingleExact, out);
 }
 
+// The results' strings are written over, so that a caller converting one number after another
+// keeps their storage.
 void SetDifferences(ConvertResultTexts& r, const ConversionState& s, const std::string& original) {
-    r.Text8.reset();
-    r.Text10.reset();
-    r.Text11.reset();
     // The typed text that is the Double's exact value (as the hex buttons hand it over) differs
     // from the Double by zero and from the Single as the Double does.
     const bool originalIsDouble = !s.DoubleOverflow && original == s.DoubleExact;
-    if (!s.DoubleOverflow && !s.SingleOverflow) r.Text8 = DoubleMinusSingle(s);
+    r.Text8.clear();
+    r.Text10.clear();
+    r.Text11.clear();
+    if (!s.DoubleOverflow && !s.SingleOverflow) DoubleMinusSingle(s, r.Text8);
     // The Double's exact value always has its comma, so Difference would give "+0,0" as well.
-    if (!s.DoubleOverflow) r.Text10 = originalIsDouble ? std::string("+0,0") : Difference(original, s.DoubleExact);
-    if (!s.SingleOverflow) r.Text11 = originalIsDouble ? *r.Text8 : Difference(original, s.SingleExact);
+    if (originalIsDouble) r.Text10 = "+0,0";
+    else if (!s.DoubleOverflow) Difference(original, s.DoubleExact, r.Text10);
+    if (originalIsDouble && !s.SingleOverflow) r.Text11 = r.Text8;
+    else if (!s.SingleOverflow) Difference(original, s.SingleExact, r.Text11);
 }
 
 void AddDifferences(ControlTexts& report, ConvertResultTexts& r) {
-    if (r.Text8) report.push_back({"Text8", std::move(*r.Text8)});
-    if (r.Text10) report.push_back({"Text10", std::move(*r.Text10)});
-    if (r.Text11) report.push_back({"Text11", std::move(*r.Text11)});
+    if (!r.Text8.empty()) report.push_back({"Text8", std::move(r.Text8)});
+    if (!r.Text10.empty()) report.push_back({"Text10", std::move(r.Text10)});
+    if (!r.Text11.empty()) report.push_back({"Text11", std::move(r.Text11)});
 }
 
 }  // namespace

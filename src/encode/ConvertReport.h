@@ -54,11 +54,12 @@ struct ConvertOutcome {
 };
 
 // The texts of the convert report that the state does not hold: the two display captions and
-// the three differences. A difference is absent when its format overflowed and the operation
-// does not compute it (Text8 needs both formats, Text10 the Double, Text11 the Single).
+// the three differences. A difference is empty when its format overflowed and the operation
+// does not compute it (Text8 needs both formats, Text10 the Double, Text11 the Single); a
+// computed one always has digits.
 struct ConvertResultTexts {
     std::string Label21, Label22;
-    std::optional<std::string> Text8, Text10, Text11;
+    std::string Text8, Text10, Text11;
 };
 
 // The convert operation without assembling its report: the check, the encoding into `state`,

@@ -49,13 +49,13 @@ ExactValueOf WhoseExactValue(const ConversionState& state, std::string_view text
 // The number behind the text. The exact value of the stored Double or Single is converted
 // without reading it again: it is exactly representable, so the correctly rounded conversion
 // gives back that very value (the hex buttons hand such texts over).
-ReadNumber ReadTypedNumber(const ConversionState& state, ExactValueOf own, const std::string& canonical) {
+ReadNumber ReadTypedNumber(const ConversionState& state, ExactValueOf own, std::string_view canonical) {
     if (own == ExactValueOf::Double) {
-        return {std::bit_cast<double>(FromLittleEndian(state.DoubleBytes)), canonical};
+        return {std::bit_cast<double>(FromLittleEndian(state.DoubleBytes)), std::string(canonical)};
     }
     if (own == ExactValueOf::Single) {
         const auto single = std::bit_cast<float>(static_cast<std::uint32_t>(FromLittleEndian(state.SingleBytes)));
-        return {static_cast<double>(single), canonical};
+        return {static_cast<double>(single), std::string(canonical)};
     }
     return ReadDecimalNumber(canonical);
 }
@@ -92,10 +92,8 @@ void AnalyseChangedFormats(ConversionState& s, bool keepSingle, bool keepDouble,
     }
 }
 
-// The canonical text: an exact value of the stored Double or Single is canonical already (sign,
-// digits, one comma, no exponent), and a typed text is normalised after "." became ",".
-std::optional<std::string> CanonicalText(std::string_view text, ExactValueOf own) {
-    if (own != ExactValueOf::None) return std::string(text);
+// The canonical form of a typed text: normalised after "." became ",".
+std::optional<std::string> NormaliseTypedText(std::string_view text) {
     std::string typed(text);
     for (char& c : typed) {
         if (c == '.') c = ',';
@@ -137,24 +135,30 @@ std::optional<std::string> WriteScratchFile(const std::filesystem::path& directo
 
 EncodeResult EncodeNumber(ConversionState& state, std::string_view text,
                           const std::filesystem::path* scratchDirectory) {
+    // An exact value of the stored Double or Single is canonical already (sign, digits, one
+    // comma, no exponent); any other text is normalised.
     const ExactValueOf own = WhoseExactValue(state, text);
-    std::optional<std::string> canonical = CanonicalText(text, own);
-    if (!canonical) return {};
+    std::optional<std::string> normalised;
+    if (own == ExactValueOf::None) {
+        normalised = NormaliseTypedText(text);
+        if (!normalised) return {};
+    }
+    const std::string_view canonical = normalised ? std::string_view(*normalised) : text;
 
     EncodeResult result;
     result.Accepted = true;
-    const bool negative = (*canonical)[0] == '-';
+    const bool negative = canonical[0] == '-';
     double value = 0.0;
-    if (IsInfinityText(*canonical)) {
+    if (IsInfinityText(canonical)) {
         value = negative ? -std::numeric_limits<double>::infinity()
                          : std::numeric_limits<double>::infinity();
         result.NumericPrefix = "+0,0";
     } else {
-        ReadNumber number = ReadTypedNumber(state, own, *canonical);
+        ReadNumber number = ReadTypedNumber(state, own, canonical);
         value = number.Value;
         result.NumericPrefix = std::move(number.Prefix);
     }
-    state.OriginalNumber = std::move(*canonical);
+    state.OriginalNumber.assign(canonical);  // its storage kept for the next conversion
     state.DoubleValue = value;
     state.DoubleOverflow = std::isinf(value) ? 1 : 0;
     state.SingleValue = RoundToSingle(value);
