@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <utility>
 
 namespace pexabit::limbs {
 
@@ -74,7 +75,37 @@ void MultiplyAdd(Limbs& x, std::uint32_t mul, std::uint32_t add) {
     while (x.size() > 1 && x.back() == 0) x.pop_back();
 }
 
+namespace {
+
+// Column sums of at most this many limb products stay below 2^64 with their carry:
+// 16 * (10^9 - 1)^2 + carry < 1.7 * 10^19 < 2^64.
+constexpr std::size_t ColumnProductLimit = 16;
+
+// a * b column by column, a the shorter: each result limb is the sum of its products and the
+// carry, divided by the base once. A 53-bit significand (two limbs) times a power of two or five
+// takes one division per result limb instead of two.
+Limbs MultiplyByColumns(LimbSpan a, LimbSpan b) {
+    Limbs r(a.size() + b.size(), 0);
+    std::uint64_t carry = 0;
+    for (std::size_t k = 0; k + 1 < r.size(); ++k) {
+        std::uint64_t column = carry;
+        const std::size_t first = k >= b.size() ? k - b.size() + 1 : 0;
+        for (std::size_t i = first; i < a.size() && i <= k; ++i) {
+            column += static_cast<std::uint64_t>(a[i]) * b[k - i];
+        }
+        r[k] = static_cast<std::uint32_t>(column % LimbBase);
+        carry = column / LimbBase;
+    }
+    r.back() = static_cast<std::uint32_t>(carry);  // below 10^9: a * b has at most this many limbs
+    while (r.size() > 1 && r.back() == 0) r.pop_back();
+    return r;
+}
+
+}  // namespace
+
 Limbs Multiply(LimbSpan a, LimbSpan b) {
+    if (a.size() > b.size()) std::swap(a, b);
+    if (!a.empty() && a.size() <= ColumnProductLimit) return MultiplyByColumns(a, b);
     Limbs r(a.size() + b.size(), 0);
     for (std::size_t i = 0; i < a.size(); ++i) {
         const std::uint64_t ai = a[i];
