@@ -1,8 +1,7 @@
-// The settings file byte for byte: layout, read-back, and what counts as damage.
+// The settings file byte for byte: the layout other copies of the tool read, and a write that
+// never leaves a half-written or over-long file.
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "SettingsTestSupport.h"
 #include "ui/settings/SettingsFile.h"
@@ -12,75 +11,33 @@ namespace {
 
 const SettingsRecord Sample{"Pexabit", "v.1.00", "/opt/Pexabit/", "/home/ann/Результаты/"};
 
-// The bytes of one 2-byte little-endian length.
-std::string Length(std::size_t n) {
-    return {static_cast<char>(n & 0xFFU), static_cast<char>(n >> 8U)};
-}
+std::string Length(unsigned n) { return {char(n & 0xFFU), char(n >> 8U)}; }  // little-endian
 
-TEST(SettingsFileLayout, FourRecordsOf500BytesWithLittleEndianLengths) {
-    const std::string bytes = EncodeSettingsFile(Sample);
+TEST(SettingsFile, FourRecordsOf500BytesWithLittleEndianLengths) {
+    SettingsRecord record = Sample;
+    record.InstallDirectory = "/" + std::string(497, 'd');  // 498 bytes: the most a record holds
+    const std::string bytes = EncodeSettingsFile(record);
     ASSERT_EQ(bytes.size(), 2000U);
     EXPECT_EQ(bytes.substr(0, 9), Length(7) + "Pexabit");
     EXPECT_EQ(bytes.substr(500, 8), Length(6) + "v.1.00");
-    EXPECT_EQ(bytes.substr(1000, 2 + 13), Length(13) + "/opt/Pexabit/");
-    // The length counts UTF-8 bytes, not characters: "Результаты" is 20 bytes.
-    EXPECT_EQ(bytes.substr(1500, 2), Length(Sample.ResultsDirectory.size()));
-    EXPECT_EQ(Sample.ResultsDirectory.size(), 31U);
+    EXPECT_EQ(bytes.substr(1000, 2), Length(498)) << "a length beyond 255 uses the high byte";
+    EXPECT_EQ(bytes.substr(1500, 33), Length(31) + Sample.ResultsDirectory) << "UTF-8 bytes, not characters";
+    // A writer may stop right after the last value instead of filling its record.
+    EXPECT_EQ(DecodeSettingsFile(bytes.substr(0, 1533))->InstallDirectory, record.InstallDirectory);
 }
 
-TEST(SettingsFileLayout, LengthBeyond255UsesTheHighByte) {
-    SettingsRecord record = Sample;
-    record.ResultsDirectory = "/" + std::string(497, 'd');  // 498 bytes: the most a record holds
-    const std::string bytes = EncodeSettingsFile(record);
-    EXPECT_EQ(bytes.substr(1500, 2), std::string("\xF2\x01", 2));  // 0x01F2 == 498
-    EXPECT_EQ(DecodeSettingsFile(bytes)->ResultsDirectory, record.ResultsDirectory);
-}
-
-TEST(SettingsFileRead, AcceptsAFileThatEndsRightAfterTheFourthValue) {
-    // A writer may stop after the last value instead of filling its record.
-    std::string bytes = EncodeSettingsFile(Sample);
-    bytes.resize(1500 + 2 + Sample.ResultsDirectory.size());
-    const auto record = DecodeSettingsFile(bytes);
-    ASSERT_TRUE(record.has_value());
-    EXPECT_EQ(record->ResultsDirectory, Sample.ResultsDirectory);
-}
-
-TEST(SettingsFileRead, ReadsBackWhatWasWritten) {
-    test::TemporaryFolder folder;
-    const std::string path = folder.Path() + "Pexabit.eng";
-    ASSERT_FALSE(WriteSettingsFile(path, Sample).has_value());
-    const auto record = ReadSettingsFile(path);
-    ASSERT_TRUE(record.has_value());
-    EXPECT_EQ(record->ProgramName, Sample.ProgramName);
-    EXPECT_EQ(record->ProgramVersion, Sample.ProgramVersion);
-    EXPECT_EQ(record->InstallDirectory, Sample.InstallDirectory);
-    EXPECT_EQ(record->ResultsDirectory, Sample.ResultsDirectory);
-}
-
-TEST(SettingsFileWrite, ReplacesTheOldFileWholeAndLeavesNoTemporaryFile) {
-    test::TemporaryFolder folder;
-    const std::string path = folder.Path() + "Pexabit.eng";
+TEST(SettingsFile, ReplacesTheOldFileWholeAndRefusesAnOverlongValue) {
+    test::StoreFixture f;
+    const std::string path = f.Root + "Pexabit.eng";
     test::WriteBytes(path, std::string(3000, 'x'));  // longer than a new file
-    ASSERT_FALSE(WriteSettingsFile(path, Sample).has_value());
+    ASSERT_EQ(WriteSettingsFile(path, Sample), std::nullopt);
     EXPECT_EQ(test::ReadBytes(path), EncodeSettingsFile(Sample));
-    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
-}
-
-TEST(SettingsFileWrite, FailsWithAReasonWhenTheFolderIsAFile) {
-    test::TemporaryFolder folder;
-    test::WriteBytes(folder.Path() + "plain", "not a folder");
-    const auto why = WriteSettingsFile(folder.Path() + "plain/Pexabit.eng", Sample);
-    ASSERT_TRUE(why.has_value());
-    EXPECT_FALSE(why->empty());
-}
-
-TEST(SettingsFileWrite, RefusesAValueLongerThan498BytesAndKeepsTheOldFile) {
-    test::TemporaryFolder folder;
-    const std::string path = folder.Path() + "Pexabit.eng";
-    ASSERT_FALSE(WriteSettingsFile(path, Sample).has_value());
+    EXPECT_FALSE(std::filesystem::exists(path + ".new")) << "no temporary file left";
+    EXPECT_EQ(ReadSettingsFile(path)->ResultsDirectory, Sample.ResultsDirectory);
+    // A value of 499 bytes cannot be stored: refused, the old file kept.
     SettingsRecord tooLong = Sample;
     tooLong.ResultsDirectory = "/" + std::string(498, 'd');
-    EXPECT_TRUE(WriteSettingsFile(path, tooLong).has_value());
+    EXPECT_NE(WriteSettingsFile(path, tooLong), std::nullopt);
     EXPECT_EQ(test::ReadBytes(path), EncodeSettingsFile(Sample));
 }
 

@@ -1,234 +1,183 @@
 // The settings at start-up and when the results directory changes: first start, read-back,
-// damaged and foreign files, and folders the tool cannot use.
+// damaged and foreign files, folders the tool cannot use, and the choices it refuses.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
+#include <functional>
 #include <random>
 
 #include "SettingsTestSupport.h"
 #include "ui/settings/SettingsFile.h"
-#include "ui/settings/SettingsStore.h"
 
 namespace fs = std::filesystem;
 
 namespace pexabit {
 namespace {
 
-constexpr int Year = 2026;
-const std::string Month = "December";
-
-// A store over a program directory inside a fresh temporary folder, collecting its messages.
-class StoreFixture {
-public:
-    StoreFixture() : Store(Values, [this](const std::string& m) { Messages.push_back(m); }) {
-        Values.ProgramDirectory = Folder.Path() + "Pexabit/";
-        Values.SettingsFileName = "Pexabit.eng";
-    }
-    std::string SettingsPath() const { return Values.ProgramDirectory + "Pexabit.eng"; }
-    SettingsRecord Defaults() const {
-        return {"Pexabit", "v.1.00", Values.ProgramDirectory, Values.ProgramDirectory};
-    }
-    void PutFile(const std::string& bytes) {
-        fs::create_directories(Values.ProgramDirectory);
-        test::WriteBytes(SettingsPath(), bytes);
-    }
-
-    test::TemporaryFolder Folder;
-    SettingsValues Values;
-    std::vector<std::string> Messages;
-    SettingsStore Store;
-};
+using test::StoreFixture;
 
 TEST(SettingsStartup, FirstStartCreatesFolderFileAndDateFolders) {
     StoreFixture f;
-    const auto problems = f.Store.PrepareAtStartup(Year, Month);
-    EXPECT_TRUE(problems.empty());
+    EXPECT_TRUE(f.Start().empty());
     EXPECT_TRUE(f.Messages.empty());
     EXPECT_EQ(test::ReadBytes(f.SettingsPath()), EncodeSettingsFile(f.Defaults()));
     EXPECT_TRUE(fs::is_directory(f.Values.ProgramDirectory + "2026/December"));
-    EXPECT_EQ(f.Values.Record.ResultsDirectory, f.Values.ProgramDirectory);
 }
 
 TEST(SettingsStartup, ReadsBackTheStoredResultsDirectory) {
     StoreFixture f;
-    const std::string results = f.Folder.Path() + "results/";
+    const std::string results = f.Root + "results/";
     fs::create_directories(results);
-    f.PutFile(EncodeSettingsFile({"Pexabit", "v.1.00", "/old/install/", results}));
-    EXPECT_TRUE(f.Store.PrepareAtStartup(Year, Month).empty());
+    fs::create_directories(f.Values.ProgramDirectory);
+    test::WriteBytes(f.SettingsPath(), EncodeSettingsFile({"Pexabit", "v.1.00", "/old/", results}));
+    EXPECT_TRUE(f.Start().empty());
     EXPECT_TRUE(f.Messages.empty());
     EXPECT_EQ(f.Values.Record.ResultsDirectory, results);
-    EXPECT_EQ(f.Values.Record.InstallDirectory, "/old/install/");
+    EXPECT_EQ(f.Values.Record.InstallDirectory, "/old/");
     EXPECT_TRUE(fs::is_directory(results + "2026/December"));
     EXPECT_FALSE(fs::exists(f.Values.ProgramDirectory + "2026")) << "only the results folder";
 }
 
-std::string RandomBytes(std::size_t count, unsigned seed) {
-    std::mt19937 generator(seed);
-    std::string bytes(count, '\0');
-    for (char& b : bytes) b = static_cast<char>(generator() & 0xFFU);
+// A stored file with one length set to `length` in record `record` (0..3).
+std::string WithLength(std::size_t record, unsigned length) {
+    std::string bytes = EncodeSettingsFile({"Pexabit", "v.1.00", "/a/", "/b/"});
+    bytes[record * 500] = char(length & 0xFFU);
+    bytes[record * 500 + 1] = char(length >> 8U);
     return bytes;
 }
 
-struct CorruptCase {
+std::string RandomBytes() {
+    std::mt19937 generator(7);  // fixed seed: the first length read is far beyond 498
+    std::string bytes(2000, '\0');
+    for (char& b : bytes) b = char(generator() & 0xFFU);
+    return bytes;
+}
+
+struct StoredCase {
     const char* Reason;
     std::string Bytes;
+    bool Told;  // the user hears the file was corrupted; else it is rebuilt silently
 };
 
-class SettingsCorruptTest : public testing::TestWithParam<CorruptCase> {};
+class StoredFileTest : public testing::TestWithParam<StoredCase> {};
 
-TEST_P(SettingsCorruptTest, ToldOnceThenRebuiltWithDefaults) {
+TEST_P(StoredFileTest, IsRebuiltWithTheDefaults) {
     StoreFixture f;
-    f.PutFile(GetParam().Bytes);
-    EXPECT_TRUE(f.Store.PrepareAtStartup(Year, Month).empty());
-    ASSERT_EQ(f.Messages.size(), 1U) << GetParam().Reason;
-    EXPECT_EQ(f.Messages[0], CorruptSettingsMessage);
+    fs::create_directories(f.Values.ProgramDirectory);
+    test::WriteBytes(f.SettingsPath(), GetParam().Bytes);
+    EXPECT_TRUE(f.Start().empty());
+    EXPECT_EQ(f.Messages, GetParam().Told ? std::vector<std::string>{CorruptSettingsMessage}
+                                          : std::vector<std::string>{});
     EXPECT_EQ(test::ReadBytes(f.SettingsPath()), EncodeSettingsFile(f.Defaults()));
     EXPECT_EQ(f.Values.Record.ResultsDirectory, f.Values.ProgramDirectory);
 }
 
-std::string WithLength499() {
-    std::string bytes = EncodeSettingsFile({"Pexabit", "v.1.00", "/a/", "/b/"});
-    bytes[1500] = static_cast<char>(0xF3);  // 499 = 0x01F3
-    bytes[1501] = 0x01;
-    return bytes;
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Damage, SettingsCorruptTest,
+    Files, StoredFileTest,
     testing::Values(
-        CorruptCase{"a stored length of 499", WithLength499()},
-        CorruptCase{"truncated inside the third record",
-                    EncodeSettingsFile({"Pexabit", "v.1.00", "/a/", "/b/"}).substr(0, 1001)},
-        CorruptCase{"cut inside the fourth value",
-                    EncodeSettingsFile({"Pexabit", "v.1.00", "/a/", "/bbbbbb/"}).substr(0, 1505)},
-        CorruptCase{"an empty file", ""},
-        // seed 7: the first length read is far beyond 498
-        CorruptCase{"random bytes", RandomBytes(2000, 7)}));
+        StoredCase{"the name one byte too long: 499", WithLength(0, 499), true},
+        StoredCase{"the version reaching into the next record", WithLength(1, 500), true},
+        StoredCase{"the largest length two bytes hold", WithLength(2, 0xFFFF), true},
+        StoredCase{"high bit set: negative if read as a 16-bit integer", WithLength(3, 0x8000), true},
+        StoredCase{"truncated inside the third record", WithLength(0, 7).substr(0, 1001), true},
+        StoredCase{"an empty file", "", true},
+        StoredCase{"random bytes", RandomBytes(), true},
+        StoredCase{"another program's name", EncodeSettingsFile({"Pexabyte", "v.1.00", "/a/", "/tmp/"}), false},
+        StoredCase{"the name is compared case-sensitively", EncodeSettingsFile({"pexabit", "v.1.00", "/a/", "/tmp/"}), false},
+        StoredCase{"another version", EncodeSettingsFile({"Pexabit", "v.0.99", "/a/", "/tmp/"}), false}));
 
-struct ForeignCase {
+struct FolderCase {
     const char* Reason;
-    SettingsRecord Stored;
+    std::function<std::string(StoreFixture&)> Damage;  // returns the folder that must be named
+    const char* Said;                                  // part of the message naming it
+    bool SettingKept;  // the stored results directory survives; else the defaults are used
 };
 
-class SettingsForeignTest : public testing::TestWithParam<ForeignCase> {};
+class FolderFaultTest : public testing::TestWithParam<FolderCase> {};
 
-TEST_P(SettingsForeignTest, RebuiltSilently) {
+TEST_P(FolderFaultTest, IsNamedOnceAndWorkGoesOn) {
     StoreFixture f;
-    f.PutFile(EncodeSettingsFile(GetParam().Stored));
-    EXPECT_TRUE(f.Store.PrepareAtStartup(Year, Month).empty());
-    EXPECT_TRUE(f.Messages.empty()) << GetParam().Reason;
-    EXPECT_EQ(test::ReadBytes(f.SettingsPath()), EncodeSettingsFile(f.Defaults()));
+    const std::string named = GetParam().Damage(f);
+    const auto problems = f.Start();
+    ASSERT_EQ(problems.size(), 1U) << GetParam().Reason;
+    EXPECT_EQ(problems[0].Folder, named);
+    EXPECT_NE(DescribeFolderProblems(problems).find(GetParam().Said), std::string::npos)
+        << DescribeFolderProblems(problems);
+    EXPECT_EQ(f.Values.Record.ResultsDirectory, GetParam().SettingKept ? named : f.Values.ProgramDirectory);
+}
+
+// Stores `results` as the results directory, then lets `damage` act on it.
+std::string Stored(StoreFixture& f, const std::string& results, void (*damage)(const std::string&)) {
+    fs::create_directories(f.Values.ProgramDirectory);
+    test::WriteBytes(f.SettingsPath(), EncodeSettingsFile({"Pexabit", "v.1.00", "/a/", results}));
+    damage(results);
+    return results;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    WrongIdentity, SettingsForeignTest,
-    testing::Values(ForeignCase{"other name", {"Pexabyte", "v.1.00", "/a/", "/tmp/"}},
-                    ForeignCase{"name compared case-sensitively", {"pexabit", "v.1.00", "/a/", "/tmp/"}},
-                    ForeignCase{"other version", {"Pexabit", "v.2.00", "/a/", "/tmp/"}},
-                    ForeignCase{"empty name and version", {"", "", "", ""}}));
-
-TEST(SettingsFaults, ProgramFolderReplacedByAFileIsNamedOnceAndWorkGoesOn) {
-    StoreFixture f;
-    test::WriteBytes(f.Folder.Path() + "Pexabit", "a file where the folder belongs");
-    const auto problems = f.Store.PrepareAtStartup(Year, Month);
-    ASSERT_EQ(problems.size(), 1U) << "the results folder is the same folder: named once";
-    EXPECT_EQ(problems[0].Folder, f.Values.ProgramDirectory);
-    EXPECT_EQ(f.Values.Record.ResultsDirectory, f.Values.ProgramDirectory);
-    const std::string message = DescribeFolderProblems(problems);
-    EXPECT_NE(message.find(f.Values.ProgramDirectory), std::string::npos);
-    EXPECT_NE(message.find("file"), std::string::npos);
-}
-
-TEST(SettingsFaults, ProgramFolderUnderAFileCannotBeCreated) {
-    StoreFixture f;
-    test::WriteBytes(f.Folder.Path() + "blocker", "x");
-    f.Values.ProgramDirectory = f.Folder.Path() + "blocker/Pexabit/";
-    const auto problems = f.Store.PrepareAtStartup(Year, Month);
-    ASSERT_EQ(problems.size(), 1U);
-    EXPECT_EQ(problems[0].Folder, f.Values.ProgramDirectory);
-    EXPECT_NE(problems[0].Reason.find("cannot be created"), std::string::npos);
-}
-
-TEST(SettingsFaults, RemovedResultsFolderIsNamedAndSettingsKept) {
-    StoreFixture f;
-    const std::string gone = f.Folder.Path() + "gone/";
-    f.PutFile(EncodeSettingsFile({"Pexabit", "v.1.00", "/a/", gone}));
-    const auto problems = f.Store.PrepareAtStartup(Year, Month);
-    ASSERT_EQ(problems.size(), 1U);
-    EXPECT_EQ(problems[0].Folder, gone);
-    EXPECT_EQ(problems[0].Reason, "the folder does not exist");
-    EXPECT_EQ(f.Values.Record.ResultsDirectory, gone) << "the user's choice is not thrown away";
-}
+    Folders, FolderFaultTest,
+    testing::Values(
+        FolderCase{"a file in the place of the program folder (also the results folder: named once)",
+                   [](StoreFixture& f) { test::WriteBytes(f.Root + "Pexabit", "x"); return f.Values.ProgramDirectory; },
+                   "file", false},
+        FolderCase{"the stored results folder was removed",
+                   [](StoreFixture& f) { return Stored(f, f.Root + "gone/", [](const std::string&) {}); },
+                   "the folder does not exist", true},
+        FolderCase{"a file in the place of the stored results folder",
+                   [](StoreFixture& f) {
+                       return Stored(f, f.Root + "results/", [](const std::string& r) { test::WriteBytes(r.substr(0, r.size() - 1), "x"); });
+                   }, "Conversions still work", true}));
 
 TEST(SettingsFaults, SettingsFileThatIsAFolderIsCorruptAndNamed) {
     StoreFixture f;
     fs::create_directories(f.SettingsPath() + "/inside");
-    const auto problems = f.Store.PrepareAtStartup(Year, Month);
-    EXPECT_EQ(f.Messages.size(), 1U);
+    const auto problems = f.Start();
+    EXPECT_EQ(f.Messages, std::vector<std::string>{CorruptSettingsMessage});
     ASSERT_EQ(problems.size(), 1U);
     EXPECT_EQ(problems[0].Folder, f.Values.ProgramDirectory);
 }
 
-TEST(SettingsFaults, ReadOnlyProgramFolderIsNamed) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-    StoreFixture f;
-    fs::create_directories(f.Values.ProgramDirectory);
-    fs::permissions(f.Values.ProgramDirectory, fs::perms::owner_read | fs::perms::owner_exec);
-    const auto problems = f.Store.PrepareAtStartup(Year, Month);
-    fs::permissions(f.Values.ProgramDirectory, fs::perms::owner_all);
-    ASSERT_FALSE(problems.empty());
-    EXPECT_EQ(problems[0].Folder, f.Values.ProgramDirectory);
-}
-
-// Change of the results directory: each case starts after a clean first start.
+// A change of the results directory after a clean first start.
 struct ChangeCase {
     const char* Reason;
-    std::string Chosen;  // relative to the temporary folder unless absolute
-    bool Stored;
-    std::string Expected;  // the results directory afterwards ("" = the default)
+    std::string Chosen;    // relative to the fixture's root unless absolute
+    std::string Expected;  // the results directory afterwards; "" = refused, the default kept
 };
 
-class SettingsChangeTest : public testing::TestWithParam<ChangeCase> {};
+class ChangeTest : public testing::TestWithParam<ChangeCase> {};
 
-TEST_P(SettingsChangeTest, StoresOrRefusesAndKeepsThePrevious) {
+TEST_P(ChangeTest, StoresOrRefusesAndKeepsThePrevious) {
     const ChangeCase& c = GetParam();
     StoreFixture f;
-    ASSERT_TRUE(f.Store.PrepareAtStartup(Year, Month).empty());
-    fs::create_directories(f.Folder.Path() + "data");
-    test::WriteBytes(f.Folder.Path() + "afile", "x");
-    const std::string chosen = c.Chosen.front() == '/' ? c.Chosen : f.Folder.Path() + c.Chosen;
-    const auto refusal = f.Store.ChangeResultsDirectory(chosen);
-    EXPECT_EQ(!refusal.has_value(), c.Stored) << c.Reason;
-    const std::string expected =
-        c.Expected.empty() ? f.Values.ProgramDirectory
-                           : (c.Expected.front() == '/' ? c.Expected : f.Folder.Path() + c.Expected);
+    ASSERT_TRUE(f.Start().empty());
+    fs::create_directories(f.Root + "data");
+    test::WriteBytes(f.Root + "afile", "x");
+    const auto inRoot = [&](const std::string& p) { return p.front() == '/' ? p : f.Root + p; };
+    const auto refusal = f.Store.ChangeResultsDirectory(inRoot(c.Chosen));
+    EXPECT_EQ(refusal.has_value(), c.Expected.empty()) << c.Reason;
+    const std::string expected = c.Expected.empty() ? f.Values.ProgramDirectory : inRoot(c.Expected);
     EXPECT_EQ(f.Values.Record.ResultsDirectory, expected) << c.Reason;
     EXPECT_EQ(ReadSettingsFile(f.SettingsPath())->ResultsDirectory, expected) << c.Reason;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Choices, SettingsChangeTest,
-    testing::Values(
-        ChangeCase{"a separator is appended", "data", true, "data/"},
-        ChangeCase{"a trailing separator is kept", "data/", true, "data/"},
-        ChangeCase{"the root is stored unchanged", "/", true, "/"},
-        ChangeCase{"a path beyond 498 bytes cannot be stored", "data/" + std::string(500, 'x'),
-                   false, ""},
-        ChangeCase{"a file is no folder", "afile", false, ""},
-        ChangeCase{"a folder that does not exist", "missing", false, ""}));
+    Choices, ChangeTest,
+    testing::Values(ChangeCase{"a separator is appended", "data", "data/"},
+                    ChangeCase{"a trailing separator is kept", "data/", "data/"},
+                    ChangeCase{"the root is stored unchanged", "/", "/"},
+                    ChangeCase{"a path beyond 498 bytes cannot be stored", "data/" + std::string(500, 'x'), ""},
+                    ChangeCase{"a file is no folder", "afile", ""},
+                    ChangeCase{"a folder that does not exist", "missing", ""}));
 
 TEST(SettingsChange, UnwritableSettingsFileKeepsThePrevious) {
     StoreFixture f;
-    ASSERT_TRUE(f.Store.PrepareAtStartup(Year, Month).empty());
-    fs::create_directories(f.Folder.Path() + "data");
-    // The program folder becomes a file: the settings cannot be written any more.
+    ASSERT_TRUE(f.Start().empty());
+    fs::create_directories(f.Root + "data");
     fs::remove_all(f.Values.ProgramDirectory);
-    test::WriteBytes(f.Folder.Path() + "Pexabit", "x");
-    const auto refusal = f.Store.ChangeResultsDirectory(f.Folder.Path() + "data");
+    test::WriteBytes(f.Root + "Pexabit", "x");  // the settings can no longer be written
+    const auto refusal = f.Store.ChangeResultsDirectory(f.Root + "data");
     ASSERT_TRUE(refusal.has_value());
-    EXPECT_NE(refusal->find("cannot be written"), std::string::npos);
+    EXPECT_NE(refusal->find("cannot be written"), std::string::npos) << *refusal;
     EXPECT_EQ(f.Values.Record.ResultsDirectory, f.Values.ProgramDirectory);
 }
 

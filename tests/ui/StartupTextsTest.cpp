@@ -1,65 +1,54 @@
-// The start-up texts: the English month name and the title for a given date.
+// The texts start-up builds: the program directory from the environment, the English month name
+// for the date folders, and the title for a given date.
 
 #include <gtest/gtest.h>
 
+#include "ui/settings/ProgramDirectory.h"
 #include "ui/settings/StartupTexts.h"
 
 namespace pexabit {
 namespace {
 
-struct MonthCase {
+struct DirectoryCase {
     const char* Reason;
-    const char* LocaleName;
-    const char* Expected;
+    const char *ProgramFiles, *XdgDataHome, *Home, *Expected;
 };
 
-class EnglishMonthNameTest : public testing::TestWithParam<MonthCase> {};
-
-TEST_P(EnglishMonthNameTest, TranslatesOnlyTheTwelveRussianNames) {
-    EXPECT_EQ(EnglishMonthName(GetParam().LocaleName), GetParam().Expected) << GetParam().Reason;
+TEST(ProgramDirectory, BuildsTheFolderFromTheEnvironment) {
+    const DirectoryCase cases[] = {
+        {"separator appended", "/opt/apps", nullptr, "/h", "/opt/apps/Pexabit/"},
+        {"no doubled separator", "/opt/apps/", nullptr, "/h", "/opt/apps/Pexabit/"},
+        {"leading blanks removed, trailing kept", "  /opt/my apps ", nullptr, "/h", "/opt/my apps /Pexabit/"},
+        {"ProgramFiles wins over the data folder", "/p", "/xdg", "/h", "/p/Pexabit/"},
+        {"unset: XDG_DATA_HOME", nullptr, "/xdg/data", "/h", "/xdg/data/Pexabit/"},
+        {"empty counts as unset", "", "/xdg/", "/h", "/xdg/Pexabit/"},
+        {"only blanks count as unset", "   ", "/xdg", "/h", "/xdg/Pexabit/"},
+        {"no XDG_DATA_HOME: ~/.local/share", nullptr, "", "/h", "/h/.local/share/Pexabit/"},
+        {"no HOME either: the root", nullptr, nullptr, nullptr, "/Pexabit/"}};
+    for (const DirectoryCase& c : cases) {
+        EXPECT_EQ(BuildProgramDirectory(c.ProgramFiles, c.XdgDataHome, c.Home), c.Expected) << c.Reason;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, EnglishMonthNameTest,
-    testing::Values(MonthCase{"first row", "Январь", "January"},
-                    MonthCase{"last row", "Декабрь", "December"},
-                    MonthCase{"the short name Май", "Май", "May"},
-                    MonthCase{"English names pass unchanged", "December", "December"},
-                    MonthCase{"lower case is not in the table", "декабрь", "декабрь"},
-                    MonthCase{"genitive form is not in the table", "декабря", "декабря"},
-                    MonthCase{"other languages pass unchanged", "Dezember", "Dezember"},
-                    MonthCase{"empty stays empty", "", ""}));
-
-struct TitleCase {
-    const char* Reason;
-    int Day;
-    const char* Month;
-    int Year;
-    const char* Weekday;
-    const char* Expected;
-};
-
-class FormTitleTest : public testing::TestWithParam<TitleCase> {};
-
-TEST_P(FormTitleTest, JoinsTheDateLineExactly) {
-    const TitleCase& c = GetParam();
-    EXPECT_EQ(FormTitle(c.Day, c.Month, c.Year, c.Weekday), c.Expected) << c.Reason;
+TEST(EnglishMonthName, TranslatesOnlyTheTwelveRussianNames) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Январь", "January"},   // first row
+        {"Декабрь", "December"}, // last row
+        {"Май", "May"},          // the short name
+        {"December", "December"},  // English passes unchanged
+        {"декабрь", "декабрь"},  // lower case is not in the table
+        {"декабря", "декабря"},  // nor the genitive
+        {"", ""}};
+    for (const auto& [name, english] : cases) EXPECT_EQ(EnglishMonthName(name), english) << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dates, FormTitleTest,
-    testing::Values(
-        TitleCase{"the reference date", 5, "December", 2026, "Saturday",
-                  "Tavrilendor       Pexabit v.1.00               Today: 5  December  2026 year  "
-                  "Saturday"},
-        TitleCase{"two-digit day, no leading zero anywhere", 31, "January", 2027, "Sunday",
-                  "Tavrilendor       Pexabit v.1.00               Today: 31  January  2027 year  "
-                  "Sunday"},
-        TitleCase{"the weekday stays in the system's language", 5, "December", 2026, "суббота",
-                  "Tavrilendor       Pexabit v.1.00               Today: 5  December  2026 year  "
-                  "суббота"}));
-
-TEST(AboutCaption, NameBlankVersion) { EXPECT_EQ(AboutCaption(), "Pexabit v.1.00"); }
+TEST(FormTitle, JoinsTheDateLineExactly) {
+    EXPECT_EQ(FormTitle(5, "December", 2026, "Saturday"),
+              "Tavrilendor       Pexabit v.1.00               Today: 5  December  2026 year  Saturday");
+    // A two-digit day, and a weekday left in the system's language.
+    EXPECT_EQ(FormTitle(31, "January", 2027, "суббота"),
+              "Tavrilendor       Pexabit v.1.00               Today: 31  January  2027 year  суббота");
+}
 
 }  // namespace
 }  // namespace pexabit

@@ -1,16 +1,19 @@
-// Start-up of the window and its folders: title, icon, settings file on first start, damaged
-// files, folders it cannot use, the scratch file told once, and the choice of a new folder.
+// The window as it starts: key controls with their literal values, the choices, the menu and
+// its panels, the title and icon, the settings file on first start and when damaged, folders it
+// cannot use told once, and the choice of a new results folder.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QRandomGenerator>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
 #include <QtTest>
 
 #include "WindowTestSupport.h"
 #include "ui/settings/SettingsFile.h"
-#include "ui/settings/SettingsStore.h"
 
 using pexabit::test::WindowUnderTest;
 
@@ -27,15 +30,38 @@ QByteArray ReadFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray Encoded(const pexabit::SettingsRecord& record) {
-    const std::string bytes = pexabit::EncodeSettingsFile(record);
-    return {bytes.data(), static_cast<qsizetype>(bytes.size())};
+// The settings file of a first start with "ProgramFiles" = `programFiles`.
+QByteArray DefaultFile(const QString& programFiles) {
+    const std::string folder = (programFiles + "/Pexabit/").toStdString();
+    return QByteArray::fromStdString(pexabit::EncodeSettingsFile({"Pexabit", "v.1.00", folder, folder}));
 }
 
-pexabit::SettingsRecord Defaults(const QString& programFiles) {
-    const std::string folder = (programFiles + "/Pexabit/").toStdString();
-    return {"Pexabit", "v.1.00", folder, folder};
-}
+// Literal values of the design, written independently of the control table, so that a
+// mistyped row, a wrong twips conversion or a lost font or colour shows up.
+struct ControlCase {
+    const char *Reason, *Control, *Kind, *Text;
+    QRect Pixels;
+    const char* Font;  // family and points; "" = not checked
+    QPalette::ColorRole Role;
+    QColor Colour;  // in `Role`; invalid = not checked
+};
+const char* const Mono14 = "Courier New 14.25";
+const auto Base = QPalette::Base;
+const auto Back = QPalette::Window;
+const ControlCase Controls[] = {
+    {"Double mantissa: 52 zeros in 8715 twips", "Text3", "QLineEdit", "0000000000000000000000000000000000000000000000000000", {175, 298, 581, 33}, Mono14, Base, {128, 255, 255}},
+    {"Double exponent: 11 zeros", "Text4", "QLineEdit", "00000000000", {47, 298, 129, 33}, Mono14, Base, {0, 192, 0}},
+    {"Single mantissa: 23 zeros", "Label11", "QLabel", "00000000000000000000000", {136, 86, 265, 33}, Mono14, Back, {128, 255, 255}},
+    {"Single sign", "Label9", "QLabel", "0", {20, 86, 25, 33}, Mono14, Back, {255, 0, 0}},
+    {"Single pattern box", "Text7", "QLineEdit", "00000000", {267, 60, 94, 25}, Mono14, Base, {}},
+    {"convert button", "Command2", "QPushButton", "Pexabit", {738, 60, 73, 22}, "", Base, {}},
+    {"Double hex button", "Command4", "QPushButton", "Double hex", {468, 273, 73, 22}, "", Base, {}},
+    {"number box, multi-line", "Text2", "QPlainTextEdit", "", {19, 18, 794, 40}, "", Base, {}},
+    {"Double exact value, small font", "Text6", "QPlainTextEdit", "", {63, 21, 727, 64}, "Courier New 8.25", Base, {}},
+    {"settings button inside Frame1", "Command1", "QPushButton", "Change", {504, 36, 73, 19}, "", Base, {}},
+    {"two blanks kept in the Double frame", "Label8", "QLabel", "Double(64bit Pexabit)=", {24, 276, 253, 21}, "", Base, {}},
+    {"maker's name in blue", "AboutMakerLabel", "QLabel", "Tavrilendor", {27, 99, 88, 28}, "MS Sans Serif 12", QPalette::WindowText, {0, 0, 255}},
+};
 
 }  // namespace
 
@@ -45,57 +71,65 @@ class WindowStartupTest : public QObject {
 private slots:
     void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
 
-    void titleAboutAndPanelsAfterLoad() {
+    void keyControls_data() { pexabit::test::AddRows(Controls); }
+    void keyControls() {
+        QFETCH(int, row);
+        const ControlCase& c = Controls[row];
         WindowUnderTest w;
+        auto* widget = w.Find(c.Control);
+        QVERIFY(widget != nullptr);
+        QCOMPARE(widget->metaObject()->className(), c.Kind);
+        QCOMPARE(w.Text(c.Control), QString(c.Text));
+        QCOMPARE(widget->geometry(), c.Pixels);
+        const QFont font = widget->font();
+        if (*c.Font) QCOMPARE(font.families().front() + ' ' + QString::number(font.pointSizeF()), QString(c.Font));
+        // The installed fallback must be the metric-compatible one, or 52 digits overflow.
+        if (c.Font == Mono14) QCOMPARE(QFontMetrics(font).horizontalAdvance(QString(52, '0')), 572);
+        if (c.Colour.isValid()) QCOMPARE(widget->palette().color(c.Role), c.Colour);
+    }
+
+    // A first start in a fresh ProgramFiles folder: the window, its choices and menu, the title
+    // for the date, the settings file and date folders, and the Setting panel showing the folder.
+    void firstStartInAFreshProgramFolder() {
+        WindowUnderTest w;
+        QCOMPARE(w.Window().centralWidget()->size(), QSize(904, 632));
+        QVERIFY(w.Find<QRadioButton>("Option2")->isChecked() && w.Find<QRadioButton>("Option4")->isChecked());
+        QVERIFY(!w.Find<QCheckBox>("Check1")->isChecked() && !w.Find<QCheckBox>("Check2")->isChecked());
+        QVERIFY(w.Find<QLineEdit>("Text1")->isReadOnly());
+        QStringList menu;
+        for (const QAction* a : w.Window().menuBar()->actions()) menu << a->objectName() + ':' + a->text();
+        for (const QAction* a : w.Find<QMenu>("mnu_File")->actions()) menu << a->objectName() + ':' + a->text();
+        QCOMPARE(menu, (QStringList{":Menu", "mnu_Setting:Setting", "mnu_Prog:About", "mnu_Exit:Exit"}));
         QCOMPARE(w.Window().windowTitle(),
-                 QStringLiteral("Tavrilendor       Pexabit v.1.00               Today: 5  December  "
-                                "2026 year  Saturday"));
+                 QStringLiteral("Tavrilendor       Pexabit v.1.00               Today: 5  December  2026 year  Saturday"));
         QCOMPARE(w.Text("AboutLabel"), QStringLiteral("Pexabit v.1.00"));
-        QVERIFY(w.Find<QGroupBox>("Frame1")->isHidden());
-        QVERIFY(w.Find<QGroupBox>("AboutFrame")->isHidden());
-    }
-
-    void iconIsOurs256Pixels() {
-        WindowUnderTest w;
-        const QIcon icon = w.Window().windowIcon();
-        QVERIFY(!icon.isNull());
-        QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
-    }
-
-    void firstStartWritesDefaultsAndDateFolders() {
-        WindowUnderTest w;
+        QVERIFY(w.Window().windowIcon().availableSizes().contains(QSize(256, 256)));
         const QString folder = w.ProgramFiles() + "/Pexabit/";
-        QCOMPARE(ReadFile(folder + "Pexabit.eng"), Encoded(Defaults(w.ProgramFiles())));
+        QCOMPARE(ReadFile(folder + "Pexabit.eng"), DefaultFile(w.ProgramFiles()));
         QVERIFY(QDir(folder + "2026/December").exists());
         QVERIFY(w.Dialogs.Messages.isEmpty());
-        QCOMPARE(QString::fromStdString(w.Window().Settings().Record.ResultsDirectory), folder);
+        // Each panel starts hidden and toggles; shown, it is opaque and above every other control.
+        for (const auto& [action, panel] : {std::pair{"mnu_Setting", "Frame1"}, std::pair{"mnu_Prog", "AboutFrame"}}) {
+            auto* item = w.Window().findChild<QAction*>(action);
+            auto* frame = w.Find<QGroupBox>(panel);
+            QVERIFY(frame->isHidden());
+            item->trigger();
+            QVERIFY(!frame->isHidden() && frame->autoFillBackground());
+            QCOMPARE(frame->parentWidget()->children().last(), static_cast<QObject*>(frame));
+            if (frame->objectName() == "Frame1") QCOMPARE(w.Text("Text1"), folder);
+            item->trigger();
+            QVERIFY(frame->isHidden());
+        }
     }
 
-    // What the file held before start-up, and whether the user hears about it (every kind of
-    // damage is covered by the settings store's own tests; these show the box is wired).
-    void existingSettingsFile_data() {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<bool>("toldCorrupt");
-        QByteArray tooLong = Encoded({"Pexabit", "v.1.00", "/a/", "/b/"});
-        tooLong[0] = char(0xF3);  // a name length of 499
-        tooLong[1] = char(0x01);
-        QTest::newRow("length beyond 498: told, rebuilt") << tooLong << true;
-        QByteArray noise(2000, '\0');
-        QRandomGenerator generator(7);  // fixed seed: its first length is far beyond 498
-        for (char& byte : noise) byte = static_cast<char>(generator.bounded(256));
-        QTest::newRow("random bytes: told, rebuilt") << noise << true;
-        QTest::newRow("wrong version: silent rebuild") << Encoded({"Pexabit", "v.0.99", "/a/", "/b/"}) << false;
-    }
-    void existingSettingsFile() {
-        QFETCH(QByteArray, stored);
-        QFETCH(bool, toldCorrupt);
+    // The store's own tests cover every kind of damage; this shows the message box is wired.
+    void damagedSettingsFileToldAndRebuilt() {
         QTemporaryDir programFiles;
         QDir().mkpath(programFiles.path() + "/Pexabit");
-        WriteFile(programFiles.path() + "/Pexabit/Pexabit.eng", stored);
+        WriteFile(programFiles.path() + "/Pexabit/Pexabit.eng", QByteArray(2000, '\xFF'));
         WindowUnderTest w(programFiles.path());
-        const QStringList told = toldCorrupt ? QStringList{pexabit::CorruptSettingsMessage} : QStringList{};
-        QCOMPARE(w.Dialogs.Messages, told);
-        QCOMPARE(ReadFile(programFiles.path() + "/Pexabit/Pexabit.eng"), Encoded(Defaults(programFiles.path())));
+        QCOMPARE(w.Dialogs.Messages, QStringList{pexabit::CorruptSettingsMessage});
+        QCOMPARE(ReadFile(programFiles.path() + "/Pexabit/Pexabit.eng"), DefaultFile(programFiles.path()));
     }
 
     // A program folder that cannot exist: one message naming it; the tool still converts and
@@ -106,68 +140,52 @@ private slots:
         WindowUnderTest w(programFiles.path());
         QCOMPARE(w.Dialogs.Messages.size(), 1);
         QVERIFY(w.Dialogs.Messages[0].contains(programFiles.path() + "/Pexabit/"));
-        w.SetText("Text2", "0.1");
-        w.Window().Command2_Click();
+        w.Convert("0.1");
         QCOMPARE(w.Text("Text7"), QStringLiteral("3DCCCCCD"));
         QCOMPARE(w.Dialogs.Messages.size(), 1);
     }
 
+    // The scratch file cannot be written: told once per folder, the report right anyway.
     void scratchFileProblemToldOncePerFolder() {
         WindowUnderTest w;
         QTemporaryDir other;
         QVERIFY(QDir(w.ProgramFiles() + "/Pexabit").removeRecursively());
-        w.SetText("Text2", "0.1");
-        w.Window().Command2_Click();
-        w.Window().Command2_Click();
+        w.Convert("0.1");
+        w.Convert("0.1");
         QCOMPARE(w.Dialogs.Messages.size(), 1);
-        QVERIFY(w.Dialogs.Messages[0].contains("ss.dat"));
-        QVERIFY(w.Dialogs.Messages[0].contains(w.ProgramFiles() + "/Pexabit/"));
-        QCOMPARE(w.Text("Text7"), QStringLiteral("3DCCCCCD"));  // the report is right anyway
+        QVERIFY(w.Dialogs.Messages[0].contains(w.ProgramFiles() + "/Pexabit/ss.dat"));
+        QCOMPARE(w.Text("Text7"), QStringLiteral("3DCCCCCD"));
         // Another folder that later disappears is a new problem: told once more.
         QDir().mkpath(w.ProgramFiles() + "/Pexabit");
         w.Dialogs.FolderAnswer = other.path();
         w.Window().Command1_Click();
-        QCOMPARE(w.Dialogs.Messages.size(), 1);
         QVERIFY(QDir(other.path()).removeRecursively());
-        w.Window().Command2_Click();
-        w.Window().Command2_Click();
+        w.Convert("0.1");
+        w.Convert("0.1");
         QCOMPARE(w.Dialogs.Messages.size(), 2);
         QVERIFY(w.Dialogs.Messages[1].contains(other.path() + "/"));
     }
 
-    // The "Change" button: cancel, a folder, a path the file cannot hold.
-    void changeResultsDirectory_data() {
-        QTest::addColumn<QString>("answer");  // relative to a fresh folder; "" = cancel
-        QTest::addColumn<bool>("stored");
-        QTest::addColumn<bool>("told");
-        QTest::newRow("cancel changes nothing") << "" << false << false;
-        QTest::newRow("a folder gets its separator") << "data" << true << false;
-        QTest::newRow("beyond 498 bytes: refused") << "data/" + QString(500, 'x') << false << true;
-        QTest::newRow("a folder that is not there: refused") << "missing" << false << true;
-    }
+    // The "Change" button: the store's tests cover what it refuses; here the dialog, the
+    // message, Text1 and the file, for a cancel, a folder that is not there, and a folder.
     void changeResultsDirectory() {
-        QFETCH(QString, answer);
-        QFETCH(bool, stored);
-        QFETCH(bool, told);
         WindowUnderTest w;
         QTemporaryDir base;
-        QDir().mkpath(base.path() + "/data");
-        const QString before = QString::fromStdString(w.Window().Settings().Record.ResultsDirectory);
-        const QByteArray fileBefore = ReadFile(before + "Pexabit.eng");
-        w.Dialogs.FolderAnswer = answer.isEmpty() ? QString() : base.path() + "/" + answer;
-        w.Window().Command1_Click();
-        QCOMPARE(w.Dialogs.FolderTitles, QStringList{"Select a directory to store the result:"});
-        QCOMPARE(w.Dialogs.Messages.size(), told ? 1 : 0);
-        const QString after = QString::fromStdString(w.Window().Settings().Record.ResultsDirectory);
-        if (stored) {
-            QCOMPARE(after, base.path() + "/" + answer + "/");
-            QCOMPARE(w.Text("Text1"), after);
-            QVERIFY(ReadFile(before + "Pexabit.eng").contains(after.toUtf8()));
-        } else {
-            QCOMPARE(after, before);
+        const QString file = w.ProgramFiles() + "/Pexabit/Pexabit.eng";
+        const QByteArray before = ReadFile(file);
+        for (const QString answer : {"", "/missing"}) {
+            w.Dialogs.FolderAnswer = answer.isEmpty() ? answer : base.path() + answer;
+            w.Window().Command1_Click();
             QCOMPARE(w.Text("Text1"), QString());
-            QCOMPARE(ReadFile(before + "Pexabit.eng"), fileBefore);
+            QCOMPARE(ReadFile(file), before);
         }
+        QCOMPARE(w.Dialogs.Messages.size(), 1);  // the missing folder only
+        w.Dialogs.FolderAnswer = base.path();
+        w.Window().Command1_Click();
+        QCOMPARE(w.Dialogs.FolderTitles.last(), QStringLiteral("Select a directory to store the result:"));
+        QCOMPARE(w.Text("Text1"), base.path() + "/");
+        QCOMPARE(QString::fromStdString(w.Window().Settings().Record.ResultsDirectory), base.path() + "/");
+        QVERIFY(ReadFile(file).contains((base.path() + "/").toUtf8()));
     }
 };
 
