@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <random>
 
 #include "SettingsTestSupport.h"
@@ -59,6 +60,8 @@ struct StoredCase {
     bool Told;  // the user hears the file was corrupted; else it is rebuilt silently
 };
 
+void PrintTo(const StoredCase& c, std::ostream* os) { *os << c.Reason; }
+
 class StoredFileTest : public testing::TestWithParam<StoredCase> {};
 
 TEST_P(StoredFileTest, IsRebuiltWithTheDefaults) {
@@ -92,6 +95,8 @@ struct FolderCase {
     const char* Said;                                  // part of the message naming it
     bool SettingKept;  // the stored results directory survives; else the defaults are used
 };
+
+void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.Reason; }
 
 class FolderFaultTest : public testing::TestWithParam<FolderCase> {};
 
@@ -143,6 +148,8 @@ struct ChangeCase {
     std::string Chosen;    // relative to the fixture's root unless absolute
     std::string Expected;  // the results directory afterwards; "" = refused, the default kept
 };
+
+void PrintTo(const ChangeCase& c, std::ostream* os) { *os << c.Reason; }
 
 class ChangeTest : public testing::TestWithParam<ChangeCase> {};
 
