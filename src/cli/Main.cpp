@@ -104,6 +104,12 @@ int main(int argc, char** argv) {
         LineReader reader(output);
         std::string line;
         while (reader.Next(line)) allConverted &= ReportOne(line, args.Mode, result, output);
+        if (reader.ReadError() != 0) {
+            output.Flush();
+            std::fprintf(stderr, "pexabit-cli: standard input cannot be read: %s\n",
+                         std::strerror(reader.ReadError()));
+            return ExitUsage;
+        }
     }
     if (!output.Flush()) {
         // Without this line a full disk or a closed pipe would pass unnoticed by the user.

@@ -48,6 +48,7 @@ bool LineReader::Fill() {
     do {
         got = ::read(STDIN_FILENO, buffer_.data() + old, ReadChunk);
     } while (got < 0 && errno == EINTR);
+    if (got < 0) readError_ = errno;
     buffer_.resize(old + static_cast<std::size_t>(got > 0 ? got : 0));
     return got > 0;
 }

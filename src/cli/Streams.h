@@ -27,6 +27,8 @@ public:
     // The next line without its "\n" (and a "\r" before it); the last line needs no "\n".
     // False at the end of the input.
     bool Next(std::string& line);
+    // The errno of a failed read that ended the input early (a folder as standard input), or 0.
+    int ReadError() const { return readError_; }
 
 private:
     bool Fill();  // flushes the output, then waits for more input; false at its end
@@ -34,6 +36,7 @@ private:
     std::string buffer_;
     std::size_t start_ = 0;
     bool ended_ = false;
+    int readError_ = 0;
 };
 
 }  // namespace pexabit

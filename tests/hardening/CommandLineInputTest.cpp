@@ -84,4 +84,12 @@ TEST_F(CliRunner, FullOutputIsReportedWithStatusTwo) {
     EXPECT_NE(Read("err").find("cannot be written"), std::string::npos) << Read("err");
 }
 
+TEST_F(CliRunner, UnreadableInputIsReportedWithStatusTwo) {
+    // A folder as standard input fails to read: that must not pass as an empty stream.
+    const std::string command = std::string(PEXABIT_CLI) + " < " + Folder + " 2> " + Folder + "err";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+    EXPECT_NE(Read("err").find("cannot be read"), std::string::npos) << Read("err");
+}
+
 }  // namespace
