@@ -52,15 +52,6 @@ char* WriteTop(std::uint32_t v, char* end) {
 
 }  // namespace
 
-Limbs FromUint64(std::uint64_t v) {
-    Limbs x;
-    do {
-        x.push_back(static_cast<std::uint32_t>(v % LimbBase));
-        v /= LimbBase;
-    } while (v != 0);
-    return x;
-}
-
 void MultiplyAdd(Limbs& x, std::uint32_t mul, std::uint32_t add) {
     std::uint64_t carry = add;
     for (auto& limb : x) {

@@ -18,9 +18,6 @@ using LimbSpan = std::span<const std::uint32_t>;
 inline constexpr std::uint32_t LimbBase = 1'000'000'000;  // 10^9
 inline constexpr std::size_t LimbDigits = 9;
 
-// v as limbs: FromUint64(12345678901) == {345678901, 12}. Zero is {0}.
-Limbs FromUint64(std::uint64_t v);
-
 // v as limbs on the stack, for the significands of the exact expansions: 2^64 < 10^27, so three
 // limbs always suffice. Uint64Limbs(12345678901).View() == {345678901, 12}; zero is {0}.
 class Uint64Limbs {

@@ -1,13 +1,11 @@
 #include "decode/SpecialPattern.h"
 
+#include "decimal/Formats.h"
 #include "decimal/PatternFields.h"
 #include "encode/FieldCaptions.h"
 
 namespace pexabit {
 namespace {
-
-constexpr std::int32_t SingleAllOnes = 255;   // 8 exponent bits
-constexpr std::int32_t DoubleAllOnes = 2047;  // 11 exponent bits
 
 std::int32_t SingleExponentOf(const ConversionState& s) {
     return (s.SingleBytes[2] >> 7) + (s.SingleBytes[3] & 127) * 2;
@@ -94,8 +92,8 @@ void SetFormatFields(ConversionState& state, PatternFormat format, bool withHex)
 }
 
 bool IsAllOnesExponent(const ConversionState& state, PatternFormat format) {
-    return format == PatternFormat::Single ? SingleExponentOf(state) == SingleAllOnes
-                                           : DoubleExponentOf(state) == DoubleAllOnes;
+    return format == PatternFormat::Single ? SingleExponentOf(state) == SingleFormat.AllOnesExponent
+                                           : DoubleExponentOf(state) == DoubleFormat.AllOnesExponent;
 }
 
 ControlTexts DecodeSpecialPattern(ConversionState& state, PatternFormat format) {
