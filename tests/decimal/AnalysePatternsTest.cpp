@@ -1,75 +1,60 @@
-// From stored bytes to fields and exact texts: byte order, masks, and the places of the comma
-// at the exponent boundaries.
+// From stored bytes to fields and exact texts: byte order, masks, the subnormal switch and the
+// places of the comma at the exponent boundaries.
 #include <gtest/gtest.h>
 
 #include "decimal/AnalysePatterns.h"
-#include "decimal/PatternFields.h"
 
 namespace pexabit {
 namespace {
 
-struct SingleCase {
-    std::array<std::uint8_t, 4> Bytes;
-    std::string Hex, MantissaHex, Binary, Exact;
+struct Case {
+    bool Double;
+    std::uint64_t Bits;  // the pattern; stored least significant byte first
     std::int32_t Exponent;
+    const char* MantissaHex;
+    std::string Binary, Exact;  // empty: left to the sweeps
     const char* Reason;
 };
 
-TEST(AnalysePatternsTest, SingleBoundaries) {
-    const std::string zeros149(149, '0');
-    const SingleCase cases[] = {
-        {{0, 0, 0x80, 0x3F}, "3F800000", "000000", "+1," + std::string(23, '0'), "+1,0", 127, "E = bias"},
-        {{0xCD, 0xCC, 0xCC, 0x3D}, "3DCCCCCD", "4CCCCD", "+0,000110011001100110011001101",
-         "+0,100000001490116119384765625", 123, "below one"},
-        {{0, 0, 0x80, 0x4B}, "4B800000", "000000", "+1" + std::string(24, '0'), "+16777216,0", 151,
-         "E = 151: an integer with no comma"},
-        {{1, 0, 0, 0x4B}, "4B000001", "000001", "+1" + std::string(22, '0') + "1,", "+8388609,0", 150,
+std::string HexOf(std::uint64_t bits, std::size_t digits) {
+    std::string out(digits, '0');
+    for (std::size_t i = digits; i-- > 0; bits >>= 4) out[i] = "0123456789ABCDEF"[bits & 15];
+    return out;
+}
+
+TEST(AnalysePatternsTest, FieldsAndTextsAtTheBoundaries) {
+    const Case cases[] = {
+        {false, 0x3F800000, 127, "000000", "+1," + std::string(23, '0'), "+1,0", "E = bias"},
+        {false, 0x3DCCCCCD, 123, "4CCCCD", "+0,000110011001100110011001101", "+0,100000001490116119384765625",
+         "below one"},
+        {false, 0x4B800000, 151, "000000", "+1" + std::string(24, '0'), "+16777216,0", "E = 151: no comma"},
+        {false, 0x4B000001, 150, "000001", "+1" + std::string(22, '0') + "1,", "+8388609,0",
          "E = 150: ends in an empty fraction"},
-        {{0, 0, 0, 0x80}, "80000000", "000000", "-0," + zeros149, "-0,0", 0, "negative zero keeps its sign"},
-        {{0, 0, 0x80, 0x7F}, "7F800000", "000000", "+1" + std::string(128, '0'),
-         "+340282366920938463463374607431768211456,0", 255, "all-ones exponent expanded like a normal number"},
-        {{0xFF, 0xFF, 0x7F, 0x80}, "807FFFFF", "7FFFFF", "-0," + std::string(126, '0') + std::string(23, '1'),
+        {false, 0x80000000, 0, "000000", "-0," + std::string(149, '0'), "-0,0", "negative zero keeps its sign"},
+        {false, 0x7F800000, 255, "000000", "+1" + std::string(128, '0'),
+         "+340282366920938463463374607431768211456,0", "all-ones exponent expanded like a normal number"},
+        {false, 0x807FFFFF, 0, "7FFFFF", "-0," + std::string(126, '0') + std::string(23, '1'),
          "-0,00000000000000000000000000000000000001175494210692441075487029444849287348827052428745893333857174530571588870475618904265502351336181163787841796875",
-         0, "largest subnormal: mantissa top byte masked"},
+         "largest subnormal: no hidden bit, mantissa top byte masked"},
+        {true, 0x3FB999999999999A, 1019, "999999999999A", "",
+         "+0,1000000000000000055511151231257827021181583404541015625", "Double below one"},
+        {true, 0x0000000000000001, 0, "0000000000001", "+0," + std::string(1073, '0') + "1", "",
+         "smallest Double subnormal"},
+        {true, 0xFFF7060504030201, 2047, "7060504030201", "", "", "the seventh byte split between fields"},
     };
-    for (const SingleCase& c : cases) {
+    for (const Case& c : cases) {
         ConversionState st;
-        st.SingleBytes = c.Bytes;
+        std::uint8_t* bytes = c.Double ? st.DoubleBytes.data() : st.SingleBytes.data();
+        for (std::size_t i = 0; i < (c.Double ? 8U : 4U); ++i) bytes[i] = static_cast<std::uint8_t>(c.Bits >> (8 * i));
         AnalysePatterns(st);
-        EXPECT_EQ(st.SingleHex, c.Hex) << c.Reason;
-        EXPECT_EQ(st.SingleSign, c.Bytes[3] >> 7) << c.Reason;
-        EXPECT_EQ(st.SingleExponent, c.Exponent) << c.Reason;
-        EXPECT_EQ(st.SingleMantissaHex, c.MantissaHex) << c.Reason;
-        EXPECT_EQ(st.SingleBinary, c.Binary) << c.Reason;
-        EXPECT_EQ(st.SingleExact, c.Exact) << c.Reason;
+        EXPECT_EQ(c.Double ? st.DoubleHex : st.SingleHex, HexOf(c.Bits, c.Double ? 16 : 8)) << c.Reason;
+        EXPECT_EQ(c.Double ? st.DoubleSign : st.SingleSign, static_cast<int>(c.Bits >> (c.Double ? 63 : 31)))
+            << c.Reason;
+        EXPECT_EQ(c.Double ? st.DoubleExponent : st.SingleExponent, c.Exponent) << c.Reason;
+        EXPECT_EQ(c.Double ? st.DoubleMantissaHex : st.SingleMantissaHex, c.MantissaHex) << c.Reason;
+        EXPECT_TRUE(c.Binary.empty() || c.Binary == (c.Double ? st.DoubleBinary : st.SingleBinary)) << c.Reason;
+        EXPECT_TRUE(c.Exact.empty() || c.Exact == (c.Double ? st.DoubleExact : st.SingleExact)) << c.Reason;
     }
-}
-
-TEST(AnalysePatternsTest, DoubleOneTenthAndSmallestSubnormal) {
-    ConversionState st;
-    st.DoubleBytes = {0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0xB9, 0x3F};
-    AnalysePatterns(st);
-    EXPECT_EQ(st.DoubleHex, "3FB999999999999A");
-    EXPECT_EQ(st.DoubleExponent, 1019);
-    EXPECT_EQ(st.DoubleMantissaHex, "999999999999A");
-    EXPECT_EQ(st.DoubleExactSci, "+1,000000000000000055511151231257827021181583404541015625e-1");
-    st.DoubleBytes = {0x01, 0, 0, 0, 0, 0, 0, 0};
-    AnalysePatterns(st);
-    EXPECT_EQ(st.DoubleBinary, "+0," + std::string(1073, '0') + "1");
-    EXPECT_EQ(st.DoubleBinarySci, "+1,e-1074");
-    EXPECT_EQ(st.DoubleExact.size(), 3 + 1074U);
-}
-
-TEST(AnalysePatternsTest, DoubleFieldsSplitTheSeventhByte) {
-    ConversionState st;
-    st.DoubleBytes = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0xF7, 0xFF};
-    AnalysePatternFields(st);
-    EXPECT_EQ(st.DoubleSign, 1);
-    EXPECT_EQ(st.DoubleExponent, 2047);
-    EXPECT_EQ(st.DoubleMantissaHex, "7060504030201");
-    EXPECT_EQ(st.DoubleMantissaBits, "0111" "00000110" "00000101" "00000100" "00000011" "00000010" "00000001");
-    EXPECT_EQ(st.DoubleMantissaBytes[6], 7.0);
-    EXPECT_EQ(ByteToBits(5), "00000101");
 }
 
 // One state analysing pattern after pattern reuses its texts' storage: every field and text

@@ -1,9 +1,11 @@
 #pragma once
-// An independent reference for the exact arithmetic: GMP rationals written as DecimalStrings.
+// GMP as an independent reference for the exact arithmetic: rationals written as DecimalStrings
+// and decimal texts read as rationals, without any of the system's own digit arithmetic.
 
 #include <gmpxx.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace pexabit::testing {
@@ -24,7 +26,14 @@ inline std::string ToDecimalString(const mpq_class& q, char sign) {
     return r;
 }
 
+// The exact DecimalString of a double (a float widens to it exactly), its sign kept.
+// ExactDecimal(0.5) == "+0,5", ExactDecimal(-0.0) == "-0,0".
+inline std::string ExactDecimal(double value) {
+    return ToDecimalString(mpq_class(std::fabs(value)), std::signbit(value) ? '-' : '+');
+}
+
 // The value of a decimal text: optional sign, digits, optional "," and fraction digits.
+// FromDecimalText("-1,25") == mpq_class(-5, 4).
 inline mpq_class FromDecimalText(std::string s) {
     const bool negative = s[0] == '-';
     if (s[0] == '+' || s[0] == '-') s.erase(0, 1);
