@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstdint>
 #include <random>
+#include <tuple>
 
 #include "GmpReference.h"
 #include "decode/HexDecoding.h"
@@ -99,13 +100,11 @@ std::string Disagreement(const ConversionState& a, const ConversionState& b) {
                             &ConversionState::DoubleExact, &ConversionState::DoubleExactSci}) {
         if (a.*text != b.*text) return "text " + (a.*text).substr(0, 60) + " vs " + (b.*text).substr(0, 60);
     }
-    if (a.SingleBytes != b.SingleBytes || a.DoubleBytes != b.DoubleBytes) return "bytes";
-    if (a.SingleSign != b.SingleSign || a.DoubleSign != b.DoubleSign) return "sign";
-    if (a.SingleExponent != b.SingleExponent || a.DoubleExponent != b.DoubleExponent) return "exponent";
-    if (a.SingleMantissaBytes != b.SingleMantissaBytes || a.DoubleMantissaBytes != b.DoubleMantissaBytes) {
-        return "mantissa bytes";
-    }
-    if (a.SingleOverflow != b.SingleOverflow || a.DoubleOverflow != b.DoubleOverflow) return "overflow";
+    const auto numbers = [](const ConversionState& s) {
+        return std::tie(s.SingleBytes, s.DoubleBytes, s.SingleSign, s.DoubleSign, s.SingleExponent, s.DoubleExponent,
+                        s.SingleMantissaBytes, s.DoubleMantissaBytes, s.SingleOverflow, s.DoubleOverflow);
+    };
+    if (numbers(a) != numbers(b)) return "bytes, signs, exponents, mantissa bytes or overflow flags";
     return "";
 }
 

@@ -1,5 +1,5 @@
 // The convert operation: patterns and overflow boundaries, the report texts and their order, the
-// scratch file, refused texts and ill-formed texts.
+// values as displayed, the scratch file, refused texts and ill-formed texts.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "encode/ConvertReport.h"
-#include "encode/DisplayForm.h"
 
 namespace pexabit {
 namespace {
@@ -110,6 +109,15 @@ TEST(ConvertDecimal, ReportTexts) {
         {"-1e309", {}, "Text10", "<not set>", "no difference with a Double overflow"},
         {"1e-40000", {}, "Text10", "+1,e-40000", "both formats zero: the typed value is the difference"},
         {"1e-40000", {}, "Text11", "+1,e-40000", "the same for the Single"},
+        // The values as displayed: at most 7 (Single) or 15 (Double) significant digits.
+        {"3.4028234663852886e38", {}, "Label21", "Single number displayed in the  Windows F=3.402823E+38", "E+"},
+        {"1234567", {}, "Label21", "Single number displayed in the  Windows F=1234567", "seven digits plain"},
+        {"12345678", {}, "Label21", "Single number displayed in the  Windows F=1.234568E+07", "eight: E form"},
+        {"-0", {}, "Label21", "Single number displayed in the  Windows F=-0", "negative zero"},
+        {"123456789012345", {}, "Label22", "Double number displayed in the Windows F=123456789012345", "15 digits"},
+        {"1e15", {}, "Label22", "Double number displayed in the Windows F=1E+15", "sixteen: E form"},
+        {"0.30000000000000004", {}, "Label22", "Double number displayed in the Windows F=0.3", "rounded to 15"},
+        {"1e-5", {}, "Label22", "Double number displayed in the Windows F=1E-05", "small: E form"},
         {"1", {true, false, true, false}, "Text9", "+1,00000000000000000000000", "Single base 2"},
         {"1", {true, false, true, false}, "Text6", "+1," + std::string(52, '0'), "Double base 2"},
         {"1", {true, true, false, true}, "Text9", "+1,0e+0", "base 2, scientific"},
@@ -175,29 +183,6 @@ TEST(ConvertDecimal, ScratchFile) {
     EXPECT_TRUE(o.Accepted && o.ScratchError.has_value());
     EXPECT_EQ(Text(o, "Text7"), "BDCCCCCD") << "bytes come from memory, not from the file";
     std::filesystem::remove_all(dir);
-}
-
-TEST(DisplayForm, SevenAndFifteenSignificantDigits) {
-    const struct {
-        double Value;
-        bool Single;
-        const char* Separator;
-        const char* Text;
-    } cases[] = {
-        {3.4028234663852886e38, true, ".", "3.402823E+38"},
-        {1234567.0, true, ".", "1234567"},
-        {12345678.0, true, ".", "1.234568E+07"},
-        {-0.0, true, ".", "-0"},
-        {1e15, false, ".", "1E+15"},
-        {123456789012345.0, false, ".", "123456789012345"},
-        {0.30000000000000004, false, ",", "0,3"},
-        {1e-5, false, ".", "1E-05"},
-    };
-    for (const auto& c : cases) {
-        const std::string text = c.Single ? SingleDisplayForm(static_cast<float>(c.Value), c.Separator)
-                                          : DoubleDisplayForm(c.Value, c.Separator);
-        EXPECT_EQ(text, c.Text) << c.Value;
-    }
 }
 
 }  // namespace

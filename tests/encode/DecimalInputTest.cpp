@@ -50,6 +50,16 @@ TEST(NormaliseDecimal, WorkedExamples) {
         {"12∞e-1", "+12,∞", "when the comma moves"},
         {"∞e-2", "+0,0∞", "when counting the digits before the shift"},
         {"1,∞5e1", "+1∞,5", "inside the fraction"},
+        // The exponent text is read with an exponent of its own, rounded half to even.
+        {"1e+", "+1", "a sign without digits reads 0"},
+        {"1e2e", "+100", "an e without digits is not read"},
+        {"1e25e-1", "+100", "2,5 ties to even: down"},
+        {"1e35e-1", "+10000", "3,5 ties to even: up"},
+        {"1e5e-1", "+1", "0,5 ties to even: zero"},
+        {"1e51e-2", "+10", "0,51 rounds up"},
+        {"1e251e-2", "+1000", "2,51: above the tie"},
+        {"1e-15e-1", "+0,01", "negative tie to even"},
+        {"1e1e-99999999999999999999", "+1", "a tiny exponent of the exponent reads 0"},
     };
     for (const auto& c : cases) EXPECT_EQ(NormaliseDecimal(c.Typed).value_or("refused"), c.Canonical) << c.Reason;
 }
@@ -72,7 +82,9 @@ TEST(NormaliseDecimal, LongTextsAndTheLengthBound) {
         {"1e" + std::to_string(bound - 2), "+1" + std::string(bound - 2, '0'), "exactly at the bound"},
         {"1,5e" + std::to_string(bound - 2), "+15" + std::string(bound - 3, '0'), "at the bound, comma moved"},
         {"1e" + std::to_string(bound - 1), std::nullopt, "one character beyond the bound"},
-        {"1e-99999999999999999999999", std::nullopt, "saturated exponent"},
+        {"1e-99999999999999999999999", std::nullopt, "saturated exponent, not wrapped round"},
+        {"1e99999999999999999999999", std::nullopt, "the same, positive"},
+        {"1e1e99999999999999999999", std::nullopt, "a huge exponent of the exponent saturates"},
         {"0e99999999", std::nullopt, "zeros count as well"},
     };
     for (const auto& c : cases) {
@@ -80,28 +92,6 @@ TEST(NormaliseDecimal, LongTextsAndTheLengthBound) {
         EXPECT_TRUE(canonical == c.Canonical) << c.Reason;
         EXPECT_EQ(FitsCanonicalLength(c.Typed), c.Canonical.has_value()) << c.Reason;
     }
-}
-
-TEST(ReadExponentText, RoundsAndSaturates) {
-    const struct {
-        const char* Text;
-        std::int64_t Value;
-        const char* Reason;
-    } cases[] = {
-        {"+", 0, "a sign without digits reads 0"},
-        {"-3", -3, "negative"},
-        {"2e", 2, "an e without digits is not read"},
-        {"25e-1", 2, "2.5 ties to even: down"},
-        {"35e-1", 4, "3.5 ties to even: up"},
-        {"5e-1", 0, "0.5 ties to even: zero"},
-        {"51e-2", 1, "0.51 rounds up"},
-        {"251e-2", 3, "2.51: above the tie"},
-        {"-15e-1", -2, "negative tie to even"},
-        {"99999999999999999999999", 1000000000000000000, "saturates at 10^18"},
-        {"1e99999999999999999999", 1000000000000000000, "huge inner exponent saturates"},
-        {"1e-99999999999999999999", 0, "tiny reads 0"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ReadExponentText(c.Text), c.Value) << c.Reason;
 }
 
 TEST(CheckDecimalText, AcceptsOnlyTheAlphabet) {
