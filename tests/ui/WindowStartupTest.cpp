@@ -35,11 +35,8 @@ const ControlCase Controls[] = {
     {"Double mantissa: 52 zeros in 8715 twips", "Text3", "QLineEdit", "0000000000000000000000000000000000000000000000000000", {175, 298, 581, 33}, Mono14, Base, {128, 255, 255}},
     {"Double exponent: 11 zeros", "Text4", "QLineEdit", "00000000000", {47, 298, 129, 33}, Mono14, Base, {0, 192, 0}},
     {"Single sign", "Label9", "QLabel", "0", {20, 86, 25, 33}, Mono14, Back, {255, 0, 0}},
-    {"Single pattern box", "Text7", "QLineEdit", "00000000", {267, 60, 94, 25}, Mono14, Base, {}},
-    {"convert button", "Command2", "QPushButton", "Pexabit", {738, 60, 73, 22}, "", Base, {}},
     {"number box, multi-line", "Text2", "QPlainTextEdit", "", {19, 18, 794, 40}, "", Base, {}},
     {"Double exact value, small font", "Text6", "QPlainTextEdit", "", {63, 21, 727, 64}, "Courier New 8.25", Base, {}},
-    {"settings button inside Frame1", "Command1", "QPushButton", "Change", {504, 36, 73, 19}, "", Base, {}},
     {"two blanks kept in the Double frame", "Label8", "QLabel", "Double(64bit Pexabit)=", {24, 276, 253, 21}, "", Base, {}},
     {"maker's name in blue", "AboutMakerLabel", "QLabel", "Tavrilendor", {27, 99, 88, 28}, "MS Sans Serif 12", QPalette::WindowText, {0, 0, 255}},
 };

@@ -63,13 +63,12 @@ public:
     template <typename T = QWidget>
     T* Find(const QString& name) const { return Form->findChild<T*>(name); }
 
-    // The text of a label, edit box or button.
+    // The text of a label or edit box.
     QString Text(const QString& control) const {
         QWidget* widget = Find(control);
         if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
         if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
         if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) return multi->toPlainText();
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
         return "<no control " + control + ">";
     }
 
