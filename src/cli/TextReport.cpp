@@ -15,6 +15,19 @@ void Line(std::string& out, std::string_view label, std::string_view value) {
     out += '\n';
 }
 
+// The texts of `controls` in the report, one `separator` between each two.
+std::string Joined(const ControlTexts& report, std::initializer_list<const char*> controls,
+                   std::string_view separator) {
+    std::string out;
+    bool first = true;
+    for (const char* control : controls) {
+        if (!first) out += separator;
+        first = false;
+        out += ReportText(report, control);
+    }
+    return out;
+}
+
 // Controls of one format's part of the window.
 struct FormatControls {
     const char* Title;
@@ -30,18 +43,8 @@ constexpr FormatControls DoubleControls{"Double(64bit Pexabit)=", "Text12", "Lab
 void AppendFormat(std::string& out, const FormatControls& c, const ControlTexts& report,
                   std::string_view pattern, const std::string (&views)[4]) {
     Line(out, c.Title, pattern);
-    std::string fields(ReportText(report, c.Sign));
-    fields += "   ";
-    fields += ReportText(report, c.Exponent);
-    fields += "   ";
-    fields += ReportText(report, c.Mantissa);
-    Line(out, "  fields", fields);
-    std::string bits(ReportText(report, c.SignBit));
-    bits += ' ';
-    bits += ReportText(report, c.ExponentBits);
-    bits += ' ';
-    bits += ReportText(report, c.MantissaBits);
-    Line(out, "  bits", bits);
+    Line(out, "  fields", Joined(report, {c.Sign, c.Exponent, c.Mantissa}, "   "));
+    Line(out, "  bits", Joined(report, {c.SignBit, c.ExponentBits, c.MantissaBits}, " "));
     Line(out, "  displayed", ReportText(report, c.Display));
     Line(out, "  BIN", views[0]);
     Line(out, "  BIN Exp", views[1]);
