@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "../tests/decimal/GmpReference.h"
+#include "../tests/support/GmpReference.h"
 #include "FuzzSupport.h"
 #include "encode/ConvertReport.h"
 #include "encode/DecimalInput.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "../tests/decimal/GmpReference.h"
+#include "../tests/support/GmpReference.h"
 #include "FuzzSupport.h"
 #include "decimal/BinaryToDecimal.h"
 #include "decimal/Scientific.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "../tests/decimal/GmpReference.h"
+#include "../tests/support/GmpReference.h"
 #include "FuzzSupport.h"
 #include "decode/HexDecoding.h"
 #include "encode/ConvertReport.h"
