@@ -36,20 +36,20 @@ QPlainTextEdit* MakeMultiLine(QWidget* parent, bool wrapWithVerticalBar) {
 }
 
 // Frames are opaque: a panel shown over the window covers the controls under it.
-QGroupBox* MakeFrame(QWidget* parent, const ControlSpec& spec) {
-    auto* frame = new QGroupBox(QString::fromUtf8(spec.Text), parent);
+QGroupBox* MakeFrame(QWidget* parent, const ControlSpec& row) {
+    auto* frame = new QGroupBox(QString::fromUtf8(row.Text), parent);
     frame->setAutoFillBackground(true);
     return frame;
 }
 
-QLabel* MakeLabel(QWidget* parent, const ControlSpec& spec) {
+QLabel* MakeLabel(QWidget* parent, const ControlSpec& row) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     Qt::Alignment horizontal = Qt::AlignLeft;
-    if ((spec.Style & RightAligned) != 0U) horizontal = Qt::AlignRight;
-    if ((spec.Style & Centred) != 0U) horizontal = Qt::AlignHCenter;
+    if ((row.Style & RightAligned) != 0U) horizontal = Qt::AlignRight;
+    if ((row.Style & Centred) != 0U) horizontal = Qt::AlignHCenter;
     label->setAlignment(horizontal | Qt::AlignTop);
-    if ((spec.Style & SingleBorder) != 0U) {
+    if ((row.Style & SingleBorder) != 0U) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setIndent(0);  // a framed label would otherwise indent by half an "x" and clip a bit
     }
@@ -57,10 +57,10 @@ QLabel* MakeLabel(QWidget* parent, const ControlSpec& spec) {
 }
 
 // The widget of one control kind, without its text, font or colours.
-QWidget* MakeWidget(QWidget* parent, const ControlSpec& spec) {
-    switch (spec.Kind) {
-        case ControlKind::Frame: return MakeFrame(parent, spec);
-        case ControlKind::Label: return MakeLabel(parent, spec);
+QWidget* MakeWidget(QWidget* parent, const ControlSpec& row) {
+    switch (row.Kind) {
+        case ControlKind::Frame: return MakeFrame(parent, row);
+        case ControlKind::Label: return MakeLabel(parent, row);
         case ControlKind::TextBox: return new QLineEdit(parent);
         case ControlKind::TextBoxHScroll: return MakeMultiLine(parent, false);
         case ControlKind::TextBoxVScroll: return MakeMultiLine(parent, true);
@@ -71,39 +71,39 @@ QWidget* MakeWidget(QWidget* parent, const ControlSpec& spec) {
     return nullptr;
 }
 
-void SetInitialText(QWidget* widget, const ControlSpec& spec) {
-    const QString text = QString::fromUtf8(spec.Text);
+void SetInitialText(QWidget* widget, const ControlSpec& row) {
+    const QString text = QString::fromUtf8(row.Text);
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
     if (auto* line = qobject_cast<QLineEdit*>(widget)) line->setText(text);
     if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) multi->setPlainText(text);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
 }
 
-void SetColours(QWidget* widget, const ControlSpec& spec) {
-    if (!spec.Background.Set && !spec.Foreground.Set) return;
+void SetColours(QWidget* widget, const ControlSpec& row) {
+    if (!row.Background.Set && !row.Foreground.Set) return;
     QPalette palette = widget->palette();
     // Labels paint their window colour, edit fields their base colour.
     const bool isLabel = qobject_cast<QLabel*>(widget) != nullptr;
-    if (spec.Background.Set) {
-        palette.setColor(isLabel ? QPalette::Window : QPalette::Base, ToColour(spec.Background));
+    if (row.Background.Set) {
+        palette.setColor(isLabel ? QPalette::Window : QPalette::Base, ToColour(row.Background));
         widget->setAutoFillBackground(isLabel);
     }
-    if (spec.Foreground.Set) palette.setColor(QPalette::WindowText, ToColour(spec.Foreground));
+    if (row.Foreground.Set) palette.setColor(QPalette::WindowText, ToColour(row.Foreground));
     widget->setPalette(palette);
 }
 
 // The 8-digit pattern box is exactly as wide as its digits plus the frame: the edit field's
 // inner margin gives back one pixel on each side so that no digit scrolls out of sight.
-void FitMonoLine(QWidget* widget, const ControlSpec& spec) {
+void FitMonoLine(QWidget* widget, const ControlSpec& row) {
     auto* line = qobject_cast<QLineEdit*>(widget);
-    if (line != nullptr && spec.Font == FontChoice::Mono14) line->setTextMargins(-1, 0, -1, 0);
+    if (line != nullptr && row.Font == FontChoice::Mono14) line->setTextMargins(-1, 0, -1, 0);
 }
 
-void ApplyStyle(QWidget* widget, const ControlSpec& spec) {
-    if ((spec.Style & ReadOnly) != 0U) qobject_cast<QLineEdit*>(widget)->setReadOnly(true);
-    if ((spec.Style & HiddenAtStart) != 0U) widget->hide();
-    if ((spec.Style & SelectedAtStart) != 0U) qobject_cast<QRadioButton*>(widget)->setChecked(true);
-    if ((spec.Style & RightAligned) != 0U) {
+void ApplyStyle(QWidget* widget, const ControlSpec& row) {
+    if ((row.Style & ReadOnly) != 0U) qobject_cast<QLineEdit*>(widget)->setReadOnly(true);
+    if ((row.Style & HiddenAtStart) != 0U) widget->hide();
+    if ((row.Style & SelectedAtStart) != 0U) qobject_cast<QRadioButton*>(widget)->setChecked(true);
+    if ((row.Style & RightAligned) != 0U) {
         if (auto* line = qobject_cast<QLineEdit*>(widget)) line->setAlignment(Qt::AlignRight);
     }
 }
@@ -116,18 +116,18 @@ void Form1::BuildControls() {
     client->setFixedSize(ToPixels(ClientWidthTwips), ToPixels(ClientHeightTwips));
     setCentralWidget(client);
     std::map<std::string, QWidget*> containers;
-    for (const ControlSpec& spec : Controls) {
-        QWidget* parent = spec.Container == nullptr ? client : containers.at(spec.Container);
-        QWidget* widget = MakeWidget(parent, spec);
-        widget->setObjectName(QString::fromUtf8(spec.Name));
-        widget->setGeometry(ToPixels(spec.Left), ToPixels(spec.Top), ToPixels(spec.Width),
-                            ToPixels(spec.Height));
-        if (spec.Font != FontChoice::Dialog) widget->setFont(WindowFont(spec.Font));
-        SetInitialText(widget, spec);
-        SetColours(widget, spec);
-        FitMonoLine(widget, spec);
-        ApplyStyle(widget, spec);
-        if (spec.Kind == ControlKind::Frame) containers[spec.Name] = widget;
+    for (const ControlSpec& row : Controls) {
+        QWidget* parent = row.Container == nullptr ? client : containers.at(row.Container);
+        QWidget* widget = MakeWidget(parent, row);
+        widget->setObjectName(QString::fromUtf8(row.Name));
+        widget->setGeometry(ToPixels(row.Left), ToPixels(row.Top), ToPixels(row.Width),
+                            ToPixels(row.Height));
+        if (row.Font != FontChoice::Dialog) widget->setFont(WindowFont(row.Font));
+        SetInitialText(widget, row);
+        SetColours(widget, row);
+        FitMonoLine(widget, row);
+        ApplyStyle(widget, row);
+        if (row.Kind == ControlKind::Frame) containers[row.Name] = widget;
     }
 }
 
