@@ -23,25 +23,19 @@ constexpr std::nullopt_t Decimal = std::nullopt;
 constexpr auto S = PatternFormat::Single;
 constexpr auto D = PatternFormat::Double;
 const std::string Invalid(InvalidNumberMessage);
-const std::string Megabyte(1 << 20, '7');
 
 const InputCase Cases[] = {
     {Decimal, std::string("1\0", 2), Invalid, "a NUL byte: the text does not end there"},
     {Decimal, "\xC0\xB1", Invalid, "an overlong encoding of the digit 1"},
     {Decimal, "-", "00000000 0000000000000000", "a minus alone reads as a positive zero, as the platform reads it"},
     {Decimal, "\xE2\x88\x9E" "1", "00000000 0000000000000000", "the infinity sign before digits: no number"},
-    {Decimal, "1e32767", "7F800000 7FF0000000000000", "the largest 16-bit exponent overflows"},
     {Decimal, "1e32768", "7F800000 7FF0000000000000", "one beyond 16 bits still overflows cleanly"},
-    {Decimal, "1e-32768", "00000000 0000000000000000", "the smallest 16-bit exponent gives zero"},
     {Decimal, "-1e-32769", "80000000 8000000000000000", "beyond 16 bits: a negative zero"},
-    {Decimal, Megabyte, "7F800000 7FF0000000000000", "a megabyte of digits overflows"},
-    {Decimal, "0," + Megabyte, "3F471C72 3FE8E38E38E38E39", "a megabyte of fraction digits: 0,777..."},
+    {Decimal, "0," + std::string(1 << 20, '7'), "3F471C72 3FE8E38E38E38E39", "a megabyte of fraction digits: 0,777..."},
     {Decimal, "1," + std::string(1 << 20, '0') + "1", "3F800000 3FF0000000000000", "a megabyte of zeros before the last digit"},
     {S, "3dcccccd", "3DCCCCCD 3FB99999A0000000", "lower case is read like upper case"},
-    {S, "3DCC CCD", "You misspelled hex-number", "a blank inside, eight characters"},
     {S, "0x3DCCCC", "You misspelled hex-number", "a 0x prefix within eight characters"},
     {S, "0x3DCCCCCD", "hex number must be 8 digits", "a 0x prefix makes it ten characters"},
-    {S, "3DCCCCC\n", "You misspelled hex-number", "a line break as the eighth character"},
     {S, "\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", "You misspelled hex-number", "eight bytes that are not UTF-8"},
 };
 

@@ -1,46 +1,33 @@
 // The command line fed bad standard input: every line gets its own answer, the exit status says
 // whether all were converted, and a stream that fails is reported instead of passing silently.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/wait.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "TestFolder.h"
 
 namespace {
 
-// A fresh folder per test for the input, output and error streams of the runs.
-class CliRunner : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pexabit-cli-XXXXXX").string();
-        Folder = std::string(::mkdtemp(pattern.data())) + "/";
-    }
-    void TearDown() override { std::filesystem::remove_all(Folder); }
+using pexabit::test::ReadBytes;
 
+// A fresh folder per test for the input, output and error streams of the runs.
+class CliRunner : public ::testing::Test, public pexabit::test::TempFolder {
+protected:
     // Runs the command line reading the file `input` and writing the file `output`; returns the
     // exit status. Standard error goes to the file "err" of the folder.
     int Run(const std::string& options, const std::string& input, const std::string& output) {
         const std::string command =
-            std::string(PEXABIT_CLI) + " " + options + " < " + input + " > " + output + " 2> " + Folder + "err";
+            std::string(PEXABIT_CLI) + " " + options + " < " + input + " > " + output + " 2> " + Root + "err";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     // Writes `bytes` as the file "in" of the folder and returns its path.
     std::string Input(const std::string& bytes) {
-        std::ofstream(Folder + "in", std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-        return Folder + "in";
+        pexabit::test::WriteBytes(Root + "in", bytes);
+        return Root + "in";
     }
-
-    std::string Read(const std::string& name) {
-        std::ifstream file(Folder + name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-
-    std::string Folder;
 };
 
 std::size_t Count(const std::string& text, const std::string& what) {
@@ -63,8 +50,8 @@ TEST_F(CliRunner, AnswersEveryLine) {
         {"--json --single-hex", "3dcccccd\n0x3DCCCC\n3DCC\n", 1, 3, 2, "hex lines: lower case, 0x, short"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Run(c.Options, Input(c.Input), Folder + "out"), c.ExitStatus) << c.Reason;
-        const std::string out = Read("out");
+        EXPECT_EQ(Run(c.Options, Input(c.Input), Root + "out"), c.ExitStatus) << c.Reason;
+        const std::string out = ReadBytes(Root + "out");
         EXPECT_EQ(Count(out, "\n"), c.Lines) << c.Reason;
         EXPECT_EQ(Count(out, "\"error\":"), c.Errors) << c.Reason;
         // The output is valid UTF-8 whatever came in: the bytes FF and FE never occur in UTF-8.
@@ -78,11 +65,11 @@ TEST_F(CliRunner, FailingStreamIsReportedWithStatusTwo) {
         const char *Said, *Reason;
     } cases[] = {
         {Input("0.1\n"), "/dev/full", "cannot be written", "a full output device"},
-        {Folder, Folder + "out", "cannot be read", "a folder as standard input: not to be taken as an empty stream"},
+        {Root, Root + "out", "cannot be read", "a folder as standard input: not to be taken as an empty stream"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run("", c.Input, c.Output), 2) << c.Reason;
-        EXPECT_NE(Read("err").find(c.Said), std::string::npos) << Read("err");
+        EXPECT_NE(ReadBytes(Root + "err").find(c.Said), std::string::npos) << ReadBytes(Root + "err");
     }
 }
 

@@ -21,7 +21,6 @@ TEST(ProgramDirectory, BuildsTheFolderFromTheEnvironment) {
         {"leading blanks removed, trailing kept", "  /opt/my apps ", nullptr, "/h", "/opt/my apps /Pexabit/"},
         {"ProgramFiles wins over the data folder", "/p", "/xdg", "/h", "/p/Pexabit/"},
         {"unset: XDG_DATA_HOME", nullptr, "/xdg/data", "/h", "/xdg/data/Pexabit/"},
-        {"empty counts as unset", "", "/xdg/", "/h", "/xdg/Pexabit/"},
         {"only blanks count as unset", "   ", "/xdg", "/h", "/xdg/Pexabit/"},
         {"no XDG_DATA_HOME: ~/.local/share", nullptr, "", "/h", "/h/.local/share/Pexabit/"},
         {"no HOME either: the root", nullptr, nullptr, nullptr, "/Pexabit/"}};
@@ -34,10 +33,8 @@ TEST(EnglishMonthName, TranslatesOnlyTheTwelveRussianNames) {
     const std::pair<const char*, const char*> cases[] = {
         {"Январь", "January"},   // first row
         {"Декабрь", "December"}, // last row
-        {"Май", "May"},          // the short name
         {"December", "December"},  // English passes unchanged
         {"декабрь", "декабрь"},  // lower case is not in the table
-        {"декабря", "декабря"},  // nor the genitive
         {"", ""}};
     for (const auto& [name, english] : cases) EXPECT_EQ(EnglishMonthName(name), english) << name;
 }

@@ -59,10 +59,7 @@ const ConvertCase ConvertCases[] = {
                                             "Text7", "7F800000", "Text9", "+Infinity", "Text11", "", "Text8", "", "Text10", "*"}},
     {"1e309: both overflow, no difference", "1e309", {"Label22", "Double the number displayed in the Windows F = Overflow",
                                                       "Text12", "7FF0000000000000", "Text8", "", "Text10", "", "Text11", ""}},
-    {"-1e309: negative infinities", "-1e309", {"Text12", "FFF0000000000000", "Text7", "FF800000", "Text9", "-Infinity"}},
     {"refused: a blank inside", "1 2", {"Text2", Refused, "Text7", "3DCCCCCD", "Text9", "+0,100000001490116119384765625"}},
-    {"refused: a letter other than e", "12a", {"Text2", Refused, "Text7", "3DCCCCCD", "Text12", "3FB999999999999A"}},
-    {"refused: canonical text beyond its bound", "1e99999999", {"Text2", Refused, "Text7", "3DCCCCCD"}},
 };
 
 // A hex button after a report of 0.1. A refused pattern gets its message box (the box reset
@@ -79,13 +76,10 @@ const HexCase HexCases[] = {
     {"Single: 7 digits", true, "3F80000", "hex number must be 8 digits", "3F80000", "3FB999999999999A", ""},
     {"Single: a G", true, "3F80000G", "You misspelled hex-number", "00000000", "3FB999999999999A", ""},
     {"Double: 15 digits", false, "3FF000000000000", "hex число должно иметь 16 цифр", "3DCCCCCD", "3FF000000000000", ""},
-    {"Double: a Z", false, "3FF000000000000Z", "ou misspelled hex-number", "3DCCCCCD", "0000000000000000", ""},
     {"Double: 16 Cyrillic letters are 16 characters", false, "ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ", "ou misspelled hex-number", "3DCCCCCD", "0000000000000000", ""},
     {"Single +Infinity", true, "7F800000", "", "7F800000", "", "+Infinity"},
-    {"Single -Infinity", true, "FF800000", "", "FF800000", "", "-Infinity"},
     {"Single quiet NaN", true, "7FC00000", "", "7FC00000", "", "NANs"},
     {"Double NaN, sign set", false, "FFF8000000000000", "", "", "FFF8000000000000", "NANs"},
-    {"Single one", true, "3F800000", "", "3F800000", "3FF0000000000000", ""},
     {"negative zero keeps its sign", true, "80000000", "", "80000000", "8000000000000000", ""},
     {"largest Double", false, "7FEFFFFFFFFFFFFF", "", "7F800000", "7FEFFFFFFFFFFFFF", ""},
     {"smallest Double subnormal: 1077 characters", false, "0000000000000001", "", "00000000", "0000000000000001", ""},

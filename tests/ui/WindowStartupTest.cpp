@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -14,7 +15,7 @@
 #include "WindowTestSupport.h"
 #include "ui/settings/SettingsFile.h"
 
-using pexabit::test::ReadFile;
+using pexabit::test::ReadBytes;
 using pexabit::test::WindowUnderTest;
 
 namespace {
@@ -95,8 +96,7 @@ private slots:
         QVERIFY(w.Window().windowIcon().availableSizes().contains(QSize(256, 256)));
         const QString folder = w.ProgramFiles() + "/Pexabit/";
         const std::string stored = folder.toStdString();
-        QCOMPARE(ReadFile(folder + "Pexabit.eng"),
-                 QByteArray::fromStdString(pexabit::EncodeSettingsFile({"Pexabit", "v.1.00", stored, stored})));
+        QVERIFY(ReadBytes(stored + "Pexabit.eng") == pexabit::EncodeSettingsFile({"Pexabit", "v.1.00", stored, stored}));
         QVERIFY(QDir(folder + "2026/December").exists());
         QVERIFY(w.Dialogs.Messages.isEmpty());
         // Each panel starts hidden and toggles; shown, it is opaque and above every other control.
@@ -131,8 +131,10 @@ private slots:
         QCOMPARE(w.Dialogs.Messages.size(), 1);
     }
 
-    // The scratch file cannot be written: told once per folder, the report right anyway.
-    void scratchFileProblemToldOncePerFolder() {
+    // The "Change" button (the store's tests cover what it refuses): the dialog, the message,
+    // Text1 and the file, for a cancel, a folder that is not there, and a folder. And a scratch
+    // file that cannot be written: told once per folder, the report right anyway.
+    void changeResultsDirectoryAndScratchProblems() {
         WindowUnderTest w;
         QTemporaryDir other;
         QVERIFY(QDir(w.ProgramFiles() + "/Pexabit").removeRecursively());
@@ -141,36 +143,26 @@ private slots:
         QCOMPARE(w.Dialogs.Messages.size(), 1);
         QVERIFY(w.Dialogs.Messages[0].contains(w.ProgramFiles() + "/Pexabit/ss.dat"));
         QCOMPARE(w.Text("Text7"), QStringLiteral("3DCCCCCD"));
-        // Another folder that later disappears is a new problem: told once more.
         QDir().mkpath(w.ProgramFiles() + "/Pexabit");
-        w.Dialogs.FolderAnswer = other.path();
-        w.Window().Command1_Click();
-        QVERIFY(QDir(other.path()).removeRecursively());
-        w.Convert("0.1");
-        w.Convert("0.1");
-        QCOMPARE(w.Dialogs.Messages.size(), 2);
-        QVERIFY(w.Dialogs.Messages[1].contains(other.path() + "/"));
-    }
-
-    // The "Change" button: the store's tests cover what it refuses; here the dialog, the
-    // message, Text1 and the file, for a cancel, a folder that is not there, and a folder.
-    void changeResultsDirectory() {
-        WindowUnderTest w;
-        QTemporaryDir base;
-        const QString file = w.ProgramFiles() + "/Pexabit/Pexabit.eng";
-        const QByteArray before = ReadFile(file);
-        for (const QString& answer : {QString(), base.path() + "/missing"}) {  // cancelled; refused
+        const std::string file = (w.ProgramFiles() + "/Pexabit/Pexabit.eng").toStdString();
+        for (const QString& answer : {QString(), other.path() + "/missing"}) {  // cancelled; refused
             w.Dialogs.FolderAnswer = answer;
             w.Window().Command1_Click();
             QCOMPARE(w.Text("Text1"), QString());
-            QCOMPARE(ReadFile(file), before);
+            QVERIFY(ReadBytes(file).empty());
         }
-        QCOMPARE(w.Dialogs.Messages.size(), 1);  // the missing folder only
-        w.Dialogs.FolderAnswer = base.path();
+        QCOMPARE(w.Dialogs.Messages.size(), 2);  // the missing folder only
+        w.Dialogs.FolderAnswer = other.path();
         w.Window().Command1_Click();
         QCOMPARE(w.Dialogs.FolderTitles.last(), QStringLiteral("Select a directory to store the result:"));
-        QCOMPARE(w.Text("Text1"), base.path() + "/");
-        QVERIFY(ReadFile(file).contains((base.path() + "/").toUtf8()));
+        QCOMPARE(w.Text("Text1"), other.path() + "/");
+        QVERIFY(ReadBytes(file).find((other.path() + "/").toStdString()) != std::string::npos);
+        // The chosen folder disappears: a new problem, told once more.
+        QVERIFY(QDir(other.path()).removeRecursively());
+        w.Convert("0.1");
+        w.Convert("0.1");
+        QCOMPARE(w.Dialogs.Messages.size(), 3);
+        QVERIFY(w.Dialogs.Messages[2].contains(other.path() + "/"));
     }
 };
 

@@ -3,7 +3,6 @@
 // fixed date over a fresh program folder, and the three conversion buttons at every busy
 // repaint.
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,6 +12,7 @@
 #include <QTest>
 #include <memory>
 
+#include "TestFolder.h"
 #include "ui/Dialogs.h"
 #include "ui/Form1.h"
 
@@ -36,11 +36,6 @@ template <typename Case, std::size_t N>
 void AddRows(const Case (&cases)[N]) {
     QTest::addColumn<int>("row");
     for (std::size_t i = 0; i < N; ++i) QTest::newRow(cases[i].Reason) << int(i);
-}
-
-inline QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A window started on 5 December 2026 with "ProgramFiles" set to `programFiles` (a fresh
