@@ -1,11 +1,13 @@
 #pragma once
 // GMP as an independent reference for the exact arithmetic: rationals written as DecimalStrings
-// and decimal texts read as rationals, without any of the system's own digit arithmetic.
+// and decimal texts read as rationals, without any of the system's own digit arithmetic; and
+// patterns written as hex, as the tests name them.
 
 #include <gmpxx.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace pexabit::testing {
@@ -45,6 +47,13 @@ inline mpq_class FromDecimalText(std::string s) {
     mpq_class q(mpz_class(s, 10), scale);
     q.canonicalize();
     return negative ? mpq_class(-q) : q;
+}
+
+// The low `digits` hex digits of `bits`, upper case: HexOf(0x3F800000, 8) == "3F800000".
+inline std::string HexOf(std::uint64_t bits, std::size_t digits) {
+    std::string out(digits, '0');
+    for (std::size_t i = digits; i-- > 0; bits >>= 4) out[i] = "0123456789ABCDEF"[bits & 15];
+    return out;
 }
 
 }  // namespace pexabit::testing
