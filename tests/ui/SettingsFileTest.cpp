@@ -31,7 +31,6 @@ TEST(SettingsFile, ReplacesTheOldFileWholeAndRefusesAnOverlongValue) {
     ASSERT_EQ(WriteSettingsFile(path, Sample), std::nullopt);
     EXPECT_EQ(test::ReadBytes(path), EncodeSettingsFile(Sample));
     EXPECT_FALSE(std::filesystem::exists(path + ".new")) << "no temporary file left";
-    EXPECT_EQ(ReadSettingsFile(path)->ResultsDirectory, Sample.ResultsDirectory);
     // A value of 499 bytes cannot be stored: refused, the old file kept.
     SettingsRecord tooLong = Sample;
     tooLong.ResultsDirectory = "/" + std::string(498, 'd');

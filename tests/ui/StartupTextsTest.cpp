@@ -1,5 +1,5 @@
 // The texts start-up builds: the program directory from the environment, the English month name
-// for the date folders, and the title for a given date.
+// for the date folders.
 
 #include <gtest/gtest.h>
 
@@ -34,16 +34,8 @@ TEST(EnglishMonthName, TranslatesOnlyTheTwelveRussianNames) {
         {"Январь", "January"},   // first row
         {"Декабрь", "December"}, // last row
         {"December", "December"},  // English passes unchanged
-        {"декабрь", "декабрь"},  // lower case is not in the table
-        {"", ""}};
+        {"декабрь", "декабрь"}};  // lower case is not in the table
     for (const auto& [name, english] : cases) EXPECT_EQ(EnglishMonthName(name), english) << name;
-}
-
-// The window's test holds a one-digit day; here a two-digit day, and a weekday left in the
-// system's language.
-TEST(FormTitle, JoinsTheDateLineExactly) {
-    EXPECT_EQ(FormTitle(31, "January", 2027, "суббота"),
-              "Tavrilendor       Pexabit v.1.00               Today: 31  January  2027 year  суббота");
 }
 
 }  // namespace

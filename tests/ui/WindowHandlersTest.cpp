@@ -78,10 +78,8 @@ const HexCase HexCases[] = {
     {"Double: 15 digits", false, "3FF000000000000", "hex число должно иметь 16 цифр", "3DCCCCCD", "3FF000000000000", ""},
     {"Double: 16 Cyrillic letters are 16 characters", false, "ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ", "ou misspelled hex-number", "3DCCCCCD", "0000000000000000", ""},
     {"Single +Infinity", true, "7F800000", "", "7F800000", "", "+Infinity"},
-    {"Single quiet NaN", true, "7FC00000", "", "7FC00000", "", "NANs"},
     {"Double NaN, sign set", false, "FFF8000000000000", "", "", "FFF8000000000000", "NANs"},
     {"negative zero keeps its sign", true, "80000000", "", "80000000", "8000000000000000", ""},
-    {"largest Double", false, "7FEFFFFFFFFFFFFF", "", "7F800000", "7FEFFFFFFFFFFFFF", ""},
     {"smallest Double subnormal: 1077 characters", false, "0000000000000001", "", "00000000", "0000000000000001", ""},
 };
 
@@ -144,7 +142,8 @@ private slots:
         WindowUnderTest w;
         w.Convert("0.1");
         w.Busy.clear();
-        w.Decode(c.Single, c.Typed);
+        w.Find<QLineEdit>(c.Single ? "Text7" : "Text12")->setText(c.Typed);
+        c.Single ? w.Window().Command3_Click() : w.Window().Command4_Click();
         QCOMPARE(w.Text("Text7"), QString(c.Text7));
         QCOMPARE(w.Text("Text12"), QString(c.Text12));
         const bool refused = *c.Message != '\0', special = *c.Named != '\0';

@@ -85,12 +85,6 @@ public:
         Form->Command2_Click();
     }
 
-    // Types into Text7 or Text12 and presses Command3 or Command4.
-    void Decode(bool single, const QString& typed) {
-        Find<QLineEdit>(single ? "Text7" : "Text12")->setText(typed);
-        single ? Form->Command3_Click() : Form->Command4_Click();
-    }
-
     RecordingDialogs Dialogs;
     QStringList Busy, BusyReport;
 
