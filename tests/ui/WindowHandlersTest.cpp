@@ -59,6 +59,8 @@ const ConvertCase ConvertCases[] = {
                                             "Text7", "7F800000", "Text9", "+Infinity", "Text11", "", "Text8", "", "Text10", "*"}},
     {"1e309: both overflow, no difference", "1e309", {"Label22", "Double the number displayed in the Windows F = Overflow",
                                                       "Text12", "7FF0000000000000", "Text8", "", "Text10", "", "Text11", ""}},
+    {"-1e309: both overflow, negative", "-1e309", {"Text12", "FFF0000000000000", "Text6", "-Infinity",
+                                                   "Text4", "11111111111", "Text3", QString(52, '0'), "Text10", ""}},
     {"refused: a blank inside", "1 2", {"Text2", Refused, "Text7", "3DCCCCCD", "Text9", "+0,100000001490116119384765625"}},
 };
 
