@@ -28,6 +28,8 @@ const InputCase Cases[] = {
     {Decimal, "\xC0\xB1", Invalid, "an overlong encoding of the digit 1"},
     {Decimal, "-", "00000000 0000000000000000", "a minus alone reads as a positive zero, as the platform reads it"},
     {Decimal, "\xE2\x88\x9E" "1", "00000000 0000000000000000", "the infinity sign before digits: no number"},
+    {Decimal, "1e32767", "7F800000 7FF0000000000000", "the largest 16-bit exponent: both overflow"},
+    {Decimal, "1e-32768", "00000000 0000000000000000", "the smallest 16-bit exponent: both zero"},
     {Decimal, "1e32768", "7F800000 7FF0000000000000", "one beyond 16 bits still overflows cleanly"},
     {Decimal, "-1e-32769", "80000000 8000000000000000", "beyond 16 bits: a negative zero"},
     {Decimal, "0," + std::string(1 << 20, '7'), "3F471C72 3FE8E38E38E38E39", "a megabyte of fraction digits: 0,777..."},
