@@ -41,6 +41,7 @@ enum StyleFlag : unsigned {
     ReadOnly = 1U << 3U,
     HiddenAtStart = 1U << 4U,
     SelectedAtStart = 1U << 5U,
+    Graphical = 1U << 6U,  // a button that shows its background colour as a flat face
 };
 
 struct ControlSpec {

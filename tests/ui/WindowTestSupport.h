@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,16 +70,35 @@ public:
         return "<no control " + control + ">";
     }
 
-    // Command2, Command3 and Command4, each "hidden" or as "<caption> on|off <colour>", for
-    // example "Pexabit on #efefef, hidden, hidden".
+    // Command2, Command3 and Command4, each "hidden" or as "<caption> on|off <face>", for
+    // example "wait off #ff8080, hidden, hidden".
     QString Buttons() const {
         QStringList buttons;
         for (const char* name : {"Command2", "Command3", "Command4"}) {
-            const auto* b = Find<QPushButton>(name);
-            const QString colour = b->palette().color(QPalette::Button).name();
-            buttons << (b->isHidden() ? "hidden" : b->text() + (b->isEnabled() ? " on " : " off ") + colour);
+            auto* b = Find<QPushButton>(name);
+            buttons << (b->isHidden() ? "hidden" : b->text() + (b->isEnabled() ? " on " : " off ") + Face(b));
         }
         return buttons.join(", ");
+    }
+
+    // The button as painted, 3 px inside its edge and outside its caption's box: one colour
+    // ("#ff8080") or "shaded". The caption's darkest pixel follows: "#ff8080 ink #000000".
+    static QString Face(QPushButton* b) {
+        const QImage image = b->grab().toImage();
+        QStyleOptionButton option;
+        option.initFrom(b);
+        const QRect contents = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+        const QRect caption = b->style()->itemTextRect(b->fontMetrics(), contents, Qt::AlignCenter, true, b->text());
+        QSet<QRgb> face;
+        QRgb ink = 0xFFFFFFFF;
+        for (int y = 3; y < image.height() - 3; ++y) {
+            for (int x = 3; x < image.width() - 3; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                if (!caption.contains(x, y)) face.insert(pixel);
+                else if (qGray(pixel) < qGray(ink)) ink = pixel;
+            }
+        }
+        return (face.size() == 1 ? QColor(*face.begin()).name() : "shaded") + " ink " + QColor(ink).name();
     }
 
     // Types into Text2 and presses Command2.
