@@ -19,7 +19,9 @@ enum class ControlKind {
     OptionButton,  // one group per container
 };
 
-enum class FontChoice { Dialog, Mono14, Mono8, Sans12 };
+// Dialog: the application's font. SansNarrow: the same size, narrow, so that the captions of
+// the option buttons and check boxes fit their boxes beside the style's indicator.
+enum class FontChoice { Dialog, Mono14, Mono8, Sans12, SansNarrow };
 
 struct Rgb {
     bool Set = false;

@@ -1,16 +1,21 @@
-// The window as it starts: key controls with their literal values, the menu and
-// its panels, the title and icon, the settings file on first start, start-up problems told
-// once, and the choice of a new results folder.
+// The window as it starts: key controls with their literal values, every caption fitting its
+// control, the menu and its panels, the title and icon, the settings file on first start,
+// start-up problems told once, and the choice of a new results folder.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QtTest>
 
 #include "WindowTestSupport.h"
+#include "ui/ControlTable.h"
 #include "ui/settings/SettingsFile.h"
 
 using pexabit::test::ReadBytes;
@@ -48,6 +53,36 @@ const StartupProblemCase StartupProblems[] = {
     {"a file in the place of the program folder: its scratch file not told again", "Pexabit", true},
 };
 
+// The width the style leaves a control's caption: beside the indicator of an option button or
+// check box, inside a button's bevel, inside a label's frame, margin and indent, and from a
+// frame's title to the frame's right edge. -1 for a control without a caption.
+int CaptionSpace(QWidget* widget) {
+    QStyle* style = widget->style();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const auto element = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                             : qobject_cast<QCheckBox*>(button) ? QStyle::SE_CheckBoxContents
+                                                                 : QStyle::SE_PushButtonContents;
+        return style->subElementRect(element, &option, button).width();
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const int indent = label->indent() >= 0       ? label->indent()
+                           : label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance('x') / 2
+                                                     : 0;
+        return label->contentsRect().width() - 2 * label->margin() - indent;
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect title = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        return frame->width() - title.left();
+    }
+    return -1;
+}
+
 }  // namespace
 
 class WindowStartupTest : public QObject {
@@ -74,8 +109,8 @@ private slots:
     }
 
     // A first start in a fresh ProgramFiles folder (the view rule's test starts from its
-    // choices): the window and its menu, the title for the date, the settings file and date
-    // folders, and the Setting panel showing the folder.
+    // choices): the window and its menu, every caption unclipped, the title for the date, the
+    // settings file and date folders, and the Setting panel showing the folder.
     void firstStartInAFreshProgramFolder() {
         WindowUnderTest w;
         QCOMPARE(w.Window().centralWidget()->size(), QSize(904, 632));
@@ -87,6 +122,12 @@ private slots:
         QCOMPARE(w.Window().windowTitle(),
                  QStringLiteral("Tavrilendor       Pexabit v.1.00               Today: 5  December  2026 year  Saturday"));
         QCOMPARE(w.Text("AboutLabel"), QStringLiteral("Pexabit v.1.00"));
+        for (const pexabit::ControlSpec& row : pexabit::Controls) {  // every caption fits, not clipped
+            QWidget* control = w.Find(row.Name);
+            const int space = CaptionSpace(control), needed = control->fontMetrics().horizontalAdvance(w.Text(row.Name));
+            if (space < 0) continue;  // an edit field
+            QVERIFY2(needed <= space, qPrintable(QString("%1: %2 of %3 pixels").arg(row.Name).arg(needed).arg(space)));
+        }
         QVERIFY(w.Window().windowIcon().availableSizes().contains(QSize(256, 256)));
         const QString folder = w.ProgramFiles() + "/Pexabit/";
         const std::string stored = folder.toStdString();

@@ -3,6 +3,7 @@
 // fixed date over a fresh program folder, and the three conversion buttons at every busy
 // repaint.
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -61,9 +62,11 @@ public:
     template <typename T = QWidget>
     T* Find(const QString& name) const { return Form->findChild<T*>(name); }
 
-    // The text of a label or edit box.
+    // The text of a label or edit box, the caption of a button or frame.
     QString Text(const QString& control) const {
         QWidget* widget = Find(control);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+        if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
         if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
         if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
         if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) return multi->toPlainText();
