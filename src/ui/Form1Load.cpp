@@ -13,16 +13,25 @@
 static void LoadIconResource() { Q_INIT_RESOURCE(pexabit); }
 
 namespace pexabit {
+namespace {
 
-void Form1::Form_Load(const QDate& today) {
+// The locale's full name of a month as the original platform gives it: the nominative name with
+// a capital letter ("Декабрь"). The toolkit's standalone name is that name in lower case where
+// the language writes it so ("декабрь"); its first letter is put in upper case.
+std::string LocaleMonthName(const QLocale& locale, int month) {
+    const QString name = locale.standaloneMonthName(month, QLocale::LongFormat);
+    const qsizetype first = !name.isEmpty() && name.front().isHighSurrogate() ? 2 : 1;
+    return (locale.toUpper(name.left(first)) + name.mid(first)).toStdString();
+}
+
+}  // namespace
+
+void Form1::Form_Load(const QDate& today, const QLocale& locale) {
     LoadIconResource();
     setWindowIcon(QIcon(QStringLiteral(":/pexabit/Icon1.png")));
     AboutLabel->setText(QString::fromStdString(AboutCaption()));
     SettingsData.SettingsFileName = std::string(ProgramNameText) + ".eng";
-    // The month and weekday names of the user's time locale (LC_TIME).
-    const QLocale locale = QLocale::system();
-    const std::string localeMonth =
-        locale.standaloneMonthName(today.month(), QLocale::LongFormat).toStdString();
+    const std::string localeMonth = LocaleMonthName(locale, today.month());
     const std::string weekday = locale.dayName(today.dayOfWeek(), QLocale::LongFormat).toStdString();
     const std::string englishMonth = EnglishMonthName(localeMonth);
     setWindowTitle(QString::fromStdString(FormTitle(today.day(), englishMonth, today.year(), weekday)));

@@ -53,6 +53,19 @@ const StartupProblemCase StartupProblems[] = {
     {"a file in the place of the program folder: its scratch file not told again", "Pexabit", true},
 };
 
+// First starts on 5 December 2026, a Saturday: the month folder takes the locale's full month
+// name, the title its English name (which the Russian name, capitalised as the original
+// platform writes it, must match) and the weekday as the locale writes it.
+struct FirstStartCase {
+    const char* Reason;
+    QLocale::Language Language;
+    const char *MonthFolder, *Weekday;
+};
+const FirstStartCase FirstStarts[] = {
+    {"English", QLocale::English, "December", "Saturday"},
+    {"Russian: the standalone name with a capital", QLocale::Russian, "Декабрь", "суббота"},
+};
+
 // The width the style leaves a control's caption: beside the indicator of an option button or
 // check box, inside a button's bevel, inside a label's frame, margin and indent, and from a
 // frame's title to the frame's right edge. -1 for a control without a caption.
@@ -111,8 +124,11 @@ private slots:
     // A first start in a fresh ProgramFiles folder (the view rule's test starts from its
     // choices): the window and its menu, every caption unclipped, the title for the date, the
     // settings file and date folders, and the Setting panel showing the folder.
+    void firstStartInAFreshProgramFolder_data() { pexabit::test::AddRows(FirstStarts); }
     void firstStartInAFreshProgramFolder() {
-        WindowUnderTest w;
+        QFETCH(int, row);
+        const FirstStartCase& c = FirstStarts[row];
+        WindowUnderTest w({}, QLocale(c.Language));
         QCOMPARE(w.Window().centralWidget()->size(), QSize(904, 632));
         QVERIFY(w.Find<QLineEdit>("Text1")->isReadOnly());
         QStringList menu;
@@ -120,7 +136,7 @@ private slots:
         for (const QAction* a : w.Find<QMenu>("mnu_File")->actions()) menu << a->objectName() + ':' + a->text();
         QCOMPARE(menu, (QStringList{":Menu", "mnu_Setting:Setting", "mnu_Prog:About", "mnu_Exit:Exit"}));
         QCOMPARE(w.Window().windowTitle(),
-                 QStringLiteral("Tavrilendor       Pexabit v.1.00               Today: 5  December  2026 year  Saturday"));
+                 "Tavrilendor       Pexabit v.1.00               Today: 5  December  2026 year  " + QString(c.Weekday));
         QCOMPARE(w.Text("AboutLabel"), QStringLiteral("Pexabit v.1.00"));
         for (const pexabit::ControlSpec& row : pexabit::Controls) {  // every caption fits, not clipped
             QWidget* control = w.Find(row.Name);
@@ -132,7 +148,7 @@ private slots:
         const QString folder = w.ProgramFiles() + "/Pexabit/";
         const std::string stored = folder.toStdString();
         QVERIFY(ReadBytes(stored + "Pexabit.eng") == pexabit::EncodeSettingsFile({"Pexabit", "v.1.00", stored, stored}));
-        QVERIFY(QDir(folder + "2026/December").exists());
+        QVERIFY(QDir(folder + "2026/" + c.MonthFolder).exists());
         QVERIFY(w.Dialogs.Messages.isEmpty());
         // Each panel starts hidden and toggles; shown, it is opaque and above every other control.
         for (const auto& [action, panel] : {std::pair{"mnu_Setting", "Frame1"}, std::pair{"mnu_Prog", "AboutFrame"}}) {

@@ -42,12 +42,12 @@ void AddRows(const Case (&cases)[N]) {
     for (std::size_t i = 0; i < N; ++i) QTest::newRow(cases[i].Reason) << int(i);
 }
 
-// A window started on 5 December 2026 with "ProgramFiles" set to `programFiles` (a fresh
-// temporary folder when empty). At every busy repaint Busy gets Buttons() and BusyReport the
-// texts of Text7 and Label15.
+// A window started on 5 December 2026 in `locale` with "ProgramFiles" set to `programFiles` (a
+// fresh temporary folder when empty). At every busy repaint Busy gets Buttons() and BusyReport
+// the texts of Text7 and Label15.
 class WindowUnderTest {
 public:
-    explicit WindowUnderTest(const QString& programFiles = QString())
+    explicit WindowUnderTest(const QString& programFiles = QString(), const QLocale& locale = QLocale::system())
         : ProgramFilesPath(programFiles.isEmpty() ? Temporary.path() : programFiles) {
         qputenv("ProgramFiles", ProgramFilesPath.toUtf8());
         Form = std::make_unique<Form1>(Dialogs);
@@ -55,7 +55,7 @@ public:
             Busy << Buttons();
             BusyReport << Text("Text7") + Text("Label15");
         };
-        Form->Form_Load(QDate(2026, 12, 5));
+        Form->Form_Load(QDate(2026, 12, 5), locale);
     }
     Form1& Window() { return *Form; }
     QString ProgramFiles() const { return ProgramFilesPath; }
