@@ -1,9 +1,12 @@
 // Start-up of the window and the choice of a new results directory.
 
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QStandardPaths>
 
 #include "ui/Form1.h"
 #include "ui/settings/ProgramDirectory.h"
@@ -22,6 +25,13 @@ std::string LocaleMonthName(const QLocale& locale, int month) {
     const QString name = locale.standaloneMonthName(month, QLocale::LongFormat);
     const qsizetype first = !name.isEmpty() && name.front().isHighSurrogate() ? 2 : 1;
     return (locale.toUpper(name.left(first)) + name.mid(first)).toStdString();
+}
+
+// Where the folder dialog starts: the desktop, as the shell's chooser without a root folder
+// does; the home folder where there is no desktop folder.
+QString DesktopFolder() {
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return QFileInfo(desktop).isDir() ? desktop : QDir::homePath();
 }
 
 }  // namespace
@@ -44,8 +54,8 @@ void Form1::Form_Load(const QDate& today, const QLocale& locale) {
 }
 
 void Form1::Command1_Click() {
-    const QString chosen =
-        Boxes.ChooseFolder(this, QStringLiteral("Select a directory to store the result:"));
+    const QString chosen = Boxes.ChooseFolder(
+        this, QStringLiteral("Select a directory to store the result:"), DesktopFolder());
     if (chosen.isEmpty()) return;  // cancelled: nothing changes
     if (auto refusal = Store.ChangeResultsDirectory(chosen.toStdString())) {
         Tell(*refusal);

@@ -102,7 +102,13 @@ class WindowStartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
+    void initTestCase() {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        // A home of the run's own, without a desktop folder at first and without the user's
+        // folder settings, so that the folder dialog's start is known.
+        qputenv("HOME", Home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", Home.filePath("config").toUtf8());
+    }
 
     void keyControls_data() { pexabit::test::AddRows(Controls); }
     void keyControls() {
@@ -182,9 +188,10 @@ private slots:
         QCOMPARE(w.Dialogs.Messages.size(), 1);
     }
 
-    // The "Change" button (the store's tests cover what it refuses): the dialog, the message,
-    // Text1 and the file, for a cancel, a folder that is not there, and a folder. And a scratch
-    // file that cannot be written: told once per folder, the report right anyway.
+    // The "Change" button (the store's tests cover what it refuses): the dialog, its start
+    // (home until a desktop folder exists, then the desktop), the message, Text1 and the file,
+    // for a cancel, a folder that is not there, and a folder. And a scratch file that cannot be
+    // written: told once per folder, the report right anyway.
     void changeResultsDirectoryAndScratchProblems() {
         WindowUnderTest w;
         QTemporaryDir other;
@@ -204,7 +211,9 @@ private slots:
         }
         QCOMPARE(w.Dialogs.Messages.size(), 2);  // the missing folder only
         w.Dialogs.FolderAnswer = other.path();
+        QVERIFY(QDir(Home.path()).mkdir("Desktop"));
         w.Window().Command1_Click();
+        QCOMPARE(w.Dialogs.FolderStarts, (QStringList{Home.path(), Home.path(), Home.filePath("Desktop")}));
         QCOMPARE(w.Dialogs.FolderTitles.last(), QStringLiteral("Select a directory to store the result:"));
         QCOMPARE(w.Text("Text1"), other.path() + "/");
         QVERIFY(ReadBytes(file).find((other.path() + "/").toStdString()) != std::string::npos);
@@ -215,6 +224,9 @@ private slots:
         QCOMPARE(w.Dialogs.Messages.size(), 3);
         QVERIFY(w.Dialogs.Messages[2].contains(other.path() + "/"));
     }
+
+private:
+    QTemporaryDir Home;
 };
 
 QTEST_MAIN(WindowStartupTest)

@@ -22,15 +22,17 @@
 
 namespace pexabit::test {
 
-// Records every message; the folder chooser answers FolderAnswer ("" = cancelled).
+// Records every message; the folder chooser records its title and start folder and answers
+// FolderAnswer ("" = cancelled).
 class RecordingDialogs final : public Dialogs {
 public:
     void ShowMessage(QWidget*, const QString& text) override { Messages << text; }
-    QString ChooseFolder(QWidget*, const QString& title) override {
+    QString ChooseFolder(QWidget*, const QString& title, const QString& start) override {
         FolderTitles << title;
+        FolderStarts << start;
         return FolderAnswer;
     }
-    QStringList Messages, FolderTitles;
+    QStringList Messages, FolderTitles, FolderStarts;
     QString FolderAnswer;
 };
 
