@@ -23,8 +23,9 @@ namespace {
 // the language writes it so ("декабрь"); its first letter is put in upper case.
 std::string LocaleMonthName(const QLocale& locale, int month) {
     const QString name = locale.standaloneMonthName(month, QLocale::LongFormat);
-    const qsizetype first = !name.isEmpty() && name.front().isHighSurrogate() ? 2 : 1;
-    return (locale.toUpper(name.left(first)) + name.mid(first)).toStdString();
+    // One UTF-16 unit: a name starting outside the basic plane keeps its surrogate pair intact
+    // (the one such script with cases, Adlam, already has its capital there).
+    return (locale.toUpper(name.left(1)) + name.mid(1)).toStdString();
 }
 
 // Where the folder dialog starts: the desktop, as the shell's chooser without a root folder
