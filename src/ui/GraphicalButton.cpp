@@ -7,7 +7,7 @@
 namespace pexabit {
 namespace {
 
-// The style's outline is one pixel wide; the face fills everything inside it.
+// The window's style (Fusion) outlines a button with one pixel; the face fills all inside it.
 constexpr int OutlineWidth = 1;
 
 }  // namespace
@@ -21,7 +21,7 @@ void GraphicalButton::paintEvent(QPaintEvent* event) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    // A disabled style greys the caption; this button keeps it readable on its colour.
+    // The style greys a disabled button's caption; this one keeps it readable on its colour.
     option.palette.setColor(QPalette::Disabled, QPalette::ButtonText,
                             option.palette.color(QPalette::Active, QPalette::ButtonText));
     painter.drawControl(QStyle::CE_PushButtonBevel, option);  // the outline
