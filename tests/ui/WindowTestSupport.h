@@ -76,7 +76,7 @@ public:
     }
 
     // Command2, Command3 and Command4, each "hidden" or as "<caption> on|off <face>", for
-    // example "wait off #ff8080, hidden, hidden".
+    // example "wait off #ff8080 ink #000000, hidden, hidden".
     QString Buttons() const {
         QStringList buttons;
         for (const char* name : {"Command2", "Command3", "Command4"}) {
