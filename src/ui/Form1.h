@@ -4,6 +4,7 @@
 // handlers apply the texts the core computes, around the busy state of the buttons.
 
 #include <QDate>
+#include <QLocale>
 #include <QMainWindow>
 #include <functional>
 #include <set>
@@ -30,10 +31,12 @@ public:
     // Builds every control in its initial state; `dialogs` must outlive the window.
     explicit Form1(Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Start-up: icon, About caption, title for `today`, program directory, settings file and
-    // the results folders. Tells the user once about folders it cannot use.
-    void Form_Load(const QDate& today);
-    void Form_Load() { Form_Load(QDate::currentDate()); }
+    // Start-up: icon, About caption, title for `today` with the month and weekday names of
+    // `locale`, program directory, settings file and the results folders. Tells the user once
+    // about folders it cannot use.
+    void Form_Load(const QDate& today, const QLocale& locale);
+    // The names of the user's time locale (LC_TIME).
+    void Form_Load() { Form_Load(QDate::currentDate(), QLocale::system()); }
 
     void Command1_Click();
     void Command2_Click();

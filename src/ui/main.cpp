@@ -7,7 +7,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // Fusion paints a button with its palette colour, which the busy state relies on.
+    // Fusion: the style whose one-pixel button outline the graphical buttons paint inside.
     QApplication::setStyle(QStringLiteral("Fusion"));
     pexabit::QtDialogs dialogs;
     pexabit::Form1 window(dialogs);

@@ -14,16 +14,17 @@ using pexabit::test::WindowUnderTest;
 namespace {
 
 // The buttons while button `running` (0 convert, 1 Single hex, 2 Double hex) works: it shows
-// `caption`, light red and disabled; the other two are hidden.
+// `caption` in black on flat light red (not the style's pale disabled shading and grey caption)
+// and is disabled; the other two are hidden.
 QString BusyButtons(int running, const QString& caption) {
     QStringList buttons{"hidden", "hidden", "hidden"};
-    buttons[running] = caption + " off #ff8080";
+    buttons[running] = caption + " off #ff8080 ink #000000";
     return buttons.join(", ");
 }
 
-// All three buttons shown, usable and in the face colour, with the hex captions given.
-QString IdleButtons(const WindowUnderTest& w, const QString& single, const QString& dbl) {
-    const QString face = " on " + QApplication::palette(w.Find<QPushButton>("Command2")).color(QPalette::Button).name();
+// All three buttons shown, usable and shaded by the style again, with the hex captions given.
+QString IdleButtons(const QString& single, const QString& dbl) {
+    const QString face = " on shaded ink #000000";
     return "Pexabit" + face + ", " + single + face + ", " + dbl + face;
 }
 
@@ -134,7 +135,7 @@ private slots:
             else QCOMPARE(actual, c.Expected[i + 1]);
         }
         QVERIFY(w.Dialogs.Messages.isEmpty());
-        QCOMPARE(w.Buttons(), IdleButtons(w, "Single hex", "Double hex"));
+        QCOMPARE(w.Buttons(), IdleButtons("Single hex", "Double hex"));
     }
 
     void hexButtons_data() { pexabit::test::AddRows(HexCases); }
@@ -163,7 +164,7 @@ private slots:
         }
         QCOMPARE(w.Busy, busy);
         const bool single = !refused && c.Single, dbl = !refused && !c.Single;  // named after decoding
-        QCOMPARE(w.Buttons(), IdleButtons(w, single ? "Single" : "Single hex", dbl ? "Double" : "Double hex"));
+        QCOMPARE(w.Buttons(), IdleButtons(single ? "Single" : "Single hex", dbl ? "Double" : "Double hex"));
     }
 };
 

@@ -69,6 +69,7 @@ std::vector<FolderProblem> SettingsStore::PrepareAtStartup(int year, const std::
                                     "), so a new results directory will not be remembered"});
         }
     }
+    UseStoredResultsDirectory();
     const bool resultsAlreadyNamed =
         !problems.empty() && problems.front().Folder == Values.Record.ResultsDirectory;
     if (!resultsAlreadyNamed) {
@@ -101,6 +102,20 @@ std::optional<std::string> SettingsStore::PrepareSettingsFile() {
         return WriteSettings();
     }
     return std::nullopt;
+}
+
+// A hand-edited file may hold the results directory without its "/" or hold none at all. The
+// first is the folder it names all the same; for the second the program directory (the
+// default) serves this run. The file keeps what it holds either way.
+void SettingsStore::UseStoredResultsDirectory() {
+    std::string& results = Values.Record.ResultsDirectory;
+    if (!results.empty()) {
+        if (results.back() != '/') results += '/';
+        return;
+    }
+    results = Values.ProgramDirectory;
+    ShowMessage("The results directory stored in the settings file " + SettingsFilePath() +
+                " is empty. The program directory " + results + " is used instead.");
 }
 
 std::optional<FolderProblem> SettingsStore::PrepareResultsFolders(int year,

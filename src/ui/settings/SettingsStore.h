@@ -49,8 +49,10 @@ public:
     std::optional<std::string> ReadSettings();
 
     // The start-up preparation: program directory, settings file (create, read or rebuild),
-    // and the folders `year`/`monthName` in the results directory. Never fails; what could not
-    // be done is returned, one entry per folder, and the tool works on with what it has.
+    // and the folders `year`/`monthName` in the results directory. A stored results directory
+    // counts as the folder it names with or without its "/"; an empty one is told and replaced
+    // by the program directory for this run. Never fails; what could not be done is returned,
+    // one entry per folder, and the tool works on with what it has.
     std::vector<FolderProblem> PrepareAtStartup(int year, const std::string& monthName);
 
     // Stores `chosen` (a "/" appended when missing) as the results directory. Returns nullopt
@@ -61,6 +63,7 @@ public:
 private:
     std::optional<FolderProblem> PrepareProgramDirectory();
     std::optional<std::string> PrepareSettingsFile();
+    void UseStoredResultsDirectory();
     std::optional<FolderProblem> PrepareResultsFolders(int year, const std::string& monthName);
 
     SettingsValues& Values;
