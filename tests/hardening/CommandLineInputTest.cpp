@@ -63,7 +63,9 @@ TEST_F(CliRunner, FailingStreamIsReportedWithStatusTwo) {
         std::string Input, Output;
         const char *Said, *Reason;
     } cases[] = {
-        {Input("0.1\n"), "/dev/full", "cannot be written", "a full output device"},
+        {Input(std::string(300 * 4, '\n').replace(0, 4, "0.1\n") + "1e309\n"), "/dev/full",
+         "cannot be written: No space left on device",
+         "a full output device: the reason of the failed write, not a later errno (1e309 sets ERANGE)"},
         {Root, Root + "out", "cannot be read", "a folder as standard input: not to be taken as an empty stream"},
     };
     for (const auto& c : cases) {
