@@ -78,7 +78,7 @@ bool ReportOne(std::string_view input, const CliMode& mode, OperationResult& res
     if (mode.Json) AppendJsonReport(output.Text(), input, result);
     else AppendTextReport(output.Text(), input, result);
     output.FlushIfLarge();
-    return result.Outcome != OperationResult::Kind::Rejected;
+    return result.Result.Kind != Outcome::Refused;
 }
 
 }  // namespace
