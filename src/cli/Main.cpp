@@ -1,7 +1,6 @@
 // pexabit-cli: the convert operation and the two hex buttons of the window on a terminal.
 // Each TEXT (or each line of standard input) is one input, run from a fresh state.
 
-#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -79,7 +78,7 @@ bool ReportOne(std::string_view input, const CliMode& mode, OperationResult& res
     if (mode.Json) AppendJsonReport(output.Text(), input, result);
     else AppendTextReport(output.Text(), input, result);
     output.FlushIfLarge();
-    return result.Outcome != OperationResult::Kind::Rejected;
+    return result.Result.Kind != Outcome::Refused;
 }
 
 }  // namespace
@@ -113,7 +112,8 @@ int main(int argc, char** argv) {
     }
     if (!output.Flush()) {
         // Without this line a full disk or a closed pipe would pass unnoticed by the user.
-        std::fprintf(stderr, "pexabit-cli: the output cannot be written: %s\n", std::strerror(errno));
+        std::fprintf(stderr, "pexabit-cli: the output cannot be written: %s\n",
+                     std::strerror(output.WriteError()));
         return ExitUsage;
     }
     return allConverted ? ExitConverted : ExitRejected;

@@ -1,12 +1,22 @@
 #include "decimal/DecimalLimbs.h"
 
 #include <array>
+#include <cassert>
 #include <cstring>
 #include <utility>
 
 namespace pexabit::limbs {
 
 namespace {
+
+// The form every operation takes and gives: at least one limb, each below the base, no zero
+// limb on top of a nonzero value. Checked in the debug and sanitizer builds.
+[[maybe_unused]] bool IsNormalised(LimbSpan x) {
+    for (const std::uint32_t limb : x) {
+        if (limb >= LimbBase) return false;
+    }
+    return !x.empty() && (x.size() == 1 || x.back() != 0);
+}
 
 // "00" "01" ... "99": two digits per table read halves the divisions of the digit output.
 constexpr std::array<char, 200> MakeDigitPairs() {
@@ -53,6 +63,7 @@ char* WriteTop(std::uint32_t v, char* end) {
 }  // namespace
 
 void MultiplyAdd(Limbs& x, std::uint32_t mul, std::uint32_t add) {
+    assert(IsNormalised(x));
     std::uint64_t carry = add;
     for (auto& limb : x) {
         const std::uint64_t t = static_cast<std::uint64_t>(limb) * mul + carry;
@@ -95,8 +106,9 @@ Limbs MultiplyByColumns(LimbSpan a, LimbSpan b) {
 }  // namespace
 
 Limbs Multiply(LimbSpan a, LimbSpan b) {
+    assert(IsNormalised(a) && IsNormalised(b));
     if (a.size() > b.size()) std::swap(a, b);
-    if (!a.empty() && a.size() <= ColumnProductLimit) return MultiplyByColumns(a, b);
+    if (a.size() <= ColumnProductLimit) return MultiplyByColumns(a, b);
     Limbs r(a.size() + b.size(), 0);
     for (std::size_t i = 0; i < a.size(); ++i) {
         const std::uint64_t ai = a[i];
@@ -120,42 +132,21 @@ Limbs Multiply(LimbSpan a, LimbSpan b) {
 }
 
 std::size_t DecimalLength(LimbSpan x) {
-    std::size_t top = x.empty() ? 0 : x.back();
+    assert(IsNormalised(x));
     std::size_t n = 1;
-    while (top >= 10) {
-        top /= 10;
-        ++n;
-    }
-    return x.empty() ? 1 : (x.size() - 1) * LimbDigits + n;
+    for (std::uint32_t top = x.back(); top >= 10; top /= 10) ++n;
+    return (x.size() - 1) * LimbDigits + n;
 }
 
 void WriteDigits(LimbSpan x, char* out, std::size_t width) {
+    assert(width >= DecimalLength(x));
     char* p = out + width;
     for (std::size_t i = 0; i + 1 < x.size(); ++i) {
         p -= LimbDigits;
         WriteNine(x[i], p);
     }
-    if (!x.empty()) p = WriteTop(x.back(), p);
+    p = WriteTop(x.back(), p);
     std::memset(out, '0', static_cast<std::size_t>(p - out));
-}
-
-std::size_t WriteUint64(std::uint64_t v, char* out) {
-    char buffer[20];
-    char* end = buffer + sizeof buffer;
-    char* p = end;
-    do {
-        if (v >= 10) {
-            p -= 2;
-            WritePair(p, static_cast<std::uint32_t>(v % 100));
-            v /= 100;
-        } else {
-            *--p = static_cast<char>('0' + v);
-            v = 0;
-        }
-    } while (v != 0);
-    const auto n = static_cast<std::size_t>(end - p);
-    std::memcpy(out, p, n);
-    return n;
 }
 
 }  // namespace pexabit::limbs

@@ -29,6 +29,39 @@ private:
     std::size_t count_ = 0;
 };
 
+// M * 2^e as its integer part and its fraction F / 10^Places, both in limbs. An odd M leaves no
+// trailing zero bit, so a fraction F' / 2^k (F' odd) has exactly k = Places digits, the last
+// of them a 5: F' * 5^k written in k places needs no trimming.
+struct LimbExpansion {
+    Limbs Integer;   // for e >= 0; otherwise SmallInteger holds the integer part
+    Bits128 SmallInteger = 0;
+    Limbs Fraction;
+    std::size_t Places = 0;
+
+    LimbSpan IntegerView(const Uint128Limbs& small) const { return Integer.empty() ? small.View() : LimbSpan(Integer); }
+};
+
+void Expand(Bits128 significand, int exponent, LimbExpansion& x) {
+    if (significand == 0) return;
+    while ((significand & 1) == 0) {
+        significand >>= 1;
+        ++exponent;
+    }
+    Limbs scratch;
+    if (exponent >= 0) {
+        x.Integer = limbs::Multiply(Uint128Limbs(significand).View(),
+                                    limbs::PowerOfTwoLimbs(static_cast<std::size_t>(exponent), scratch));
+        return;
+    }
+    const auto k = static_cast<std::size_t>(-exponent);
+    constexpr std::size_t Width = 128;
+    x.SmallInteger = k >= Width ? 0 : significand >> k;
+    const Bits128 fractionBits = k >= Width ? significand : significand & LowBits(static_cast<int>(k));
+    if (fractionBits == 0) return;
+    x.Fraction = limbs::Multiply(Uint128Limbs(fractionBits).View(), limbs::PowerOfFive(k, scratch));
+    x.Places = k;
+}
+
 void WriteAll(LimbSpan x, std::string& out) {
     out.assign(limbs::DecimalLength(x), '0');
     limbs::WriteDigits(x, out.data(), out.size());
@@ -37,33 +70,25 @@ void WriteAll(LimbSpan x, std::string& out) {
 }  // namespace
 
 void ExpandExact(Bits128 significand, int exponent, DecimalExpansion& out) {
-    out.Fraction.clear();
-    if (significand == 0) {
-        out.Integer.assign("0");
-        return;
-    }
-    // An odd M leaves no trailing zero bit, so a fraction F / 2^k (F odd) has exactly k digits,
-    // the last of them a 5: F * 5^k written in k places needs no trimming.
-    while ((significand & 1) == 0) {
-        significand >>= 1;
-        ++exponent;
-    }
-    Limbs scratch;
-    if (exponent >= 0) {
-        const Limbs integer = limbs::Multiply(
-            Uint128Limbs(significand).View(), limbs::PowerOfTwoLimbs(static_cast<std::size_t>(exponent), scratch));
-        WriteAll(integer, out.Integer);
-        return;
-    }
-    const auto k = static_cast<std::size_t>(-exponent);
-    constexpr std::size_t Width = 128;
-    const Bits128 integer = k >= Width ? 0 : significand >> k;
-    const Bits128 fractionBits = k >= Width ? significand : significand & LowBits(static_cast<int>(k));
-    WriteAll(Uint128Limbs(integer).View(), out.Integer);
-    if (fractionBits == 0) return;
-    const Limbs fraction = limbs::Multiply(Uint128Limbs(fractionBits).View(), limbs::PowerOfFive(k, scratch));
-    out.Fraction.assign(k, '0');
-    limbs::WriteDigits(fraction, out.Fraction.data(), k);
+    LimbExpansion x;
+    Expand(significand, exponent, x);
+    WriteAll(x.IntegerView(Uint128Limbs(x.SmallInteger)), out.Integer);
+    out.Fraction.assign(x.Places, '0');
+    if (x.Places > 0) limbs::WriteDigits(x.Fraction, out.Fraction.data(), x.Places);
+}
+
+void WriteDecimalString(char sign, Bits128 significand, int exponent, std::string& out) {
+    LimbExpansion x;
+    Expand(significand, exponent, x);
+    const Uint128Limbs small(x.SmallInteger);
+    const LimbSpan integer = x.IntegerView(small);
+    const std::size_t integerLength = limbs::DecimalLength(integer);
+    const std::size_t fractionLength = x.Places == 0 ? 1 : x.Places;  // an integer gets ",0"
+    out.assign(2 + integerLength + fractionLength, '0');
+    out[0] = sign;
+    limbs::WriteDigits(integer, out.data() + 1, integerLength);
+    out[1 + integerLength] = ',';
+    if (x.Places > 0) limbs::WriteDigits(x.Fraction, out.data() + 2 + integerLength, x.Places);
 }
 
 }  // namespace pexabit

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "text/Characters.h"
+
 namespace pexabit {
 namespace {
 
@@ -16,8 +18,6 @@ constexpr std::int64_t InnerExponentLimit = std::int64_t{1} << 40;
 // Integer exponents saturate at 10^18: 18 digits fit into int64 with room for rounding up.
 constexpr std::int64_t ExponentLimit = 1000000000000000000;
 constexpr std::int64_t ExponentLimitDigits = 18;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The accepted characters below 128, as a table: the check runs over texts of any length.
 constexpr std::array<bool, 256> AcceptedAsciiTable() {

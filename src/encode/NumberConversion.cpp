@@ -7,6 +7,7 @@
 #include <locale.h>
 
 #include "encode/DecimalInput.h"
+#include "text/Characters.h"
 
 namespace pexabit {
 namespace {
@@ -17,8 +18,6 @@ locale_t CLocale() {
     static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return locale;
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The DecimalString of what strtod consumed: [sign] digits [. digits].
 std::string PrefixDecimal(std::string_view consumed) {

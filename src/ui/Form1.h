@@ -10,10 +10,11 @@
 #include <set>
 #include <string>
 
-#include "state/ControlTexts.h"
+#include "encode/ConvertReport.h"
 #include "state/ConversionState.h"
 #include "state/Settings.h"
 #include "ui/Dialogs.h"
+#include "ui/ReportControls.h"
 #include "ui/settings/SettingsStore.h"
 
 class QCheckBox;
@@ -76,6 +77,8 @@ private:
                       const QString& caption);
     void RepaintNow();
     void DecodeHex(bool single);
+    // The convert button's work around its busy state: `convert` fills the result, which is shown.
+    void RunConversion(const std::function<void(const ConvertSettings&, ConvertResult&)>& convert);
     void TellFolderOnce(const std::string& folder, const std::string& message);
     void Tell(const std::string& message);
 

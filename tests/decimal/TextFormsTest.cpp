@@ -1,8 +1,7 @@
-// The text-to-text routines: exact expansion of base-2 texts, scientific notation and the
-// difference of magnitudes. The GMP sweeps check the digits; these rows check the text forms.
+// The text-to-text routines: scientific notation and the difference of magnitudes. The GMP
+// sweeps check the digits; these rows check the text forms.
 #include <gtest/gtest.h>
 
-#include "decimal/BinaryToDecimal.h"
 #include "decimal/Scientific.h"
 #include "decimal/Subtract.h"
 
@@ -13,21 +12,6 @@ struct Case {
     std::string In, Out;
     const char* Reason;
 };
-
-TEST(TextFormsTest, BinaryToDecimal) {
-    const Case cases[] = {
-        {"-0,01", "-0,25", "sign copied"},
-        {"+101", "+5,0", "no comma: an integer"},
-        {"+101,", "+5,0", "empty fraction"},
-        {"-0,0", "-0,0", "zero keeps its sign"},
-        {"+000110,100", "+6,5", "leading and trailing zero bits"},
-        {"+1" + std::string(63, '1'), "+18446744073709551615,0", "64 set bits: the widest small significand"},
-        {"+1" + std::string(63, '0') + ",1", "+9223372036854775808,5", "65-bit span: the general path"},
-        {"+1,2x1", "+1,125", "characters other than 1 count as 0"},
-        {"+1,1,1", "+1,625", "a second comma is a 0 bit"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(BinaryToDecimal(c.In), c.Out) << c.Reason;
-}
 
 TEST(TextFormsTest, FormatScientific) {
     const Case cases[] = {

@@ -119,13 +119,14 @@ TEST(SettingsChange, StoresOrRefusesAndKeepsThePrevious) {
         {"the root is stored unchanged", "/", "/"},
         {"a path beyond 498 bytes cannot be stored", "data/" + std::string(500, 'x'), ""},
         {"a file is no folder", "afile", ""},
+        {"an empty path is refused, not read beyond its end", "", ""},
     };
     for (const auto& c : cases) {
         StoreFixture f;
         ASSERT_TRUE(f.Start().empty());
         fs::create_directories(f.Root + "data");
         test::WriteBytes(f.Root + "afile", "x");
-        const auto inRoot = [&](const std::string& p) { return p.front() == '/' ? p : f.Root + p; };
+        const auto inRoot = [&](const std::string& p) { return p.empty() || p.front() == '/' ? p : f.Root + p; };
         const auto refusal = f.Store.ChangeResultsDirectory(inRoot(c.Chosen));
         EXPECT_EQ(refusal.has_value(), c.Expected.empty()) << c.Reason;
         const std::string expected = c.Expected.empty() ? f.Values.ProgramDirectory : inRoot(c.Expected);

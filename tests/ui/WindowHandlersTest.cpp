@@ -29,20 +29,20 @@ QString IdleButtons(const QString& single, const QString& dbl) {
 }
 
 // Changes in the frames after a report of 0.1: each box follows its own frame's choices only.
-using State = pexabit::ConversionState;
+using Texts = pexabit::ExactTexts;
 struct ViewCase {
     const char* Reason;
     QStringList Changes;                      // option buttons set, check boxes checked; "~Check1" = grey
-    std::string State::*Text9, State::*Text6;  // the fields shown afterwards
+    std::string Texts::*Text9, Texts::*Text6;  // the Single's and the Double's text shown afterwards
 };
 const ViewCase ViewCases[] = {
-    {"Single BIN", {"Option1"}, &State::SingleBinary, &State::DoubleExact},
-    {"Single Exp", {"Check1"}, &State::SingleExactSci, &State::DoubleExact},
-    {"Single BIN and Exp", {"Check1", "Option1"}, &State::SingleBinarySci, &State::DoubleExact},
-    {"grey Exp counts as unchecked", {"~Check1"}, &State::SingleExact, &State::DoubleExact},
-    {"Double BIN", {"Option3"}, &State::SingleExact, &State::DoubleBinary},
-    {"Double Exp", {"Check2"}, &State::SingleExact, &State::DoubleExactSci},
-    {"grey Double Exp", {"~Check2"}, &State::SingleExact, &State::DoubleExact},
+    {"Single BIN", {"Option1"}, &Texts::Binary, &Texts::Exact},
+    {"Single Exp", {"Check1"}, &Texts::ExactSci, &Texts::Exact},
+    {"Single BIN and Exp", {"Check1", "Option1"}, &Texts::BinarySci, &Texts::Exact},
+    {"grey Exp counts as unchecked", {"~Check1"}, &Texts::Exact, &Texts::Exact},
+    {"Double BIN", {"Option3"}, &Texts::Exact, &Texts::Binary},
+    {"Double Exp", {"Check2"}, &Texts::Exact, &Texts::ExactSci},
+    {"grey Double Exp", {"~Check2"}, &Texts::Exact, &Texts::Exact},
 };
 
 // The convert button after a report of 0.1. Expected: pairs of control and text ("*" = not
@@ -109,8 +109,9 @@ private slots:
             }
         }
         const auto verifyShown = [&] {
-            const State& s = w.Window().State();
-            QCOMPARE(w.Text("Text9") + " | " + w.Text("Text6"), QString::fromStdString(s.*c.Text9 + " | " + s.*c.Text6));
+            const pexabit::ConversionState& s = w.Window().State();
+            QCOMPARE(w.Text("Text9") + " | " + w.Text("Text6"),
+                     QString::fromStdString(s.Single.Texts.*c.Text9 + " | " + s.Double.Texts.*c.Text6));
         };
         verifyShown();
         w.Convert("2.5");  // the choices hold for later conversions

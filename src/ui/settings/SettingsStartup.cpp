@@ -130,8 +130,9 @@ std::optional<FolderProblem> SettingsStore::PrepareResultsFolders(int year,
 }
 
 std::optional<std::string> SettingsStore::ChangeResultsDirectory(std::string chosen) {
-    if (chosen.back() != '/') chosen += '/';
     const std::string keeps = " The results directory stays " + Values.Record.ResultsDirectory;
+    if (chosen.empty()) return "No folder was chosen." + keeps;
+    if (chosen.back() != '/') chosen += '/';
     if (chosen.size() > SettingsMaxValueBytes) {
         return "The folder path is longer than 498 bytes, which the settings file cannot hold: " +
                chosen + "." + keeps;

@@ -56,8 +56,8 @@ public:
     std::vector<FolderProblem> PrepareAtStartup(int year, const std::string& monthName);
 
     // Stores `chosen` (a "/" appended when missing) as the results directory. Returns nullopt
-    // when stored, else the message that refuses it (too long for the file, not a writable
-    // folder, or the settings file cannot be written); the previous setting then stays.
+    // when stored, else the message that refuses it (empty, too long for the file, not a
+    // writable folder, or the settings file cannot be written); the previous setting then stays.
     std::optional<std::string> ChangeResultsDirectory(std::string chosen);
 
 private:
