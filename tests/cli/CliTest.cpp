@@ -9,13 +9,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 namespace {
 
 struct CliRun {
-    std::string Out;
+    std::string Out, Err;
     int Status = -1;
 };
 
@@ -23,15 +24,19 @@ struct CliRun {
 CliRun RunCli(const std::string& arguments, const std::string& input) {
     const std::filesystem::path stdinFile =
         std::filesystem::temp_directory_path() / ("pexabit-cli-test-" + std::to_string(::getpid()));
+    const std::filesystem::path stderrFile = stdinFile.string() + ".err";
     std::ofstream(stdinFile, std::ios::binary) << input;
-    const std::string command =
-        std::string("'") + PEXABIT_CLI + "' " + arguments + " < '" + stdinFile.string() + "' 2>/dev/null";
+    const std::string command = std::string("'") + PEXABIT_CLI + "' " + arguments + " < '" + stdinFile.string() +
+                                "' 2>'" + stderrFile.string() + "'";
     CliRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     char buffer[65536];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.Out.append(buffer, n);
     run.Status = WEXITSTATUS(::pclose(pipe));
+    std::ifstream err(stderrFile, std::ios::binary);
+    run.Err.assign(std::istreambuf_iterator<char>(err), {});
     std::filesystem::remove(stdinFile);
+    std::filesystem::remove(stderrFile);
     return run;
 }
 
@@ -64,6 +69,12 @@ TEST(Cli, AnswersEveryInputInPlace) {
         {"--json", "1\xFF\"\\\n", 1, 1, {std::string(R"({"input":"1\ufffd\"\\)") + Invalid}, "invalid UTF-8 gives valid JSON"},
         {"--json -- -- -5", "", 0, 2, {"{\"input\":\"--\"", "\n{\"input\":\"-5\""}, "after -- every argument is a text"},
         {"--single-hex --double-hex 0", "", 2, 0, {}, "two formats"},
+        {"--json --strict", "\xEF\xBB\xBF" "0.1\n 2 \n1.5.3\n\xEF\xBB\xBF" "1", 1, 4,
+         {"{\"input\":\"0.1\",\"OriginalNumber\":\"+0,1\"", "\n{\"input\":\" 2 \",\"OriginalNumber\":\"+2\"",
+          "\n{\"input\":\"1.5.3\",\"error\":\"Not a plain decimal number (character 4, '.'): a second decimal separator\"}",
+          "\n{\"input\":\"\xEF\xBB\xBF" "1\",\"error\":\"Not a plain decimal number (character 1, U+FEFF)"},
+         "strict: the byte order mark starting the stream and blanks at the ends are ignored, a malformed line refused"},
+        {"--json -", "0.1", 0, 1, {"{\"input\":\"0.1\""}, "\"-\" reads standard input"},
         {"0.1", "", 0, -1, {"3DCCCCCD", "S= 0   E=7B hex   M=4CCCCD hex", "Original-Single="}, "readable report"},
     };
     for (const auto& c : cases) {
@@ -75,6 +86,28 @@ TEST(Cli, AnswersEveryInputInPlace) {
         for (const std::string& piece : c.Pieces) {
             at = run.Out.find(piece, at);
             ASSERT_NE(at, std::string::npos) << c.Reason << ": " << piece << " in\n" << run.Out;
+        }
+    }
+}
+
+TEST(Cli, AnswersHelpVersionAndUsageErrors) {
+    const struct {
+        const char* Arguments;
+        int Status;
+        const char *OutStart, *ErrStart, *Reason;
+    } cases[] = {
+        {"--version", 0, "pexabit-cli " PEXABIT_VERSION "\n", "", "the version of the CMake project"},
+        {"-h", 0, "usage: pexabit-cli", "", "help goes to standard output"},
+        {"--bogus 0.1", 2, "", "pexabit-cli: unknown option '--bogus'\nusage: pexabit-cli", "no report after a usage error"},
+        {"--help >/dev/full", 2, "", "pexabit-cli: the output cannot be written", "help that cannot be written"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.Arguments, "");
+        EXPECT_EQ(run.Status, c.Status) << c.Reason;
+        EXPECT_EQ(run.Out.rfind(c.OutStart, 0), 0U) << c.Reason << ": " << run.Out;
+        EXPECT_EQ(run.Err.rfind(c.ErrStart, 0), 0U) << c.Reason << ": " << run.Err;
+        if (*c.OutStart == '\0') {
+            EXPECT_EQ(run.Out, "") << c.Reason;
         }
     }
 }
