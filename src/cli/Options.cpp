@@ -17,9 +17,10 @@ constexpr std::string_view EveryFormatPatternCharacters = "0123456789abcdefABCDE
 constexpr std::string_view Infinity = "\u221E";  // the infinity sign, 3 bytes of UTF-8
 
 constexpr std::string_view ShortUsage =
-    "usage: pexabit-cli [--json] [--strict] [--single-hex | --double-hex] [--] [TEXT ... | -]\n"
-    "       pexabit-cli --format LIST [--round MODE] [--pattern [--bytes-le]] [--json]\n"
+    "usage: pexabit-cli [--json] [--strict] [--single-hex | --double-hex]\n"
     "                   [--] [TEXT ... | -]\n"
+    "       pexabit-cli --format LIST [--round MODE] [--pattern [--bytes-le]]\n"
+    "                   [--json] [--] [TEXT ... | -]\n"
     "       pexabit-cli -h | --help | -V | --version\n";
 
 // True when every character of `text` is one of `ascii`, or the infinity sign where `infinity`.
@@ -183,48 +184,53 @@ CliParse ParseCliOptions(std::span<const char* const> arguments) {
 std::string CliHelpText() {
     std::string out(ShortUsage);
     out += R"(
-Shows how each TEXT is stored in binary floating point, every digit of the stored value exact.
-The seed report gives the Single (binary32) and the Double (binary64) as the Pexabit window
-shows them; --format gives the every-format report. Without TEXT, or with the TEXT "-",
-every line of standard input is one input, answered as soon as it is read.
+Shows how each TEXT is stored in binary floating point, every digit exact.
+The seed report gives the Single (binary32) and the Double (binary64) as the
+Pexabit window shows them; --format gives the every-format report. Without
+TEXT, or with the TEXT "-", every line of standard input is one input,
+answered as soon as it is read.
 
 Seed report:
-  TEXT                a decimal number as the window takes it: digits, signs, "." or ",",
-                      "e" or "E", the infinity sign (0.1  -1,5e3  1e-45  -∞)
-  --single-hex        each TEXT is a Single pattern of 8 hex digits (3DCCCCCD)
-  --double-hex        each TEXT is a Double pattern of 16 hex digits (3FB999999999999A)
-  --strict            refuse a decimal TEXT that is not [sign] digits [sep [digits]]
-                      [e [sign] digits] (or sep digits ...), sep "." or "," once, or [sign] ∞,
-                      saying what is wrong, where the window would convert what it can read
-                      of it ("1.5.3", "+-1", "1e2.5", an empty line); blanks and tabs at both
-                      ends and a byte order mark at the start of standard input are ignored
+  TEXT              a decimal number as the window takes it: digits, signs,
+                    "." or ",", "e" or "E", the infinity sign (0.1  -1,5e3  -∞)
+  --single-hex      each TEXT is a Single pattern of 8 hex digits (3DCCCCCD)
+  --double-hex      each TEXT is a Double pattern of 16 hex digits
+  --strict          refuse a decimal TEXT that is not a plain number, [sign]
+                    (digits [sep [digits]] | sep digits) [e [sign] digits]
+                    with sep "." or "," once, or [sign] ∞, saying what is wrong
+                    (the window converts what it can read of "1.5.3", "+-1",
+                    "1e2.5", an empty line); blanks and tabs at both ends and a
+                    byte order mark at the start of standard input are ignored
 
 Every-format report:
-  --format LIST       the formats of LIST, comma-separated: half, bfloat16, single, double,
-                      extended, quad, e5m2, e4m3, or all; TEXT is also inf, nan, snan or a
-                      C hexadecimal constant (-0x1.8p3)
-  --round MODE        nearest-even (the default), nearest-away, toward-zero, up, down
-  --pattern           each TEXT is a hex pattern of the one format of LIST
-  --bytes-le          with --pattern: the bytes least significant first
-  The every-format report rounds the typed value once into each format; the seed report
-  makes its Single from the Double, as the window does. For 1.0000000596046447753906251 the
-  seed report's Single is 3F800000, the every-format report's 3F800001.
+  --format LIST     the formats of LIST, comma-separated: half, bfloat16,
+                    single, double, extended, quad, e5m2, e4m3, or all; a TEXT
+                    may also be inf, nan, snan or a C hex constant (-0x1.8p3)
+  --round MODE      nearest-even (the default), nearest-away, toward-zero, up,
+                    down
+  --pattern         each TEXT is a hex pattern of the one format of LIST
+  --bytes-le        with --pattern: the bytes least significant first
+  It rounds the typed value once into each format, while the seed report makes
+  its Single from the Double, as the window does: for the TEXT
+  1.0000000596046447753906251 the seed report's Single is 3F800000, the
+  every-format report's 3F800001.
 
 Both reports:
-  --json              one JSON object per input and line instead of the readable report
-  --                  every later argument is a TEXT
-  -h, --help          this help
-  -V, --version       the version
+  --json            one JSON object per input and line, not the readable report
+  --                every later argument is a TEXT
+  -h, --help        this help
+  -V, --version     the version
 
-A TEXT may start with "-" when it holds only characters that an input of its mode may hold
-(-5  --5  -e5  -inf); anything else starting with "-" is an unknown option.
+A TEXT may start with "-" when it holds only characters that an input of its
+mode may hold (-5  --5  -e5  -inf); anything else is an unknown option.
 
-Exit status: 0 every input converted; 1 some input refused (its answer says why, the other
-inputs are still answered); 2 a usage error, standard input that cannot be read, or output
-that cannot be written (said on standard error).
+Exit status: 0 every input converted; 1 some input refused (its answer says
+why, the other inputs are still answered); 2 a usage error, standard input
+that cannot be read, or output that cannot be written (said on standard error).
 
-The JSON keys: pexabit-cli(1), and json.md with its JSON Schema in the documentation
-directory (/usr/share/doc/pexabit-cli/ when installed from the package; docs/ in the source).
+The JSON keys: pexabit-cli(1), and json.md with its JSON Schema in the
+documentation directory (/usr/share/doc/pexabit-cli/ from the package, docs/
+in the source).
 )";
     return out;
 }
