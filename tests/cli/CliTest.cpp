@@ -61,6 +61,12 @@ TEST_F(Cli, AnswersEveryInputInPlace) {
         {"--json", "0.1\n\xFF\xFE\n", 1, 2, {"{\"input\":\"\\ufffd\\ufffd\",\"error\""}, "bytes that are not UTF-8"},
         {"--json", "", 0, 0, {}, "no input at all"},
         {"0.1", "", 0, 22, {"3DCCCCCD", "S= 0   E=7B hex   M=4CCCCD hex", "Original-Single="}, "the readable report"},
+        {"--json --strict", "\xEF\xBB\xBF" "0.1\n 2 \n1.5.3\n\xEF\xBB\xBF" "1", 1, 4,
+         {"{\"input\":\"0.1\",\"OriginalNumber\":\"+0,1\"", "\n{\"input\":\" 2 \",\"OriginalNumber\":\"+2\"",
+          "\n{\"input\":\"1.5.3\",\"error\":\"Not a plain decimal number (character 4, '.'): a second decimal separator\"}",
+          "\n{\"input\":\"\xEF\xBB\xBF" "1\",\"error\":\"Not a plain decimal number (character 1, U+FEFF)"},
+         "strict: the byte order mark starting the stream and blanks at the ends are ignored, a malformed line refused"},
+        {"--json -", "0.1", 0, 1, {"{\"input\":\"0.1\""}, "\"-\" reads standard input"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.Arguments, Input(c.Input), Root + "out"), c.Status) << c.Reason;
@@ -88,6 +94,27 @@ TEST_F(Cli, FailingStreamIsReportedWithStatusTwo) {
         EXPECT_EQ(Run("", c.Input, c.Output), 2) << c.Reason;
         EXPECT_NE(ReadBytes(Root + "err").find(c.Said), std::string::npos) << ReadBytes(Root + "err");
     }
+}
+
+TEST_F(Cli, AnswersHelpVersionAndUsageErrors) {
+    const struct {
+        const char* Arguments;
+        int Status;
+        const char *OutStart, *ErrStart, *Reason;
+    } cases[] = {
+        {"--version", 0, "pexabit-cli " PEXABIT_VERSION "\n", "", "the version of the CMake project"},
+        {"-h", 0, "usage: pexabit-cli", "", "help goes to standard output"},
+        {"--bogus 0.1", 2, "", "pexabit-cli: unknown option '--bogus'\nusage: pexabit-cli", "no report after a usage error"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run(c.Arguments, Input(""), Root + "out"), c.Status) << c.Reason;
+        const std::string out = ReadBytes(Root + "out"), err = ReadBytes(Root + "err");
+        EXPECT_EQ(out.rfind(c.OutStart, 0), 0U) << c.Reason << ": " << out;
+        EXPECT_EQ(err.rfind(c.ErrStart, 0), 0U) << c.Reason << ": " << err;
+        if (*c.OutStart == '\0') EXPECT_EQ(out, "") << c.Reason;
+    }
+    EXPECT_EQ(Run("--help", Input(""), "/dev/full"), 2) << "help that cannot be written";
+    EXPECT_EQ(ReadBytes(Root + "err").rfind("pexabit-cli: the output cannot be written", 0), 0U);
 }
 
 }  // namespace
