@@ -44,8 +44,8 @@ bool ReportOne(std::string_view input, const CliMode& mode, bool strict, Operati
     if (checked.Error.empty()) {
         RunOperation(checked.Text, mode, result);
     } else {
-        result.Outcome = OperationResult::Kind::Rejected;
-        result.Error = std::move(checked.Error);
+        result.Result.Kind = Outcome::Refused;
+        result.Result.Message = std::move(checked.Error);
     }
     if (mode.Json) AppendJsonReport(output.Text(), input, result);
     else AppendTextReport(output.Text(), input, result);

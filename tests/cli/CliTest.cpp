@@ -111,7 +111,9 @@ TEST_F(Cli, AnswersHelpVersionAndUsageErrors) {
         const std::string out = ReadBytes(Root + "out"), err = ReadBytes(Root + "err");
         EXPECT_EQ(out.rfind(c.OutStart, 0), 0U) << c.Reason << ": " << out;
         EXPECT_EQ(err.rfind(c.ErrStart, 0), 0U) << c.Reason << ": " << err;
-        if (*c.OutStart == '\0') EXPECT_EQ(out, "") << c.Reason;
+        if (*c.OutStart == '\0') {
+            EXPECT_EQ(out, "") << c.Reason;
+        }
     }
     EXPECT_EQ(Run("--help", Input(""), "/dev/full"), 2) << "help that cannot be written";
     EXPECT_EQ(ReadBytes(Root + "err").rfind("pexabit-cli: the output cannot be written", 0), 0U);
