@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/FormatReport.h"
 #include "cli/Operation.h"
 #include "cli/Reports.h"
 #include "cli/Streams.h"
@@ -23,11 +24,20 @@ constexpr int ExitUsage = 2;
 
 constexpr char Usage[] =
     "usage: pexabit-cli [--json] [--single-hex | --double-hex] [--] [TEXT ...]\n"
+    "       pexabit-cli --format LIST [--round MODE] [--pattern [--bytes-le]] [--json] [--] [TEXT ...]\n"
     "  TEXT          a decimal number as typed into the window (0.1, -1,5e3),\n"
     "                or with --single-hex / --double-hex a pattern of 8 / 16 hex digits;\n"
     "                without TEXT every line of standard input is one input\n"
     "  --json        one JSON object per input and line\n"
     "  --            every later argument is a TEXT, even one that starts with \"--\"\n"
+    "  --format LIST every format of LIST (half,bfloat16,single,double,extended,quad,e5m2,e4m3\n"
+    "                or all): each rounded once from the typed value, which may also be inf,\n"
+    "                nan, snan, nan(0xHEX) or a C hex float (0x1.8p+1). Without --format the\n"
+    "                Single is made from the Double (two roundings): for\n"
+    "                1.0000000596046447753906251 that Single is 3F800000, --format's 3F800001\n"
+    "  --round MODE  with --format: nearest-even (default), nearest-away, toward-zero, up, down\n"
+    "  --pattern     with one format: each TEXT is its pattern in hex (0x optional);\n"
+    "  --bytes-le    the pattern's bytes least significant first\n"
     "exit status: 0 every input converted, 1 some input rejected, 2 usage error\n";
 
 struct Arguments {
@@ -85,6 +95,18 @@ bool ReportOne(std::string_view input, const CliMode& mode, OperationResult& res
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (WantsFormatReport(argc, argv)) {
+        FormatReportOptions options;
+        if (const std::string problem = ParseFormatReportArguments(argc, argv, options); !problem.empty()) {
+            std::fprintf(stderr, "pexabit-cli: %s\n%s", problem.c_str(), Usage);
+            return ExitUsage;
+        }
+        if (options.Help) {
+            std::fputs(Usage, stdout);
+            return ExitConverted;
+        }
+        return RunFormatReport(options);
+    }
     Arguments args;
     if (!ParseArguments(argc, argv, args)) {
         std::fputs(Usage, stderr);

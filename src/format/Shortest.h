@@ -1,0 +1,10 @@
+#pragma once
+// Placeholder of the shortest-text interface until the branch that owns it is merged.
+#include <optional>
+#include <string>
+
+#include "format/StoredValue.h"
+
+namespace pexabit {
+std::optional<std::string> ShortestText(const FloatFormat& format, const StoredValue& value);
+}  // namespace pexabit
