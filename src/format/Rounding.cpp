@@ -1,0 +1,164 @@
+#include "format/Rounding.h"
+
+#include <bit>
+#include <cassert>
+
+namespace pexabit {
+
+namespace {
+
+// A significand rounded at quantum 2^Exponent, and whether anything was lost.
+struct Rounded {
+    Bits128 Significand = 0;
+    int Exponent = 0;
+    bool Inexact = false;
+};
+
+bool RoundsAway(RoundingMode mode, bool negative, bool odd, bool half, bool rest) {
+    switch (mode) {
+        case RoundingMode::NearestEven: return half && (rest || odd);
+        case RoundingMode::NearestAway: return half;
+        case RoundingMode::TowardZero: return false;
+        case RoundingMode::Up: return !negative && (half || rest);
+        case RoundingMode::Down: return negative && (half || rest);
+    }
+    return false;
+}
+
+// magnitude rounded to a multiple of 2^quantum (the significand may reach a new power of two).
+Rounded RoundAt(const GuardedSignificand& m, int quantum, bool negative, RoundingMode mode) {
+    const int shift = quantum - m.Exponent;
+    if (shift <= 0) {
+        assert(!m.Sticky && BitWidth128(m.Bits) - shift <= 128);
+        return {m.Bits << -shift, quantum, false};
+    }
+    const Bits128 kept = shift >= 128 ? 0 : m.Bits >> shift;
+    const bool half = shift <= 128 && ((m.Bits >> (shift - 1)) & 1) != 0;
+    const bool rest = m.Sticky || (m.Bits & LowBits(std::min(shift - 1, 128))) != 0;
+    const bool away = RoundsAway(mode, negative, (kept & 1) != 0, half, rest);
+    return {kept + (away ? 1 : 0), quantum, half || rest};
+}
+
+bool RoundsToInfinity(RoundingMode mode, bool negative) {
+    return mode == RoundingMode::NearestEven || mode == RoundingMode::NearestAway ||
+           (mode == RoundingMode::Up && !negative) || (mode == RoundingMode::Down && negative);
+}
+
+// The largest finite significand at emax: all ones, but for E4M3 whose all-ones pattern is its NaN.
+Bits128 MaxSignificand(const FloatFormat& format) {
+    return LowBits(format.Precision()) - (format.HasInfinities() ? 0 : 1);
+}
+
+// The infinity of the sign, or E4M3's NaN where an infinity would be.
+StoredValue InfinityOf(const FloatFormat& format, bool negative) {
+    const Bits128 fraction = format.HasInfinities() ? 0 : LowBits(format.FractionBits);
+    return DecodePattern(format, ComposePattern(format, negative, format.AllOnesExponent, true, fraction));
+}
+
+RoundedValue OverflowResult(const FloatFormat& format, bool negative, RoundingMode mode) {
+    RoundedValue r;
+    r.Value = RoundsToInfinity(mode, negative)
+                  ? InfinityOf(format, negative)
+                  : FromSignificand(format, negative, MaxSignificand(format), format.MaxExponent() - format.FractionBits);
+    r.Value.Overflow = true;
+    r.Flags = {true, false, true};
+    return r;
+}
+
+}  // namespace
+
+RoundedValue RoundGuarded(const FloatFormat& format, bool negative, const GuardedSignificand& magnitude,
+                          RoundingMode mode) {
+    assert(magnitude.Bits != 0);
+    const int precision = format.Precision();
+    assert(!magnitude.Sticky || BitWidth128(magnitude.Bits) > precision);
+    const int lead = magnitude.Exponent + BitWidth128(magnitude.Bits) - 1;
+    // First with an unbounded exponent: this decides overflow and tininess.
+    Rounded unbounded = RoundAt(magnitude, lead - format.FractionBits, negative, mode);
+    if (unbounded.Significand >> precision != 0) {
+        unbounded.Significand >>= 1;
+        ++unbounded.Exponent;
+    }
+    const int roundedLead = unbounded.Exponent + format.FractionBits;
+    const bool overflow = roundedLead > format.MaxExponent() ||
+                          (roundedLead == format.MaxExponent() && unbounded.Significand > MaxSignificand(format));
+    if (overflow) return OverflowResult(format, negative, mode);
+    RoundedValue r;
+    if (lead >= format.MinExponent()) {
+        r.Value = FromSignificand(format, negative, unbounded.Significand, unbounded.Exponent);
+        r.Flags.Inexact = unbounded.Inexact;
+        return r;
+    }
+    // Below the normal range the quantum is the smallest subnormal's; the result may still
+    // round up to the smallest normal, but tininess was fixed by the unbounded rounding.
+    const Rounded subnormal = RoundAt(magnitude, format.MinQuantumExponent(), negative, mode);
+    r.Value = FromSignificand(format, negative, subnormal.Significand, subnormal.Exponent);
+    r.Flags.Inexact = subnormal.Inexact;
+    r.Flags.Underflow = subnormal.Inexact && roundedLead < format.MinExponent();
+    return r;
+}
+
+namespace {
+
+RoundedValue RoundInfinity(const FloatFormat& format, bool negative) {
+    if (!format.HasInfinities()) {
+        RoundedValue r;
+        r.Value = InfinityOf(format, negative);
+        r.Value.Overflow = true;
+        r.Flags = {true, false, true};
+        return r;
+    }
+    return {InfinityOf(format, negative), {}, {}};
+}
+
+// The typed payload's bits, or an error when it is wider than `width` bits.
+std::optional<Bits128> PayloadBits(const std::string& hex, int width) {
+    const std::size_t first = hex.find_first_not_of('0');
+    if (first == std::string::npos) return Bits128{0};
+    const std::string_view digits = std::string_view(hex).substr(first);
+    const char c = digits[0];
+    const int leading = c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
+    const auto bits = static_cast<std::int64_t>(4 * (digits.size() - 1)) + std::bit_width(static_cast<unsigned>(leading));
+    if (bits > width) return std::nullopt;
+    Bits128 v = 0;
+    for (char d : digits) v = (v << 4) | static_cast<unsigned>(d <= '9' ? d - '0' : (d | 0x20) - 'a' + 10);
+    return v;
+}
+
+RoundedValue RoundNan(const FloatFormat& format, const TypedNumber& number) {
+    const std::string name(format.Name);
+    if (!format.HasInfinities()) {
+        if (number.Signalling) return {{}, {}, name + " has no signalling NaN: its one NaN is S.1111.111"};
+        if (number.Payload && number.Payload->find_first_not_of('0') != std::string::npos) {
+            return {{}, {}, name + " carries no NaN payload: its one NaN is S.1111.111"};
+        }
+        return {InfinityOf(format, number.Negative), {}, {}};
+    }
+    const int width = format.FractionBits - 1;
+    const auto payload = PayloadBits(number.Payload.value_or(number.Signalling ? "1" : "0"), width);
+    if (!payload) {
+        return {{}, {}, "the payload 0x" + *number.Payload + " does not fit the " + std::to_string(width) +
+                            " payload bits of a " + name + " NaN"};
+    }
+    if (number.Signalling && *payload == 0) return {{}, {}, "snan needs a nonzero payload"};
+    const Bits128 fraction = (number.Signalling ? 0 : QuietBit(format)) | *payload;
+    return {DecodePattern(format, ComposePattern(format, number.Negative, format.AllOnesExponent, true, fraction)), {}, {}};
+}
+
+}  // namespace
+
+RoundedValue RoundToFormat(const FloatFormat& format, const TypedNumber& number, RoundingMode mode) {
+    switch (number.Type) {
+        case TypedNumber::Kind::Nan: return RoundNan(format, number);
+        case TypedNumber::Kind::Infinity: return RoundInfinity(format, number.Negative);
+        case TypedNumber::Kind::Finite: break;
+    }
+    if (number.Digits.empty()) {
+        return {FromSignificand(format, number.Negative, 0, format.MinQuantumExponent()), {}, {}};
+    }
+    const GuardedSignificand magnitude = number.Hex ? ReadHexMagnitude(format, number.Digits, number.Exponent)
+                                                    : ReadDecimalMagnitude(format, number.Digits, number.Exponent);
+    return RoundGuarded(format, number.Negative, magnitude, mode);
+}
+
+}  // namespace pexabit
