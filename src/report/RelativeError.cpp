@@ -1,6 +1,7 @@
 // The relative error (typed - stored) / typed to 17 significant digits, by long division of the
 // two exact decimal magnitudes: 18 quotient digits and whether anything is left decide the
 // rounding exactly, however long the operands are.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -41,8 +42,12 @@ ScaledDigits Scale(std::string_view decimal) {
 // significant first.
 class Remainder {
 public:
-    explicit Remainder(const std::vector<std::uint8_t>& divisor)
-        : divisor_(divisor), digits_(divisor.size() + 1, 0) {}
+    // The remainder starts as the dividend's first |divisor| digits (zeros past its end).
+    Remainder(const std::vector<std::uint8_t>& divisor, const std::vector<std::uint8_t>& dividend)
+        : divisor_(divisor), digits_(divisor.size() + 1, 0) {
+        const std::size_t n = std::min(divisor.size(), dividend.size());
+        std::copy(dividend.begin(), dividend.begin() + static_cast<std::ptrdiff_t>(n), digits_.begin() + 1);
+    }
     // remainder = remainder * 10 + digit.
     void ShiftIn(std::uint8_t digit) {
         digits_.erase(digits_.begin());
@@ -92,11 +97,10 @@ struct Quotient {
 
 Quotient Divide(const ScaledDigits& e, const ScaledDigits& t) {
     Quotient q;
-    Remainder r(t.Digits);
-    std::size_t consumed = 0;
-    const auto next = [&] { return consumed < e.Digits.size() ? e.Digits[consumed] : std::uint8_t{0}; };
     // The first |t| digits give a quotient digit below 10; later ones one digit each.
-    for (std::size_t i = 0; i < t.Digits.size(); ++i, ++consumed) r.ShiftIn(next());
+    Remainder r(t.Digits, e.Digits);
+    std::size_t consumed = t.Digits.size();
+    const auto next = [&] { return consumed < e.Digits.size() ? e.Digits[consumed] : std::uint8_t{0}; };
     for (;;) {
         const std::uint8_t digit = r.DivideStep();
         if (digit != 0 || !q.Digits.empty()) q.Digits.push_back(digit);
