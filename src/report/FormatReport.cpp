@@ -1,5 +1,6 @@
 #include "report/FormatReport.h"
 
+#include "format/CanonicalValue.h"
 #include "format/HexFloat.h"
 #include "format/Neighbours.h"
 #include "format/Shortest.h"
@@ -18,11 +19,11 @@ bool IsNan(const StoredValue& value) {
 }
 
 // What the text forms and the ulp describe: the value itself, or for a pseudo-denormal the
-// canonical pattern of the same value; nullopt where there is no value to describe.
+// canonical pattern of the same value; nullopt where the report shows no value (see
+// HasFiniteValue: unnormals too, which the x87 since the 80387 refuses).
 std::optional<StoredValue> DescribedValue(const FloatFormat& format, const StoredValue& value) {
-    if (value.Class != ValueClass::Noncanonical) return value;
-    if (!HasFiniteValue(value)) return std::nullopt;
-    return FromSignificand(format, value.Negative, value.Significand, value.Exponent);
+    if (value.Class == ValueClass::Noncanonical && !HasFiniteValue(value)) return std::nullopt;
+    return CanonicalValue(format, value);
 }
 
 void DescribeTextForms(const FloatFormat& format, const StoredValue& value, FormatReport& out) {
