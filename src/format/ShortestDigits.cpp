@@ -52,7 +52,9 @@ struct Choice {
 // The interval scaled by 10^-k, where k = floor(log10(width)) puts the scaled width in [1, 10):
 // it holds at most one multiple of 10 and at least one integer.
 // First the multiples of 10 nearest below and above the value: if one of them is in the
-// interval, it is the decimal with the fewest digits (its trailing zeros are trimmed later).
+// interval, it has fewer significant digits than any integer that is not a multiple of 10
+// (its trailing zeros are trimmed later), provided the value is at least 10. Below 10 the
+// multiple 10 has one digit as the integers do, and the nearer integer wins.
 // Else the integers just below and above the value: the one in the interval, or where both are,
 // the nearer to the value, an exact tie going to the even one.
 template <class U>
@@ -60,10 +62,12 @@ Choice<U> ChooseShortest(const Scaled<U>& lower, const Scaled<U>& middle, const 
     const auto aboveLower = [&](U n) { return lower.Floor < n || (inclusive && lower.Floor == n && lower.Integer); };
     const auto belowUpper = [&](U n) { return n < upper.Floor || (n == upper.Floor && (inclusive || !upper.Integer)); };
     const U s = middle.Floor;
-    const U tens = s / 10;
-    const bool tensDown = aboveLower(tens * 10), tensUp = belowUpper(tens * 10 + 10);
-    assert(!(tensDown && tensUp));
-    if (tensDown != tensUp) return {tensDown ? tens : tens + 1, 1};
+    if (s >= 10) {
+        const U tens = s / 10;
+        const bool tensDown = aboveLower(tens * 10), tensUp = belowUpper(tens * 10 + 10);
+        assert(!(tensDown && tensUp));
+        if (tensDown != tensUp) return {tensDown ? tens : tens + 1, 1};
+    }
     const bool down = aboveLower(s), up = belowUpper(s + 1);
     assert(down || up);
     if (down != up) return {down ? s : s + 1, 0};
@@ -119,12 +123,12 @@ Fixed MultiplyShift(std::uint64_t c, Bits128 p, int shift) {
 constexpr std::uint64_t UncertainReach = 8;  // units of 2^-64, 2^-61 with room to spare
 constexpr std::uint64_t Half = std::uint64_t{1} << 63;
 
-// For 1 <= k the exponent e2 is at least k, so x = B * 2^(e2 - k) / 5^k is a multiple of 5^-k:
-// an x that is not an integer (or a half) lies at least 1 / (2 * 5^k) from every integer and
-// half, more than the uncertain reach while 2 * 5^k < 2^61. There an undecided bound is exactly
-// the integer or the half it is close to. (10^-k for k <= 0 is exact up to 10^55 and x == a is
-// known; only bits shifted out, or larger powers, leave a bound undecided: then nullopt.)
-constexpr int MaxSnappedPower = 25;
+// For 1 <= k the exponent e2 is at least k + 2, so x = B * 2^(e2 - k) / 5^k is a multiple of
+// 5^-k: an x that is not an integer lies at least 5^-k from every integer, more than the
+// uncertain reach while 5^k < 2^61, and it is never a half. There an x undecided near an integer
+// is exactly that integer. (10^-k for k <= 0 is exact up to 10^55, and x == a is known; only
+// bits shifted out, or larger powers, leave a bound undecided: then nullopt.)
+constexpr int MaxSnappedPower = 26;
 
 std::optional<Scaled<std::uint64_t>> ScaleFast(Bits128 bound, const DecimalPower& power, int shift, int k) {
     const Fixed f = MultiplyShift(static_cast<std::uint64_t>(bound), power.Significand, shift);
@@ -136,9 +140,8 @@ std::optional<Scaled<std::uint64_t>> ScaleFast(Bits128 bound, const DecimalPower
     const bool nearInteger = fraction >= ~std::uint64_t{0} - UncertainReach;
     const bool nearHalf = fraction < Half && fraction >= Half - UncertainReach;
     if (!nearInteger && !nearHalf) return Scaled<std::uint64_t>{floor, false, fraction < Half ? -1 : 1};
-    if (k < 1 || k > MaxSnappedPower) return std::nullopt;
-    if (nearInteger) return Scaled<std::uint64_t>{floor + 1, true, -1};
-    return Scaled<std::uint64_t>{floor, false, 0};
+    if (nearInteger && k >= 1 && k <= MaxSnappedPower) return Scaled<std::uint64_t>{floor + 1, true, -1};
+    return std::nullopt;
 }
 
 // --- Exact path: the bounds written out in decimal with the limb arithmetic. ---
