@@ -9,30 +9,13 @@
 #include <random>
 
 #include "GmpReference.h"
-#include "../format/RoundingReference.h"
+#include "TextValues.h"
 
 #include "report/ExactError.h"
 #include "report/FormatReport.h"
 
 namespace pexabit {
 namespace {
-
-// A plain or scientific decimal text ("-0.25", "1.5e-20000") as a rational.
-mpq_class ReadDecimal(std::string text) {
-    const bool negative = text[0] == '-';
-    if (negative) text.erase(0, 1);
-    long exponent = 0;
-    if (const std::size_t e = text.find('e'); e != std::string::npos) {
-        exponent = std::stol(text.substr(e + 1));
-        text.erase(e);
-    }
-    if (const std::size_t dot = text.find('.'); dot != std::string::npos) {
-        exponent -= static_cast<long>(text.size() - dot - 1);
-        text.erase(dot, 1);
-    }
-    const mpq_class q = mpq_class(mpz_class(text, 10)) * testing::PowerOfTen(exponent);
-    return negative ? mpq_class(-q) : q;
-}
 
 // q to 17 significant digits, nearest with ties to even, as the report writes it.
 std::string SeventeenDigits(const mpq_class& q) {
@@ -102,12 +85,12 @@ TEST(ErrorSweep, TypedMinusStoredExactlyAndItsRelativeSize) {
         ASSERT_TRUE(report.Refusal.empty()) << t.Text << ": " << report.Refusal;
         for (const FormatReport& r : report.Formats) {
             if (!r.Error) continue;
-            const mpq_class error = t.Value - ReadDecimal(r.Exact);
+            const mpq_class error = t.Value - testing::ReadPlain(r.Exact);
             const std::string plain = Plain(error);
             if (plain.size() <= MaxPlainErrorLength) {
                 EXPECT_EQ(*r.Error, plain) << t.Text << " in " << r.Format->Name;
             } else {  // scientific, every significant digit and no more
-                EXPECT_EQ(ReadDecimal(*r.Error), error) << t.Text << " in " << r.Format->Name;
+                EXPECT_EQ(testing::ReadPlain(*r.Error), error) << t.Text << " in " << r.Format->Name;
                 EXPECT_EQ(r.Error->find("0e"), std::string::npos) << *r.Error;
             }
             EXPECT_EQ(r.RelativeError, t.Value == 0 ? std::nullopt : std::optional(SeventeenDigits(error / t.Value)))
