@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "report/ExactError.h"
@@ -113,6 +114,65 @@ Quotient Divide(const ScaledDigits& e, const ScaledDigits& t) {
     return q;
 }
 
+// e / t to SignificantDigits digits, nearest with ties to even on the 18th digit and what lies
+// beyond it; Exponent is the decimal exponent of the first digit.
+struct RoundedDigits {
+    std::vector<std::uint8_t> Digits;
+    std::int64_t Exponent = 0;
+    bool operator==(const RoundedDigits&) const = default;
+};
+
+RoundedDigits RoundedQuotient(const ScaledDigits& e, const ScaledDigits& t) {
+    Quotient q = Divide(e, t);
+    RoundedDigits r{std::move(q.Digits), q.LastExponent + e.Exponent - t.Exponent + QuotientDigits - 1};
+    const std::uint8_t last = r.Digits.back();
+    r.Digits.pop_back();
+    if (last > 5 || (last == 5 && (q.Sticky || r.Digits.back() % 2 == 1))) {
+        std::size_t i = r.Digits.size();
+        while (i > 0 && r.Digits[i - 1] == 9) r.Digits[--i] = 0;
+        if (i == 0) {  // 9.99...9 rounded up to 10
+            r.Digits.front() = 1;
+            ++r.Exponent;
+        } else {
+            ++r.Digits[i - 1];
+        }
+    }
+    return r;
+}
+
+// Operands longer than this are first divided by their leading digits only.
+constexpr std::size_t LeadingWindow = 40;
+
+// The leading LeadingWindow digits of x, plus one unit in the last of them when `up`: a bound
+// below or above x. x itself when it is no longer.
+ScaledDigits Leading(const ScaledDigits& x, bool up) {
+    if (x.Digits.size() <= LeadingWindow) return x;
+    ScaledDigits r;
+    r.Digits.assign(x.Digits.begin(), x.Digits.begin() + LeadingWindow);
+    r.Exponent = x.Exponent + static_cast<std::int64_t>(x.Digits.size() - LeadingWindow);
+    if (up) {
+        std::size_t i = r.Digits.size();
+        while (i > 0 && r.Digits[i - 1] == 9) r.Digits[--i] = 0;
+        if (i == 0) r.Digits.insert(r.Digits.begin(), 1);
+        else ++r.Digits[i - 1];
+    }
+    while (r.Digits.back() == 0) {  // Divide reads digits past the end as zeros
+        r.Digits.pop_back();
+        ++r.Exponent;
+    }
+    return r;
+}
+
+// Rounding is monotone: when the quotients of the leading digits taken as bounds below and
+// above round alike, so does the exact quotient between them. Only a quotient next to a
+// rounding boundary needs every digit of long operands.
+RoundedDigits RelativeDigits(const ScaledDigits& e, const ScaledDigits& t) {
+    if (e.Digits.size() <= LeadingWindow && t.Digits.size() <= LeadingWindow) return RoundedQuotient(e, t);
+    const RoundedDigits low = RoundedQuotient(Leading(e, false), Leading(t, true));
+    const RoundedDigits high = RoundedQuotient(Leading(e, true), Leading(t, false));
+    return low == high ? low : RoundedQuotient(e, t);
+}
+
 }  // namespace
 
 std::optional<std::string> RelativeErrorText(const std::string& difference, const std::string& typedMagnitude) {
@@ -120,28 +180,13 @@ std::optional<std::string> RelativeErrorText(const std::string& difference, cons
     if (t.Digits.empty()) return std::nullopt;
     const ScaledDigits e = Scale(difference);
     if (e.Digits.empty()) return std::string("0");
-    Quotient q = Divide(e, t);
-    std::int64_t exponent = q.LastExponent + e.Exponent - t.Exponent + QuotientDigits - 1;
-    // Nearest, ties to even, on the 18th digit and what lies beyond it.
-    const std::uint8_t last = q.Digits.back();
-    q.Digits.pop_back();
-    if (last > 5 || (last == 5 && (q.Sticky || q.Digits.back() % 2 == 1))) {
-        std::size_t i = q.Digits.size();
-        while (i > 0 && q.Digits[i - 1] == 9) q.Digits[--i] = 0;
-        if (i == 0) {
-            q.Digits.insert(q.Digits.begin(), 1);
-            q.Digits.pop_back();
-            ++exponent;
-        } else {
-            ++q.Digits[i - 1];
-        }
-    }
+    const RoundedDigits r = RelativeDigits(e, t);
     std::string out(difference[0] == '-' ? "-" : "");
-    out += static_cast<char>('0' + q.Digits[0]);
+    out += static_cast<char>('0' + r.Digits[0]);
     out += '.';
-    for (std::size_t i = 1; i < q.Digits.size(); ++i) out += static_cast<char>('0' + q.Digits[i]);
-    out += exponent < 0 ? "e-" : "e+";
-    const std::uint64_t magnitude = exponent < 0 ? static_cast<std::uint64_t>(-exponent) : static_cast<std::uint64_t>(exponent);
+    for (std::size_t i = 1; i < r.Digits.size(); ++i) out += static_cast<char>('0' + r.Digits[i]);
+    out += r.Exponent < 0 ? "e-" : "e+";
+    const auto magnitude = static_cast<std::uint64_t>(r.Exponent < 0 ? -r.Exponent : r.Exponent);
     if (magnitude < 10) out += '0';
     out += std::to_string(magnitude);
     return out;

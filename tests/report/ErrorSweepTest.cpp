@@ -99,5 +99,25 @@ TEST(ErrorSweep, TypedMinusStoredExactlyAndItsRelativeSize) {
     }
 }
 
+// Quotients exactly on a rounding boundary, where the leading digits of long operands cannot
+// decide and where rounding up carries into a new digit.
+TEST(RelativeError, TiesAndCarries) {
+    const struct {
+        const char* Difference;
+        const char* Typed;
+        const char* Expected;
+        const char* Reason;
+    } rows[] = {
+        {"+1,00000000000000015000000000000000000000000000000000000000000100000000000000015",
+         "+1,000000000000000000000000000000000000000000000000000000000001", "1.0000000000000002e+00",
+         "a tie to even hidden behind 60 digits: the leading digits alone round it down"},
+        {"-9,99999999999999995", "+1,0", "-1.0000000000000000e+01", "rounding up carries into a new digit"},
+        {"+0,0000000000000000000003", "+3,0", "1.0000000000000000e-22", "a small quotient's exponent"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(RelativeErrorText(row.Difference, row.Typed), std::optional<std::string>(row.Expected)) << row.Reason;
+    }
+}
+
 }  // namespace
 }  // namespace pexabit
