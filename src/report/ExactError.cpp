@@ -3,14 +3,12 @@
 #include <cstdint>
 
 #include "decimal/DecimalLimbs.h"
-#include "decimal/PowerTables.h"
+#include "decimal/LargeLimbs.h"
 #include "decimal/Subtract.h"
 
 namespace pexabit {
 
 namespace {
-
-constexpr std::uint32_t HexRadix = 16;
 
 // Decimal digits of the typed text placed around the ",": digits * 10^exponent.
 void PlaceDecimalDigits(const std::string& digits, std::int64_t exponent, std::string& out) {
@@ -35,17 +33,12 @@ void PlaceDecimalDigits(const std::string& digits, std::int64_t exponent, std::s
 }
 
 // Hex digits times 2^exponent: the digits as a base-10^9 integer H, then H * 2^exponent, or for
-// a negative exponent H * 5^k written with k fraction places (H / 2^k = H * 5^k / 10^k).
+// a negative exponent H * 5^k written with k fraction places (H / 2^k = H * 5^k / 10^k). The
+// large-number products keep texts of millions of digits within seconds.
 void PlaceHexDigits(const std::string& digits, std::int64_t exponent, std::string& out) {
-    limbs::Limbs h{0};
-    for (const char c : digits) {
-        const auto value = static_cast<std::uint32_t>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
-        limbs::MultiplyAdd(h, HexRadix, value);
-    }
-    limbs::Limbs scratch;
     const auto k = static_cast<std::size_t>(exponent < 0 ? -exponent : exponent);
-    const limbs::Limbs product =
-        limbs::Multiply(h, exponent < 0 ? limbs::PowerOfFive(k, scratch) : limbs::PowerOfTwoLimbs(k, scratch));
+    const limbs::Limbs product = limbs::MultiplyLarge(limbs::FromHexDigits(digits),
+                                                      limbs::PowerLarge(exponent < 0 ? 5 : 2, k));
     std::string all(limbs::DecimalLength(product), '0');
     limbs::WriteDigits(product, all.data(), all.size());
     PlaceDecimalDigits(all == "0" ? std::string() : all, exponent < 0 ? exponent : 0, out);

@@ -56,10 +56,10 @@ struct RandomText {
 };
 
 // Decimal texts of 1 to 40 digits with exponents over every format's range and beyond, and
-// hex floats of up to 40 hex digits (their p exponents three times as large).
+// hex floats of up to 40 hex digits, some of up to 300 (their p exponents three times as large).
 RandomText MakeText(std::mt19937_64& random) {
     const bool hex = random() % 4 == 0;
-    const int length = 1 + static_cast<int>(random() % 40);
+    const int length = 1 + static_cast<int>(random() % (hex && random() % 4 == 0 ? 300 : 40));
     std::string digits;
     for (int i = 0; i < length; ++i) digits += "0123456789abcdef"[random() % (hex ? 16 : 10)];
     // One in eight far below every format, where the error's plain form passes 10,000 characters.
