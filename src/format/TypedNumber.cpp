@@ -11,7 +11,7 @@ namespace {
 
 // Exponent texts beyond this magnitude saturate: no accepted number has an exponent anywhere
 // near it, and the bound check still sees a value far too large or too small.
-constexpr std::int64_t ExponentSaturation = 1'000'000'000'000'000'000;
+constexpr std::int64_t ExponentSaturation = 100'000'000'000'000'000;  // 10^17: times 10 plus 9 stays in 64 bits
 
 constexpr std::string_view InfinitySign = "\xE2\x88\x9E";  // U+221E as UTF-8
 constexpr std::string_view Examples = "1.5, -2e-3, 0x1.8p+1, inf or nan";
@@ -61,12 +61,13 @@ std::string ShowCharacter(std::string_view text, std::size_t i) {
 // left after the blanks at both ends, and the number built so far.
 class Reader {
 public:
-    explicit Reader(std::string_view text) : text_(text) {
+    // Reads into `result`, whose Number the reading fills in place.
+    Reader(std::string_view text, ParsedText& result) : text_(text), result_(result), number_(result.Number.emplace()) {
         while (end_ > 0 && (text_[end_ - 1] == ' ' || text_[end_ - 1] == '\t')) --end_;
         while (at_ < end_ && (text_[at_] == ' ' || text_[at_] == '\t')) ++at_;
     }
 
-    ParsedText Read();
+    void Read();
 
 private:
     bool AtEnd() const { return at_ >= end_; }
@@ -93,11 +94,13 @@ private:
     bool ExpectEnd(std::string_view after);
     void DropTrailingZeros(int digitWeight);
 
+    bool ReadSign();
+
     std::string_view text_;
     std::size_t at_ = 0;
     std::size_t end_ = text_.size();
-    TypedNumber number_;
-    std::string error_;
+    ParsedText& result_;
+    TypedNumber& number_;
 };
 
 std::size_t Reader::Position(std::size_t byteOffset) const {
@@ -107,7 +110,7 @@ std::size_t Reader::Position(std::size_t byteOffset) const {
 }
 
 bool Reader::Fail(std::string message) {
-    error_ = std::move(message);
+    result_.Error = std::move(message);
     return false;
 }
 
@@ -121,22 +124,22 @@ bool Reader::Incomplete(std::string_view what, std::size_t byteOffset, std::stri
                 " " + std::string(needs));
 }
 
-ParsedText Reader::Read() {
-    if (AtEnd()) return {std::nullopt, "empty text: type a number such as " + std::string(Examples)};
+void Reader::Read() {
+    const bool read = ReadSign() && ReadBody();
+    if (read && number_.Type == TypedNumber::Kind::Finite && ExceedsExactDigitBound(number_)) {
+        Fail("too large or too precise: the exact value of this number needs more than " + std::to_string(MaxExactDigits) +
+             " decimal digits (4 MiB), the most Pexabit writes out");
+    }
+    if (!result_.Error.empty()) result_.Number.reset();
+}
+
+bool Reader::ReadSign() {
+    if (AtEnd()) return Fail("empty text: type a number such as " + std::string(Examples));
     const std::size_t signAt = at_;
     number_.Negative = Peek() == '-';
     if (Peek() == '+' || Peek() == '-') ++at_;
-    if (AtEnd()) {
-        Incomplete("the sign", signAt, "needs a number after it, such as " + std::string(Examples));
-        return {std::nullopt, error_};
-    }
-    if (!ReadBody()) return {std::nullopt, error_};
-    if (number_.Type == TypedNumber::Kind::Finite && ExceedsExactDigitBound(number_)) {
-        return {std::nullopt, "too large or too precise: the exact value of this number needs more than " +
-                                  std::to_string(MaxExactDigits) +
-                                  " decimal digits (4 MiB), the most Pexabit writes out"};
-    }
-    return {std::move(number_), {}};
+    if (AtEnd()) return Incomplete("the sign", signAt, "needs a number after it, such as " + std::string(Examples));
+    return true;
 }
 
 bool Reader::ReadBody() {
@@ -221,13 +224,20 @@ bool Reader::ReadPayload() {
     return true;
 }
 
-// Decimal digits into Digits (leading zeros dropped); returns how many were read.
+// Decimal digits into Digits (leading zeros dropped), appended as one run; returns how many
+// were read.
 std::size_t Reader::ReadDecimalDigits() {
-    const std::size_t start = at_;
-    for (; !AtEnd() && IsDigit(Peek()); ++at_) {
-        if (!number_.Digits.empty() || Peek() != '0') number_.Digits += Peek();
+    const char* p = text_.data();
+    const std::size_t start = at_, end = end_;
+    std::size_t i = start;
+    while (i < end && IsDigit(p[i])) ++i;
+    std::size_t first = start;
+    if (number_.Digits.empty()) {
+        while (first < i && p[first] == '0') ++first;
     }
-    return at_ - start;
+    number_.Digits.append(p + first, i - first);
+    at_ = i;
+    return i - start;
 }
 
 bool Reader::ReadDecimal() {
@@ -298,11 +308,15 @@ bool Reader::ReadExponent(std::int64_t& exponent) {
     const std::size_t markerAt = at_++;
     const bool negative = Peek() == '-';
     const bool sign = Accept('+') || Accept('-');
-    const std::size_t digitsAt = at_;
+    const std::size_t digitsAt = at_, end = end_;
+    const char* p = text_.data();
     std::int64_t magnitude = 0;
-    for (; !AtEnd() && IsDigit(Peek()); ++at_) {
-        magnitude = std::min(magnitude * 10 + (Peek() - '0'), ExponentSaturation);
+    std::size_t i = digitsAt;
+    for (; i < end && IsDigit(p[i]); ++i) {
+        if (magnitude < ExponentSaturation) magnitude = magnitude * 10 + (p[i] - '0');
     }
+    magnitude = std::min(magnitude, ExponentSaturation);
+    at_ = i;
     if (at_ == digitsAt) {
         const std::string marker(1, text_[markerAt]);
         if (AtEnd()) return Incomplete("the exponent", markerAt, "needs digits after '" + marker + "', such as 1" + marker + "-5");
@@ -324,6 +338,10 @@ void Reader::DropTrailingZeros(int digitWeight) {
 
 }  // namespace
 
-ParsedText ParseTypedNumber(std::string_view text) { return Reader(text).Read(); }
+ParsedText ParseTypedNumber(std::string_view text) {
+    ParsedText result;
+    Reader(text, result).Read();
+    return result;
+}
 
 }  // namespace pexabit
