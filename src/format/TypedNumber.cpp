@@ -43,18 +43,19 @@ std::size_t CharacterLength(std::string_view text, std::size_t i) {
     return length;
 }
 
-// The character at text[i] as a message shows it: 'x', a blank, a tab, U+000A, byte 0xFF.
-std::string ShowCharacter(std::string_view text, std::size_t i) {
+// The character at text[i] as a message names it: character 'x', blank, tab, control character
+// U+000A, byte 0xFF (a byte that starts no UTF-8 character).
+std::string NameCharacter(std::string_view text, std::size_t i) {
     const auto c = static_cast<unsigned char>(text[i]);
     static constexpr char Hex[] = "0123456789ABCDEF";
-    if (c == ' ') return "a blank";
-    if (c == '\t') return "a tab";
-    if (c < 0x20 || c == 0x7F) return std::string("U+00") + Hex[c >> 4] + Hex[c & 15];
+    if (c == ' ') return "blank";
+    if (c == '\t') return "tab";
+    if (c < 0x20 || c == 0x7F) return std::string("control character U+00") + Hex[c >> 4] + Hex[c & 15];
     const std::size_t length = CharacterLength(text, i);
     if (c >= 0x80 && length == 1) return std::string("byte 0x") + Hex[c >> 4] + Hex[c & 15];
-    std::string shown(1, '\'');
-    shown.append(text.substr(i, length)).push_back('\'');
-    return shown;
+    std::string named("character '");
+    named.append(text.substr(i, length)).push_back('\'');
+    return named;
 }
 
 // The reading state: the whole text (positions in messages count from its start), the part
@@ -115,7 +116,7 @@ bool Reader::Fail(std::string message) {
 }
 
 bool Reader::Unexpected(std::string_view expected) {
-    return Fail("unexpected character " + ShowCharacter(text_, at_) + " at position " +
+    return Fail("unexpected " + NameCharacter(text_, at_) + " at position " +
                 std::to_string(Position(at_)) + ": expected " + std::string(expected));
 }
 
@@ -319,7 +320,8 @@ bool Reader::ReadExponent(std::int64_t& exponent) {
     at_ = i;
     if (at_ == digitsAt) {
         const std::string marker(1, text_[markerAt]);
-        if (AtEnd()) return Incomplete("the exponent", markerAt, "needs digits after '" + marker + "', such as 1" + marker + "-5");
+        const std::string example = (number_.Hex ? "0x1" : "1") + marker + "-5";
+        if (AtEnd()) return Incomplete("the exponent", markerAt, "needs digits after '" + marker + "', such as " + example);
         return Unexpected(sign ? "a digit of the exponent" : "a sign or a digit of the exponent");
     }
     if (!AtEnd()) return Unexpected("a digit of the exponent: the exponent ends the number");
