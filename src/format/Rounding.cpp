@@ -156,8 +156,8 @@ RoundedValue RoundNan(const FloatFormat& format, const TypedNumber& number) {
     const int width = format.FractionBits - 1;
     const auto payload = PayloadBits(number.Payload.value_or(number.Signalling ? "1" : "0"), width);
     if (!payload) {
-        return {{}, {}, "the payload 0x" + *number.Payload + " does not fit the " + std::to_string(width) +
-                            " payload bits of a " + name + " NaN"};
+        return {{}, {}, "the payload 0x" + *number.Payload + " does not fit " + name + ": its NaNs carry " +
+                            std::to_string(width) + " payload bits below the quiet bit"};
     }
     if (number.Signalling && *payload == 0) return {{}, {}, "snan needs a nonzero payload"};
     const Bits128 fraction = (number.Signalling ? 0 : QuietBit(format)) | *payload;

@@ -37,7 +37,7 @@ struct RoundedValue {
 //   payload 1 unless typed. A payload wider than the bits below the quiet bit is refused with
 //   Error, and so are payloads and snan for E4M3, whose one NaN has all fraction bits set.
 // RoundToFormat(SingleFormat, 0.1 typed, NearestEven) gives 3DCCCCCD, Inexact;
-// RoundToFormat(HalfFormat, 65520 typed, TowardZero) gives 7BFF (65504), Overflow and Inexact.
+// RoundToFormat(HalfFormat, 65536 typed, TowardZero) gives 7BFF (65504), Overflow and Inexact.
 RoundedValue RoundToFormat(const FloatFormat& format, const TypedNumber& number, RoundingMode mode);
 
 // A text read and rounded in one step, as ParseTypedNumber then RoundToFormat would, the refusal
