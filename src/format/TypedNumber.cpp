@@ -15,6 +15,7 @@ constexpr std::int64_t ExponentSaturation = 100'000'000'000'000'000;  // 10^17: 
 
 constexpr std::string_view InfinitySign = "\xE2\x88\x9E";  // U+221E as UTF-8
 constexpr std::string_view Examples = "1.5, -2e-3, 0x1.8p+1, inf or nan";
+constexpr std::string_view Words[] = {"inf", "infinity", "nan", "snan"};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -83,19 +84,20 @@ private:
     bool Unexpected(std::string_view expected);
     bool Incomplete(std::string_view what, std::size_t byteOffset, std::string_view needs);
 
+    bool ReadSign();
     bool ReadBody();
+    std::size_t MatchedLength(std::string_view word) const;
     bool ReadWord();
+    bool RefuseWord(std::size_t matched);
     bool ReadPayload();
+    bool ReadPayloadDigits();
+    std::size_t ReadDigits(bool hex);
     bool ReadDecimal();
-    std::size_t ReadDecimalDigits();
     bool FinishDecimal(std::int64_t exponent, std::size_t fractionDigits);
     bool ReadHex();
-    std::size_t ReadHexDigits();
     bool ReadExponent(std::int64_t& exponent);
     bool ExpectEnd(std::string_view after);
     void DropTrailingZeros(int digitWeight);
-
-    bool ReadSign();
 
     std::string_view text_;
     std::size_t at_ = 0;
@@ -160,34 +162,27 @@ bool Reader::ExpectEnd(std::string_view after) {
     return Unexpected("nothing after " + std::string(after));
 }
 
+// Characters of `word` that the text starts with at the reading position, in any case.
+std::size_t Reader::MatchedLength(std::string_view word) const {
+    std::size_t k = 0;
+    while (k < word.size() && at_ + k < end_ && Lower(text_[at_ + k]) == word[k]) ++k;
+    return k;
+}
 
 // inf, infinity, nan and snan in any case. The longest word the text starts with wins; a text
 // that stops inside a word, or leaves it, is refused at the first character no word continues.
 bool Reader::ReadWord() {
-    static constexpr std::string_view Words[] = {"inf", "infinity", "nan", "snan"};
     std::size_t longestPrefix = 0, fullMatch = 0;
     for (std::string_view word : Words) {
-        std::size_t k = 0;
-        while (k < word.size() && at_ + k < end_ && Lower(text_[at_ + k]) == word[k]) ++k;
+        const std::size_t k = MatchedLength(word);
         longestPrefix = std::max(longestPrefix, k);
         if (k == word.size()) fullMatch = std::max(fullMatch, k);
     }
-    if (fullMatch == 0 || longestPrefix > fullMatch) {
-        std::string expected;
-        for (std::string_view word : Words) {
-            bool continues = true;
-            for (std::size_t k = 0; k < longestPrefix && continues; ++k) continues = word[k] == Lower(text_[at_ + k]);
-            if (continues && word.size() > longestPrefix) expected += (expected.empty() ? "" : " or ") + std::string(word);
-        }
-        if (longestPrefix == 0) return Unexpected("a digit, '.', ',', inf, infinity, nan, snan or 0x");
-        if (at_ + longestPrefix >= end_) return Incomplete("the word", at_, "is cut short: expected " + expected);
-        at_ += longestPrefix;
-        return Unexpected(expected);
-    }
-    const bool nan = Lower(Peek()) != 'i';
+    if (fullMatch == 0 || longestPrefix > fullMatch) return RefuseWord(longestPrefix);
+    const bool infinity = Lower(Peek()) == 'i';
     number_.Signalling = Lower(Peek()) == 's';
     at_ += fullMatch;
-    if (!nan) {
+    if (infinity) {
         number_.Type = TypedNumber::Kind::Infinity;
         return ExpectEnd(fullMatch == 3 ? "inf" : "infinity");
     }
@@ -195,29 +190,25 @@ bool Reader::ReadWord() {
     return ReadPayload();
 }
 
-// (0x hexdigits) after nan or snan; a signalling NaN needs a nonzero payload, since its quiet bit
-// is clear and an all-zero fraction would be an infinity.
-bool Reader::ReadPayload() {
-    const std::size_t wordAt = at_;
-    if (!AtEnd() && !Accept('(')) return Unexpected("nothing after nan, or a payload such as (0x1F)");
-    if (at_ != wordAt) {
-        const std::size_t openAt = wordAt;
-        const bool prefix = Peek() == '0' && at_ + 1 < end_ && Lower(text_[at_ + 1]) == 'x';
-        if (!prefix && AtEnd()) return Incomplete("the payload", openAt, "needs 0x and hexadecimal digits, such as nan(0x1F)");
-        if (!prefix) return Unexpected("0x: a payload is hexadecimal, such as nan(0x1F)");
-        at_ += 2;
-        std::string payload;
-        const std::size_t digitsAt = at_;
-        for (; !AtEnd() && HexValue(Peek()) >= 0; ++at_) {
-            if (!payload.empty() || Peek() != '0') payload += Peek();
+// The refusal of a text whose first `matched` letters begin a word but lead to none: the words
+// that would continue them.
+bool Reader::RefuseWord(std::size_t matched) {
+    if (matched == 0) return Unexpected("a digit, '.', ',', inf, infinity, nan, snan or 0x");
+    std::string expected;
+    for (std::string_view word : Words) {
+        if (word.size() > matched && MatchedLength(word) >= matched) {
+            expected.append(expected.empty() ? "" : " or ").append(word);
         }
-        if (at_ == digitsAt && AtEnd()) return Incomplete("the payload", openAt, "needs hexadecimal digits after 0x, such as nan(0x1F)");
-        if (at_ == digitsAt) return Unexpected("a hexadecimal digit");
-        if (AtEnd()) return Incomplete("the payload", openAt, "needs a closing ')'");
-        if (!Accept(')')) return Unexpected("a hexadecimal digit or ')'");
-        number_.Payload = payload.empty() ? "0" : payload;
-        if (!ExpectEnd("the payload")) return false;
     }
+    if (at_ + matched >= end_) return Incomplete("the word", at_, "is cut short: expected " + expected);
+    at_ += matched;
+    return Unexpected(expected);
+}
+
+// An optional (0x hexdigits) after nan or snan. A signalling NaN needs a nonzero payload: its
+// quiet bit is clear, and an all-zero fraction would be an infinity.
+bool Reader::ReadPayload() {
+    if (!AtEnd() && !ReadPayloadDigits()) return false;
     if (number_.Signalling && number_.Payload == "0") {
         return Fail("snan needs a nonzero payload: with payload 0 its pattern would be an infinity; "
                     "leave the payload out for payload 1");
@@ -225,13 +216,33 @@ bool Reader::ReadPayload() {
     return true;
 }
 
-// Decimal digits into Digits (leading zeros dropped), appended as one run; returns how many
-// were read.
-std::size_t Reader::ReadDecimalDigits() {
+bool Reader::ReadPayloadDigits() {
+    const std::size_t openAt = at_;
+    if (!Accept('(')) return Unexpected("nothing after nan, or a payload such as (0x1F)");
+    const bool prefix = Peek() == '0' && at_ + 1 < end_ && Lower(text_[at_ + 1]) == 'x';
+    if (!prefix && AtEnd()) return Incomplete("the payload", openAt, "needs 0x and hexadecimal digits, such as nan(0x1F)");
+    if (!prefix) return Unexpected("0x: a payload is hexadecimal, such as nan(0x1F)");
+    at_ += 2;
+    std::string payload;
+    const std::size_t digitsAt = at_;
+    for (; !AtEnd() && HexValue(Peek()) >= 0; ++at_) {
+        if (!payload.empty() || Peek() != '0') payload += Peek();
+    }
+    if (at_ == digitsAt && AtEnd()) return Incomplete("the payload", openAt, "needs hexadecimal digits after 0x, such as nan(0x1F)");
+    if (at_ == digitsAt) return Unexpected("a hexadecimal digit");
+    if (AtEnd()) return Incomplete("the payload", openAt, "needs a closing ')'");
+    if (!Accept(')')) return Unexpected("a hexadecimal digit or ')'");
+    number_.Payload = payload.empty() ? "0" : payload;
+    return ExpectEnd("the payload");
+}
+
+// Decimal or hex digits into Digits (leading zeros dropped, hex digits as typed), appended as
+// one run; returns how many were read.
+std::size_t Reader::ReadDigits(bool hex) {
     const char* p = text_.data();
     const std::size_t start = at_, end = end_;
     std::size_t i = start;
-    while (i < end && IsDigit(p[i])) ++i;
+    while (i < end && (hex ? HexValue(p[i]) >= 0 : IsDigit(p[i]))) ++i;
     std::size_t first = start;
     if (number_.Digits.empty()) {
         while (first < i && p[first] == '0') ++first;
@@ -242,11 +253,11 @@ std::size_t Reader::ReadDecimalDigits() {
 }
 
 bool Reader::ReadDecimal() {
-    const std::size_t integerDigits = ReadDecimalDigits();
+    const std::size_t integerDigits = ReadDigits(false);
     std::size_t fractionDigits = 0;
     const std::size_t separatorAt = at_;
     const bool separator = Accept('.') || Accept(',');
-    if (separator) fractionDigits = ReadDecimalDigits();
+    if (separator) fractionDigits = ReadDigits(false);
     if (integerDigits + fractionDigits == 0) {
         if (!separator) return Unexpected("a digit, '.', ',', inf, infinity, nan, snan or 0x");
         if (AtEnd()) return Incomplete("the separator", separatorAt, "needs a digit before or after it, such as .5");
@@ -272,11 +283,11 @@ bool Reader::ReadHex() {
     number_.Hex = true;
     const std::size_t prefixAt = at_;
     at_ += 2;
-    const std::size_t integerDigits = ReadHexDigits();
+    const std::size_t integerDigits = ReadDigits(true);
     std::size_t fractionDigits = 0;
     const std::size_t separatorAt = at_;
     const bool separator = Accept('.');
-    if (separator) fractionDigits = ReadHexDigits();
+    if (separator) fractionDigits = ReadDigits(true);
     if (integerDigits + fractionDigits == 0) {
         if (separator && AtEnd()) return Incomplete("the separator", separatorAt, "needs a hexadecimal digit before or after it, such as 0x.8p0");
         if (separator) return Unexpected("a hexadecimal digit after the separator");
@@ -292,15 +303,6 @@ bool Reader::ReadHex() {
     number_.Exponent = exponent - 4 * static_cast<std::int64_t>(fractionDigits);
     DropTrailingZeros(4);
     return true;
-}
-
-// Hex digits into Digits as typed (leading zeros dropped); returns how many were read.
-std::size_t Reader::ReadHexDigits() {
-    const std::size_t start = at_;
-    for (; !AtEnd() && HexValue(Peek()) >= 0; ++at_) {
-        if (!number_.Digits.empty() || Peek() != '0') number_.Digits += Peek();
-    }
-    return at_ - start;
 }
 
 // The exponent from its marker (e or p) on: an optional sign and decimal digits, which end the
