@@ -6,27 +6,13 @@
 #include <cassert>
 
 #include "format/BigUnsigned.h"
-#include "format/DecimalPowers.h"
+#include "format/ShortDecimal.h"
 
 namespace pexabit {
 
 namespace {
 
-constexpr int MaxFastDigits = 19;             // 10^19 - 1 < 2^64
-constexpr int MaxDivisionPowerOfTen = 19;     // 10^19 < 2^64: a one-word divisor
-constexpr int MaxDivisionPrecision = 62;      // the quotient below keeps at least 63 bits
-constexpr int MaxGuardedPrecision = 124;      // Precision + 2 guarded bits and a spare within 128
 constexpr int HexDigitsTaken = 31;            // 124 bits: at least Precision + 1 after a leading digit's zeros
-
-// Significant bits every reader delivers: the precision, the rounding bit, and one more so that
-// a carry into a new leading bit still leaves the rounding bit known.
-int GuardedBits(int precision) { return precision + 2; }
-
-std::uint64_t Mul64High(std::uint64_t a, std::uint64_t b, std::uint64_t& low) {
-    const Bits128 p = Bits128{a} * b;
-    low = static_cast<std::uint64_t>(p);
-    return static_cast<std::uint64_t>(p >> 64);
-}
 
 // The two values every text beyond the range stands for: 2^(emax+2) overflows in every mode;
 // a sticky value below 2^(MinQuantum-2) rounds to zero or to the smallest subnormal, and is tiny.
@@ -40,9 +26,12 @@ GuardedSignificand BelowHalfSubnormal(const FloatFormat& format) {
     return {Bits128{1} << (bits - 1), format.MinQuantumExponent() - 3 - (bits - 1), true};
 }
 
+// The value of up to 19 decimal digits.
 std::uint64_t DigitsValue(std::string_view digits) {
     std::uint64_t v = 0;
-    for (char c : digits) v = v * 10 + static_cast<std::uint64_t>(c - '0');
+    std::size_t i = 0;
+    for (; i + 8 <= digits.size(); i += 8) v = v * 100'000'000 + EightDigitsValue(digits.data() + i);
+    for (; i < digits.size(); ++i) v = v * 10 + static_cast<std::uint64_t>(digits[i] - '0');
     return v;
 }
 
@@ -56,44 +45,6 @@ std::int64_t SignificantDigitBound(const FloatFormat& format) {
                                 std::int64_t{1 - format.MinQuantumExponent()} * 69898) / 100000;
     const std::int64_t large = std::int64_t{format.MaxExponent() + 2} * 30103 / 100000;
     return std::max(small, large) + 3;
-}
-
-std::optional<GuardedSignificand> ReadDecimalByPowerTable(std::uint64_t digits, int exponent, int precision) {
-    assert(digits != 0 && precision <= MaxGuardedPrecision);
-    assert(exponent >= MinTabledDecimalPower && exponent <= MaxTabledDecimalPower);
-    const DecimalPower& power = PowerOfTen(exponent);
-    const int leadingZeros = std::countl_zero(digits);
-    const std::uint64_t w = digits << leadingZeros;
-    // w * Significand = high * 2^64 + low in 192 bits.
-    std::uint64_t lowOfLow = 0, lowOfHigh = 0;
-    const std::uint64_t highOfLow = Mul64High(w, static_cast<std::uint64_t>(power.Significand), lowOfLow);
-    const std::uint64_t highOfHigh = Mul64High(w, static_cast<std::uint64_t>(power.Significand >> 64), lowOfHigh);
-    const Bits128 high = (Bits128{highOfHigh} << 64) + lowOfHigh + highOfLow;
-    const std::uint64_t low = lowOfLow;
-    const int exponentOfHigh = power.BinaryExponent - leadingZeros + 64;
-    if (power.Exact) return GuardedSignificand{high, exponentOfHigh, low != 0};
-    // The true product lies strictly between high * 2^64 + low and that plus w: strictly above
-    // high, and below high + 1 unless low + w carries. Only a carry that can reach the kept bits
-    // (the dropped ones all ones) leaves them undecided.
-    const int dropped = BitWidth128(high) - GuardedBits(precision);
-    const Bits128 droppedBits = high & LowBits(dropped);
-    const bool carryPossible = low + w < low;
-    if (carryPossible && droppedBits == LowBits(dropped)) return std::nullopt;
-    return GuardedSignificand{high >> dropped, exponentOfHigh + dropped, true};
-}
-
-GuardedSignificand ReadDecimalByDivision(std::uint64_t digits, int exponent, [[maybe_unused]] int precision) {
-    assert(digits != 0 && exponent < 0 && -exponent <= MaxDivisionPowerOfTen);
-    assert(precision <= MaxDivisionPrecision);
-    std::uint64_t divisor = 1;
-    for (int i = 0; i < -exponent; ++i) divisor *= 10;
-    // digits * 2^shift in [2^126, 2^127) over a divisor below 2^63.2 leaves a quotient of at
-    // least 63 bits, and the remainder says exactly whether anything is left below it.
-    const int shift = 127 - std::bit_width(digits);
-    const Bits128 numerator = Bits128{digits} << shift;
-    const Bits128 quotient = numerator / divisor;
-    const bool remainder = numerator % divisor != 0;
-    return {quotient, -shift, remainder};
 }
 
 GuardedSignificand ReadDecimalExactly(std::string_view digits, std::int64_t exponent, int precision) {
@@ -128,14 +79,8 @@ GuardedSignificand ReadDecimalMagnitude(const FloatFormat& format, std::string_v
     const std::int64_t top = std::clamp<std::int64_t>(static_cast<std::int64_t>(digits.size()) + exponent, -Far, Far);
     if ((top - 1) * 33219 >= std::int64_t{format.MaxExponent() + 2} * 10000) return BeyondOverflow(format);
     if (top * 33219 <= std::int64_t{format.MinQuantumExponent() - 2} * 10000) return BelowHalfSubnormal(format);
-    if (digits.size() <= MaxFastDigits) {
-        const std::uint64_t value = DigitsValue(digits);
-        if (exponent >= MinTabledDecimalPower && exponent <= MaxTabledDecimalPower) {
-            if (auto fast = ReadDecimalByPowerTable(value, static_cast<int>(exponent), precision)) return *fast;
-        }
-        if (exponent < 0 && -exponent <= MaxDivisionPowerOfTen && precision <= MaxDivisionPrecision) {
-            return ReadDecimalByDivision(value, static_cast<int>(exponent), precision);
-        }
+    if (digits.size() <= MaxShortDigits) {
+        if (auto fast = ReadShortDecimal(DigitsValue(digits), exponent, precision)) return *fast;
     }
     // Past the digit bound the rest only says "more than the kept digits": one nonzero digit
     // stands for it.

@@ -7,7 +7,6 @@
 
 #include <bit>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "format/Bits128.h"
@@ -40,18 +39,15 @@ GuardedSignificand ReadDecimalMagnitude(const FloatFormat& format, std::string_v
 // The same for hex digits * 2^exponent (a C99 hex float).
 GuardedSignificand ReadHexMagnitude(const FloatFormat& format, std::string_view digits, std::int64_t exponent);
 
+// Significant bits every reader delivers: the precision, the rounding bit, and one more so that
+// a carry into a new leading bit still leaves the rounding bit known.
+constexpr int GuardedBits(int precision) { return precision + 2; }
+inline constexpr int MaxGuardedPrecision = 124;  // GuardedBits and a spare within 128 bits
+
 // Significant digits past which a decimal text can only act as a sticky digit for `format`:
 // every representable value and midpoint between neighbours has fewer. 771 for double.
 std::int64_t SignificantDigitBound(const FloatFormat& format);
 
-// The fast paths, for `precision` bits (the format's, its range left to the caller) and a
-// decimal significand below 2^64 (up to 19 digits):
-// - Eisel-Lemire: one 64 x 128-bit product with the tabled power of ten; nullopt when the product
-//   leaves the bits at `precision` + 2 undecided. Needs exponent within the table and
-//   precision <= 124.
-std::optional<GuardedSignificand> ReadDecimalByPowerTable(std::uint64_t digits, int exponent, int precision);
-// - Exact 128-bit quotient digits * 2^j / 10^-exponent for -19 <= exponent < 0, precision <= 62.
-GuardedSignificand ReadDecimalByDivision(std::uint64_t digits, int exponent, int precision);
 // The exact path on big integers, for any digits, exponent within a few thousand of the format
 // range, and precision <= 124.
 GuardedSignificand ReadDecimalExactly(std::string_view digits, std::int64_t exponent, int precision);

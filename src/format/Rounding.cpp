@@ -2,6 +2,9 @@
 
 #include <bit>
 #include <cassert>
+#include <optional>
+
+#include "format/ShortDecimal.h"
 
 namespace pexabit {
 
@@ -26,7 +29,7 @@ bool RoundsAway(RoundingMode mode, bool negative, bool odd, bool half, bool rest
 }
 
 // magnitude rounded to a multiple of 2^quantum (the significand may reach a new power of two).
-Rounded RoundAt(const GuardedSignificand& m, int quantum, bool negative, RoundingMode mode) {
+[[gnu::always_inline]] inline Rounded RoundAt(const GuardedSignificand& m, int quantum, bool negative, RoundingMode mode) {
     const int shift = quantum - m.Exponent;
     if (shift <= 0) {
         assert(!m.Sticky && BitWidth128(m.Bits) - shift <= 128);
@@ -55,14 +58,27 @@ StoredValue InfinityOf(const FloatFormat& format, bool negative) {
     return DecodePattern(format, ComposePattern(format, negative, format.AllOnesExponent, true, fraction));
 }
 
-RoundedValue OverflowResult(const FloatFormat& format, bool negative, RoundingMode mode) {
-    RoundedValue r;
+// The normal value significand * 2^exponent (significand with its leading bit at FractionBits),
+// its fields set in place: the reading of short decimal texts spends much of its time here.
+void SetNormalValue(StoredValue& v, const FloatFormat& format, bool negative, Bits128 significand, int exponent) {
+    v.Negative = negative;
+    v.BiasedExponent = exponent + format.FractionBits + format.Bias;
+    v.IntegerBit = true;
+    v.Fraction = significand & LowBits(format.FractionBits);
+    v.Significand = significand;
+    v.Exponent = exponent;
+    v.Class = ValueClass::Normal;
+    v.Pattern = (Bits128{negative ? 1U : 0U} << (format.TotalBits - 1)) |
+                (Bits128(static_cast<unsigned>(v.BiasedExponent)) << (format.TotalBits - 1 - format.ExponentBits)) |
+                (format.StoredIntegerBit ? Bits128{1} << format.FractionBits : 0) | v.Fraction;
+}
+
+void SetOverflow(RoundedValue& r, const FloatFormat& format, bool negative, RoundingMode mode) {
     r.Value = RoundsToInfinity(mode, negative)
                   ? InfinityOf(format, negative)
                   : FromSignificand(format, negative, MaxSignificand(format), format.MaxExponent() - format.FractionBits);
     r.Value.Overflow = true;
     r.Flags = {true, false, true};
-    return r;
 }
 
 }  // namespace
@@ -82,10 +98,13 @@ RoundedValue RoundGuarded(const FloatFormat& format, bool negative, const Guarde
     const int roundedLead = unbounded.Exponent + format.FractionBits;
     const bool overflow = roundedLead > format.MaxExponent() ||
                           (roundedLead == format.MaxExponent() && unbounded.Significand > MaxSignificand(format));
-    if (overflow) return OverflowResult(format, negative, mode);
     RoundedValue r;
+    if (overflow) {
+        SetOverflow(r, format, negative, mode);
+        return r;
+    }
     if (lead >= format.MinExponent()) {
-        r.Value = FromSignificand(format, negative, unbounded.Significand, unbounded.Exponent);
+        SetNormalValue(r.Value, format, negative, unbounded.Significand, unbounded.Exponent);
         r.Flags.Inexact = unbounded.Inexact;
         return r;
     }
@@ -137,8 +156,8 @@ RoundedValue RoundNan(const FloatFormat& format, const TypedNumber& number) {
     const int width = format.FractionBits - 1;
     const auto payload = PayloadBits(number.Payload.value_or(number.Signalling ? "1" : "0"), width);
     if (!payload) {
-        return {{}, {}, "the payload 0x" + *number.Payload + " does not fit the " + std::to_string(width) +
-                            " payload bits of a " + name + " NaN"};
+        return {{}, {}, "the payload 0x" + *number.Payload + " does not fit " + name + ": its NaNs carry " +
+                            std::to_string(width) + " payload bits below the quiet bit"};
     }
     if (number.Signalling && *payload == 0) return {{}, {}, "snan needs a nonzero payload"};
     const Bits128 fraction = (number.Signalling ? 0 : QuietBit(format)) | *payload;
@@ -159,6 +178,89 @@ RoundedValue RoundToFormat(const FloatFormat& format, const TypedNumber& number,
     const GuardedSignificand magnitude = number.Hex ? ReadHexMagnitude(format, number.Digits, number.Exponent)
                                                     : ReadDecimalMagnitude(format, number.Digits, number.Exponent);
     return RoundGuarded(format, number.Negative, magnitude, mode);
+}
+
+}  // namespace pexabit
+
+namespace pexabit {
+
+namespace {
+
+constexpr int MaxPlainExponentDigits = 4;
+
+// A plain decimal text as significand and exponent: value = Digits * 10^Exponent.
+struct PlainDecimal {
+    std::uint64_t Digits = 0;
+    std::int64_t Exponent = 0;
+    bool Negative = false;
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Digits from p on into d (leading zeros skipped, each fraction digit lowering the exponent);
+// false past MaxShortDigits significant digits.
+bool ScanDigits(const char*& p, const char* end, bool fraction, int& significant, PlainDecimal& d) {
+    while (p != end && IsDigit(*p)) {
+        // Past the leading zeros, eight digits at a time while they fit.
+        if (significant > 0 && significant + 8 <= MaxShortDigits && end - p >= 8 && EightDigits(p)) {
+            d.Digits = d.Digits * 100'000'000 + EightDigitsValue(p);
+            d.Exponent -= fraction ? 8 : 0;
+            significant += 8;
+            p += 8;
+            continue;
+        }
+        d.Exponent -= fraction ? 1 : 0;
+        if (significant > 0 || *p != '0') {
+            if (++significant > MaxShortDigits) return false;
+            d.Digits = d.Digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        }
+        ++p;
+    }
+    return true;
+}
+
+// The texts the fast lane takes; nullopt sends everything else (blanks, words, hex, long digit
+// strings, large exponents, malformed texts) to the full reader.
+std::optional<PlainDecimal> ScanPlainDecimal(std::string_view text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    PlainDecimal d;
+    if (p != end && (*p == '+' || *p == '-')) d.Negative = *p++ == '-';
+    int significant = 0;
+    const char* const digitsAt = p;
+    if (!ScanDigits(p, end, false, significant, d)) return std::nullopt;
+    bool anyDigit = p != digitsAt;
+    if (p != end && (*p == '.' || *p == ',')) {
+        const char* const fractionAt = ++p;
+        if (!ScanDigits(p, end, true, significant, d)) return std::nullopt;
+        anyDigit = anyDigit || p != fractionAt;
+    }
+    if (!anyDigit) return std::nullopt;
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        const bool negative = ++p != end && *p == '-';
+        if (p != end && (*p == '+' || *p == '-')) ++p;
+        const char* const exponentAt = p;
+        std::int64_t exponent = 0;
+        for (; p != end && IsDigit(*p) && p - exponentAt < MaxPlainExponentDigits; ++p) exponent = exponent * 10 + (*p - '0');
+        if (p == exponentAt) return std::nullopt;
+        d.Exponent += negative ? -exponent : exponent;
+    }
+    if (p != end) return std::nullopt;
+    return d;
+}
+
+}  // namespace
+
+RoundedValue RoundTextToFormat(const FloatFormat& format, std::string_view text, RoundingMode mode) {
+    if (const std::optional<PlainDecimal> plain = ScanPlainDecimal(text)) {
+        if (plain->Digits == 0) return {FromSignificand(format, plain->Negative, 0, format.MinQuantumExponent()), {}, {}};
+        if (const auto magnitude = ReadShortDecimal(plain->Digits, plain->Exponent, format.Precision())) {
+            return RoundGuarded(format, plain->Negative, *magnitude, mode);
+        }
+    }
+    ParsedText parsed = ParseTypedNumber(text);
+    if (!parsed.Number) return {{}, {}, std::move(parsed.Error)};
+    return RoundToFormat(format, *parsed.Number, mode);
 }
 
 }  // namespace pexabit

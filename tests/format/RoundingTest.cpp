@@ -134,6 +134,62 @@ int CheckAgainstReference(const FloatFormat& f, const std::vector<Sample>& sampl
     return checks;
 }
 
+// NaNs, infinities, zeros and the rules of the examples, each in one format and mode.
+struct SpecialCase {
+    const char* Text;
+    const FloatFormat* Format;
+    RoundingMode Mode;
+    const char* Expected;  // ActualRounding's summary
+    const char* Reason;
+};
+
+constexpr auto NE = RoundingMode::NearestEven;
+const SpecialCase SpecialCases[] = {
+    {"nan", &HalfFormat, NE, "7E00 ---", "default quiet NaN: the top fraction bit"},
+    {"-nan", &SingleFormat, NE, "FFC00000 ---", "the typed sign"},
+    {"nan", &ExtendedFormat, NE, "7FFFC000000000000000 ---", "extended sets its integer bit"},
+    {"snan", &DoubleFormat, NE, "7FF0000000000001 ---", "quiet bit clear, default payload 1"},
+    {"snan(0x1)", &ExtendedFormat, NE, "7FFF8000000000000001 ---", "extended snan keeps its integer bit"},
+    {"-snan(0x2A)", &QuadFormat, NE, "FFFF000000000000000000000000002A ---", "payload in the low bits"},
+    {"nan(0x3FFFFFFFFFFFFFFF)", &ExtendedFormat, NE, "7FFFFFFFFFFFFFFFFFFF ---", "widest extended payload"},
+    {"nan(0x4000000000000000)", &ExtendedFormat, NE,
+     "error: the payload 0x4000000000000000 does not fit extended: its NaNs carry 62 payload bits below the quiet bit",
+     "payload reaching the quiet bit"},
+    {"nan(0x1FF)", &HalfFormat, NE, "7FFF ---", "widest half payload"},
+    {"nan(0x200)", &HalfFormat, NE, "error: the payload 0x200 does not fit half: its NaNs carry 9 payload bits below the quiet bit",
+     "half payload one bit too wide"},
+    {"snan", &E5M2Format, NE, "7D ---", "e5m2 has one payload bit"},
+    {"nan(0x2)", &E5M2Format, NE, "error: the payload 0x2 does not fit e5m2: its NaNs carry 1 payload bits below the quiet bit",
+     "e5m2 payload too wide"},
+    {"nan", &E4M3Format, NE, "7F ---", "e4m3's one NaN"},
+    {"-nan(0x0)", &E4M3Format, NE, "FF ---", "payload zero is e4m3's NaN"},
+    {"snan", &E4M3Format, NE, "error: e4m3 has no signalling NaN: its one NaN is S.1111.111", "no snan in e4m3"},
+    {"nan(0x1)", &E4M3Format, NE, "error: e4m3 carries no NaN payload: its one NaN is S.1111.111", "no payloads in e4m3"},
+    {"inf", &E4M3Format, RoundingMode::TowardZero, "7F I-O", "an infinity typed gives e4m3's NaN, overflow flags, any mode"},
+    {"-inf", &E4M3Format, RoundingMode::Up, "FF I-O", "the same with the sign"},
+    {"-inf", &ExtendedFormat, RoundingMode::Up, "FFFF8000000000000000 ---", "an infinity typed is exact"},
+    {"inf", &Bfloat16Format, RoundingMode::Down, "7F80 ---", "an infinity typed is exact in any mode"},
+    {"-0", &SingleFormat, RoundingMode::Up, "80000000 ---", "zero keeps its sign"},
+    {"0x0p+0", &QuadFormat, NE, "00000000000000000000000000000000 ---", "hex zero"},
+    {"1.0000000596046447753906251", &SingleFormat, NE, "3F800001 I--", "rounded once, never through double"},
+    {"65520", &HalfFormat, RoundingMode::TowardZero, "7BFF I--", "below 2^16 toward zero: no overflow"},
+    {"65536", &HalfFormat, RoundingMode::TowardZero, "7BFF I-O", "directed overflow gives the largest value"},
+    {"-500", &E4M3Format, RoundingMode::Up, "FE I-O", "directed overflow toward zero gives -448"},
+    {"-500", &E4M3Format, RoundingMode::Down, "FF I-O", "overflow toward -infinity gives e4m3's NaN"},
+};
+
+class Specials : public ::testing::TestWithParam<SpecialCase> {};
+
+TEST_P(Specials, PatternAndFlags) {
+    const SpecialCase& c = GetParam();
+    const ParsedText parsed = ParseTypedNumber(c.Text);
+    ASSERT_TRUE(parsed.Number) << parsed.Error;
+    EXPECT_EQ(ActualRounding(*c.Format, RoundToFormat(*c.Format, *parsed.Number, c.Mode)), c.Expected) << c.Reason;
+    EXPECT_EQ(ActualRounding(*c.Format, RoundTextToFormat(*c.Format, c.Text, c.Mode)), c.Expected) << c.Reason;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Specials, ::testing::ValuesIn(SpecialCases));
+
 class RoundingReference : public ::testing::TestWithParam<const FloatFormat*> {};
 
 TEST_P(RoundingReference, RandomTextsOverTheWholeRange) {
