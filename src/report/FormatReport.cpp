@@ -26,24 +26,36 @@ std::optional<StoredValue> DescribedValue(const FloatFormat& format, const Store
     return CanonicalValue(format, value);
 }
 
+void DescribeUlp(const FloatFormat& format, std::optional<int> exponent, FormatReport& out) {
+    DecimalExpansion digits;
+    if (!exponent) {
+        out.Ulp.reset();
+    } else if (*exponent != format.MinQuantumExponent()) {
+        WritePowerOfTwo(*exponent, digits, out.Ulp.emplace());
+    } else {
+        if (out.SmallestUlp.empty()) WritePowerOfTwo(*exponent, digits, out.SmallestUlp);
+        out.Ulp = out.SmallestUlp;
+    }
+}
+
 void DescribeTextForms(const FloatFormat& format, const StoredValue& value, FormatReport& out) {
     const std::optional<StoredValue> described = DescribedValue(format, value);
     out.Shortest.reset();
     out.HexFloat.reset();
-    out.Ulp.reset();
-    if (!described || IsNan(*described)) return;
+    if (!described || IsNan(*described)) {
+        out.Ulp.reset();
+        return;
+    }
     out.Shortest = ShortestText(format, *described);
     out.HexFloat = HexFloatText(format, *described);
-    if (const std::optional<int> ulp = UlpExponent(format, *described)) {
-        DecimalExpansion ulpDigits;
-        WritePowerOfTwo(*ulp, ulpDigits, out.Ulp.emplace());
-    }
+    DescribeUlp(format, UlpExponent(format, *described), out);
 }
 
 }  // namespace
 
 void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out,
                          DecimalExpansion& digits) {
+    if (out.Format != &format) out.SmallestUlp.clear();  // a slot that served another format
     out.Format = &format;
     out.Value = value;
     out.Flags = {};

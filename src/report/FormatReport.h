@@ -24,6 +24,9 @@ struct FormatReport {
     std::optional<std::string> HexFloat;       // nullopt for NaNs
     std::optional<Bits128> NextUp, NextDown;   // nullopt where there is no neighbour
     std::optional<std::string> Ulp;            // plain decimal; nullopt for infinities and NaNs
+    // The ulp of this format's zeros and subnormals (2^-16494 in quad, 16,494 digits), written
+    // once for a stream of inputs, not once per zero.
+    std::string SmallestUlp;
     // typed - stored, exact (plain, or scientific past MaxPlainErrorLength characters), and
     // its ratio to the typed value; nullopt for a pattern input or a result without a value.
     std::optional<std::string> Error, RelativeError;
