@@ -17,9 +17,12 @@ int HexValue(char c) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// As the text reader names them: "character 'G'", "blank", "byte 0xC3". Every character before
+// the first one named is ASCII, so its byte offset is its position.
 std::string CharacterName(char c) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte < 0x7F) return std::string("'") + c + "'";
+    if (c == ' ') return "blank";
+    if (byte > 0x20 && byte < 0x7F) return std::string("character '") + c + "'";
     static constexpr char Hex[] = "0123456789ABCDEF";
     return std::string("byte 0x") + Hex[byte >> 4] + Hex[byte & 15];
 }
@@ -41,7 +44,8 @@ PatternText ReadPatternText(const FloatFormat& format, std::string_view text, bo
     if (end - begin >= 2 && text[begin] == '0' && (text[begin + 1] == 'x' || text[begin + 1] == 'X')) begin += 2;
     for (std::size_t i = begin; i < end; ++i) {
         if (HexValue(text[i]) < 0) {
-            r.Error = CharacterName(text[i]) + " at character " + std::to_string(i + 1) + " is not a hex digit";
+            r.Error = "unexpected " + CharacterName(text[i]) + " at position " + std::to_string(i + 1) +
+                      ": expected a hex digit";
             return r;
         }
     }

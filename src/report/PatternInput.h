@@ -14,7 +14,7 @@ namespace pexabit {
 
 struct PatternText {
     std::optional<Bits128> Pattern;
-    std::string Error;  // what is wrong and at which character (counted from 1), when refused
+    std::string Error;  // what is wrong and at which position (counted from 1), when refused
 };
 
 // ReadPatternText(SingleFormat, "3f800000", false) and ReadPatternText(SingleFormat,
