@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/FormatReport.h"
 #include "cli/Operation.h"
 #include "cli/Options.h"
 #include "cli/Reports.h"
@@ -63,6 +64,18 @@ CliMode SeedMode(const CliOptions& options) {
     return mode;
 }
 
+// The every-format report's request from the options, whose names the parser has checked.
+FormatReportOptions FormatReportOptionsOf(const CliOptions& options) {
+    FormatReportOptions report;
+    for (const std::string& name : options.Formats) report.Request.Formats.push_back(FindFormat(name));
+    report.Request.Mode = FindRoundingMode(options.Round).value_or(RoundingMode::NearestEven);
+    report.Request.Pattern = options.Pattern;
+    report.Request.BytesLe = options.BytesLe;
+    report.Json = options.Json;
+    report.Texts = options.Texts;
+    return report;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -80,10 +93,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "pexabit-cli: the output cannot be written: %s\n", std::strerror(errno));
         return ExitUsage;
     }
-    if (!options.Formats.empty()) {
-        std::fputs("pexabit-cli: --format is not available yet\n", stderr);
-        return ExitUsage;
-    }
+    if (!options.Formats.empty()) return RunFormatReport(FormatReportOptionsOf(options));
     const CliMode mode = SeedMode(options);
     OutputBuffer output;
     OperationResult result;

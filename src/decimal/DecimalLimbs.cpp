@@ -149,4 +149,24 @@ void WriteDigits(LimbSpan x, char* out, std::size_t width) {
     std::memset(out, '0', static_cast<std::size_t>(p - out));
 }
 
+std::size_t WriteUint64(std::uint64_t v, char* out) {
+    char buffer[20];
+    char* end = buffer + sizeof buffer;
+    char* p = end;
+    do {
+        if (v >= 10) {
+            p -= 2;
+            WritePair(p, static_cast<std::uint32_t>(v % 100));
+            v /= 100;
+        } else {
+            *--p = static_cast<char>('0' + v);
+            v = 0;
+        }
+    } while (v != 0);
+    const auto n = static_cast<std::size_t>(end - p);
+    std::memcpy(out, p, n);
+    return n;
+}
+
+
 }  // namespace pexabit::limbs
