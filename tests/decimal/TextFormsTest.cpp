@@ -30,7 +30,9 @@ TEST(TextFormsTest, FormatScientific) {
     };
     for (const Case& c : cases) {
         std::string s = c.In;
-        EXPECT_EQ(FormatScientific(s), c.Out) << c.Reason;
+        std::string out = "stale";
+        FormatScientific(s, out);
+        EXPECT_EQ(out, c.Out) << c.Reason;
         EXPECT_EQ(s, c.In) << c.Reason;
     }
 }
@@ -55,7 +57,9 @@ TEST(TextFormsTest, SubtractDecimal) {
 // Callers rely on their own variables being normalised: a missing "+" (and a missing ",0").
 TEST(TextFormsTest, CallersArgumentsGainSignAndComma) {
     std::string s = "1,5", a = "5,5", b = "+2";
-    EXPECT_EQ(FormatScientific(s), "+1,5e+0");
+    std::string out;
+    FormatScientific(s, out);
+    EXPECT_EQ(out, "+1,5e+0");
     EXPECT_EQ(s, "+1,5");
     EXPECT_EQ(SubtractDecimal(a, b), "+3,5");
     EXPECT_EQ(a, "+5,5");
