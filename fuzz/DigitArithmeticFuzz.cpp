@@ -73,7 +73,8 @@ mpq_class ScientificValue(const std::string& text, int base) {
 void CheckScientific(std::string_view bytes, int base) {
     const Operand in = MakeOperand(bytes, base, true);
     std::string argument = in.Text;
-    const std::string sci = FormatScientific(argument);
+    std::string sci;
+    FormatScientific(argument, sci);
     const std::string withSign = in.Text[0] == '+' || in.Text[0] == '-' ? in.Text : "+" + in.Text;
     Require(argument == withSign, "FormatScientific only adds a missing sign", argument);
     Require(sci[0] == withSign[0], "the sign is kept", sci);

@@ -83,11 +83,11 @@ namespace {
 // 16 * (10^9 - 1)^2 + carry < 1.7 * 10^19 < 2^64.
 constexpr std::size_t ColumnProductLimit = 16;
 
-// a * b column by column, a the shorter: each result limb is the sum of its products and the
-// carry, divided by the base once. A 53-bit significand (two limbs) times a power of two or five
-// takes one division per result limb instead of two.
-Limbs MultiplyByColumns(LimbSpan a, LimbSpan b) {
-    Limbs r(a.size() + b.size(), 0);
+// a * b column by column into r, a the shorter: each result limb is the sum of its products
+// and the carry, divided by the base once. A 53-bit significand (two limbs) times a power of two
+// or five takes one division per result limb instead of two.
+void MultiplyByColumns(LimbSpan a, LimbSpan b, Limbs& r) {
+    r.assign(a.size() + b.size(), 0);
     std::uint64_t carry = 0;
     for (std::size_t k = 0; k + 1 < r.size(); ++k) {
         std::uint64_t column = carry;
@@ -99,20 +99,13 @@ Limbs MultiplyByColumns(LimbSpan a, LimbSpan b) {
         carry = column / LimbBase;
     }
     r.back() = static_cast<std::uint32_t>(carry);  // below 10^9: a * b has at most this many limbs
-    while (r.size() > 1 && r.back() == 0) r.pop_back();
-    return r;
 }
 
-}  // namespace
-
-Limbs Multiply(LimbSpan a, LimbSpan b) {
-    assert(IsNormalised(a) && IsNormalised(b));
-    if (a.size() > b.size()) std::swap(a, b);
-    if (a.size() <= ColumnProductLimit) return MultiplyByColumns(a, b);
-    Limbs r(a.size() + b.size(), 0);
+// a * b row by row into r: any lengths.
+void MultiplyBySchoolbook(LimbSpan a, LimbSpan b, Limbs& r) {
+    r.assign(a.size() + b.size(), 0);
     for (std::size_t i = 0; i < a.size(); ++i) {
         const std::uint64_t ai = a[i];
-        if (ai == 0) continue;
         std::uint64_t carry = 0;
         std::size_t j = 0;
         for (; j < b.size(); ++j) {
@@ -127,8 +120,16 @@ Limbs Multiply(LimbSpan a, LimbSpan b) {
             carry = t / LimbBase;
         }
     }
-    while (r.size() > 1 && r.back() == 0) r.pop_back();
-    return r;
+}
+
+}  // namespace
+
+void Multiply(LimbSpan a, LimbSpan b, Limbs& result) {
+    assert(IsNormalised(a) && IsNormalised(b));
+    if (a.size() > b.size()) std::swap(a, b);
+    if (a.size() <= ColumnProductLimit) MultiplyByColumns(a, b, result);
+    else MultiplyBySchoolbook(a, b, result);
+    while (result.size() > 1 && result.back() == 0) result.pop_back();
 }
 
 std::size_t DecimalLength(LimbSpan x) {

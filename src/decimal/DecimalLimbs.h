@@ -23,9 +23,10 @@ inline constexpr std::size_t LimbDigits = 9;
 // x = x * mul + add, in place; mul and add below 2^32. Grows x as needed.
 void MultiplyAdd(Limbs& x, std::uint32_t mul, std::uint32_t add);
 
-// a * b: by columns when the shorter operand has at most 16 limbs (every significand of every
-// format), else schoolbook. Multiply({2}, {500000000}) == {0, 1}.
-Limbs Multiply(LimbSpan a, LimbSpan b);
+// a * b written over `result` (its storage reused), which must not hold a or b: by columns when
+// the shorter operand has at most 16 limbs (every significand of every format), else
+// schoolbook. Multiply({2}, {500000000}, r) makes r {0, 1}.
+void Multiply(LimbSpan a, LimbSpan b, Limbs& result);
 
 // Number of decimal digits of x without leading zeros; 1 for zero.
 std::size_t DecimalLength(LimbSpan x);

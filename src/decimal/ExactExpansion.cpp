@@ -1,6 +1,7 @@
 #include "decimal/ExactExpansion.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "decimal/DecimalLimbs.h"
@@ -13,14 +14,18 @@ namespace {
 using limbs::Limbs;
 using limbs::LimbSpan;
 
-// v in base-10^9 limbs on the stack: 2^128 < 10^39, so five limbs always suffice.
+// v in base-10^9 limbs on the stack: 2^128 < 10^39, so five limbs always suffice. Below 2^64
+// (every significand up to the extended format's) the divisions are 64-bit ones, which the
+// compiler turns into multiplications; a 128-bit division is a library call.
 class Uint128Limbs {
 public:
     explicit Uint128Limbs(Bits128 v) {
+        for (; (v >> 64) != 0; v /= limbs::LimbBase) limbs_[count_++] = static_cast<std::uint32_t>(v % limbs::LimbBase);
+        auto low = static_cast<std::uint64_t>(v);
         do {
-            limbs_[count_++] = static_cast<std::uint32_t>(v % limbs::LimbBase);
-            v /= limbs::LimbBase;
-        } while (v != 0);
+            limbs_[count_++] = static_cast<std::uint32_t>(low % limbs::LimbBase);
+            low /= limbs::LimbBase;
+        } while (low != 0);
     }
     LimbSpan View() const { return {limbs_.data(), count_}; }
 
@@ -41,16 +46,30 @@ struct LimbExpansion {
     LimbSpan IntegerView(const Uint128Limbs& small) const { return Integer.empty() ? small.View() : LimbSpan(Integer); }
 };
 
+// The limbs of the last expansion on this thread, kept so that their storage is reused.
+LimbExpansion& Workspace() {
+    thread_local LimbExpansion x;
+    x.Integer.clear();
+    x.SmallInteger = 0;
+    x.Places = 0;
+    return x;
+}
+
+// The trailing zero bits of a nonzero m.
+int TrailingZeros(Bits128 m) {
+    const auto low = static_cast<std::uint64_t>(m);
+    return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(static_cast<std::uint64_t>(m >> 64));
+}
+
 void Expand(Bits128 significand, int exponent, LimbExpansion& x) {
     if (significand == 0) return;
-    while ((significand & 1) == 0) {
-        significand >>= 1;
-        ++exponent;
-    }
+    const int zeros = TrailingZeros(significand);
+    significand >>= zeros;
+    exponent += zeros;
     Limbs scratch;
     if (exponent >= 0) {
-        x.Integer = limbs::Multiply(Uint128Limbs(significand).View(),
-                                    limbs::PowerOfTwoLimbs(static_cast<std::size_t>(exponent), scratch));
+        limbs::Multiply(Uint128Limbs(significand).View(),
+                        limbs::PowerOfTwoLimbs(static_cast<std::size_t>(exponent), scratch), x.Integer);
         return;
     }
     const auto k = static_cast<std::size_t>(-exponent);
@@ -58,7 +77,7 @@ void Expand(Bits128 significand, int exponent, LimbExpansion& x) {
     x.SmallInteger = k >= Width ? 0 : significand >> k;
     const Bits128 fractionBits = k >= Width ? significand : significand & LowBits(static_cast<int>(k));
     if (fractionBits == 0) return;
-    x.Fraction = limbs::Multiply(Uint128Limbs(fractionBits).View(), limbs::PowerOfFive(k, scratch));
+    limbs::Multiply(Uint128Limbs(fractionBits).View(), limbs::PowerOfFive(k, scratch), x.Fraction);
     x.Places = k;
 }
 
@@ -70,7 +89,7 @@ void WriteAll(LimbSpan x, std::string& out) {
 }  // namespace
 
 void ExpandExact(Bits128 significand, int exponent, DecimalExpansion& out) {
-    LimbExpansion x;
+    LimbExpansion& x = Workspace();
     Expand(significand, exponent, x);
     WriteAll(x.IntegerView(Uint128Limbs(x.SmallInteger)), out.Integer);
     out.Fraction.assign(x.Places, '0');
@@ -78,7 +97,7 @@ void ExpandExact(Bits128 significand, int exponent, DecimalExpansion& out) {
 }
 
 void WriteDecimalString(char sign, Bits128 significand, int exponent, std::string& out) {
-    LimbExpansion x;
+    LimbExpansion& x = Workspace();
     Expand(significand, exponent, x);
     const Uint128Limbs small(x.SmallInteger);
     const LimbSpan integer = x.IntegerView(small);

@@ -4,19 +4,9 @@
 
 #include "decimal/ExactExpansion.h"
 #include "decimal/Scientific.h"
+#include "format/FieldTexts.h"
 
 namespace pexabit {
-
-namespace {
-
-// The `width` low bits of `bits` appended as "0"/"1", most significant first.
-void AppendBits(std::string& out, Bits128 bits, int width) {
-    const std::size_t at = out.size();
-    out.resize(at + static_cast<std::size_t>(width));
-    for (std::size_t i = out.size(); i-- > at; bits >>= 1) out[i] = static_cast<char>('0' + static_cast<int>(bits & 1));
-}
-
-}  // namespace
 
 void WriteBinaryString(const FloatFormat& format, const StoredValue& value, std::string& out) {
     // A normal value shows its leading bit too; a zero or subnormal starts with its fraction.
@@ -27,14 +17,14 @@ void WriteBinaryString(const FloatFormat& format, const StoredValue& value, std:
     if (high < 0) {  // below one: "0," and zeros down to the first bit
         out += "0,";
         out.append(static_cast<std::size_t>(-high - 1), '0');
-        AppendBits(out, value.Significand, width);
+        AppendBitsText(out, value.Significand, width);
     } else if (low > 0) {  // an integer ending above place 0: zeros fill, no comma
-        AppendBits(out, value.Significand, width);
+        AppendBitsText(out, value.Significand, width);
         out.append(static_cast<std::size_t>(low), '0');
     } else {  // the comma between places 0 and -1, last when no bit lies below place 0
-        AppendBits(out, value.Significand >> -low, high + 1);
+        AppendBitsText(out, value.Significand >> -low, high + 1);
         out += ',';
-        AppendBits(out, value.Significand, -low);
+        AppendBitsText(out, value.Significand, -low);
     }
 }
 

@@ -108,10 +108,4 @@ void FormatScientific(std::string& s, std::string& out) {
     else OneOrMore(s, out);
 }
 
-std::string FormatScientific(std::string& s) {
-    std::string out;
-    FormatScientific(s, out);
-    return out;
-}
-
 }  // namespace pexabit

@@ -88,13 +88,23 @@ void SetDifferences(const ConversionState& s, const Original& original, ConvertR
     r.OriginalMinusDouble.clear();
     r.OriginalMinusSingle.clear();
     const bool singleFinite = !s.Single.Stored.Overflow, doubleFinite = !s.Double.Stored.Overflow;
-    if (singleFinite && doubleFinite) {
+    if (singleFinite && doubleFinite && s.Single.Stored.Class == ValueClass::Zero) {
+        // Minus a zero: the Double's own magnitude, whose scientific form is made already.
+        r.DoubleMinusSingle = s.Double.Texts.ExactSci;
+        r.DoubleMinusSingle[0] = '+';
+    } else if (singleFinite && doubleFinite) {
         std::string difference;
         WriteMagnitudeDifference(s.Double.Stored, s.Single.Stored, difference);
         FormatScientific(difference, r.DoubleMinusSingle);
     }
     if (doubleFinite) OriginalMinus(original, s.Double, r.OriginalMinusDouble);
-    if (singleFinite) OriginalMinus(original, s.Single, r.OriginalMinusSingle);
+    if (!singleFinite) return;
+    // A decoded Double is the Double itself: its difference to the Single is already made.
+    const StoredValue* p = original.Pattern;
+    const bool originalIsDouble = p != nullptr && p->Negative == s.Double.Stored.Negative &&
+                                  p->Significand == s.Double.Stored.Significand && p->Exponent == s.Double.Stored.Exponent;
+    if (originalIsDouble && doubleFinite) r.OriginalMinusSingle = r.DoubleMinusSingle;
+    else OriginalMinus(original, s.Single, r.OriginalMinusSingle);
 }
 
 void PutLittleEndian(char* out, std::uint64_t bits, int bytes) {
@@ -141,8 +151,8 @@ void ConvertPattern(ConversionState& state, PatternFormat format, Bits128 patter
     const double value = format == PatternFormat::Single
                              ? static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(pattern)))
                              : std::bit_cast<double>(static_cast<std::uint64_t>(pattern));
-    WriteExactDecimal(decoded, state.OriginalNumber);
     StoreValues(state, value, settings, result);
+    state.OriginalNumber = state.Part(format).Texts.Exact;  // the decoded format holds the very value
     result.Kind = Outcome::Converted;
     SetDisplays(state, settings.DecimalSeparator, result);
     SetDifferences(state, Original{{}, &decoded}, result);

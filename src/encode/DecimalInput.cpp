@@ -160,6 +160,12 @@ bool CheckDecimalText(std::string_view text) {
     return true;
 }
 
+namespace {
+
+// The exponent text after the first "e"/"E", read as a number: optional sign, digits, and an
+// exponent of its own ("2e3" reads 2000); reading stops at the first other character (a
+// comma); no digits read 0. Rounded to the nearest integer, ties to even ("25e-1" reads 2).
+// Magnitudes beyond 10^18 saturate there, which no length bound can accept anyway.
 std::int64_t ReadExponentText(std::string_view text) {
     std::size_t p = 0;
     bool negative = false;
@@ -170,8 +176,6 @@ std::int64_t ReadExponentText(std::string_view text) {
         RoundScaledDigits(text.substr(begin, p - begin), ReadInnerExponent(text.substr(p)));
     return negative ? -value : value;
 }
-
-namespace {
 
 // The typed text cut into the pieces the exponent table works on, with the length of the
 // canonical text it gives, known before anything is built.

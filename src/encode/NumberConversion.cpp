@@ -1,5 +1,6 @@
 #include "encode/NumberConversion.h"
 
+#include <cassert>
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -21,8 +22,9 @@ locale_t CLocale() {
 
 // The DecimalString of what strtod consumed: [sign] digits [. digits].
 std::string PrefixDecimal(std::string_view consumed) {
+    assert(!consumed.empty());
     std::string out(1, '+');
-    if (!consumed.empty() && (consumed[0] == '+' || consumed[0] == '-')) {
+    if (consumed[0] == '+' || consumed[0] == '-') {
         out[0] = consumed[0];
         consumed.remove_prefix(1);
     }

@@ -10,6 +10,8 @@ namespace pexabit {
 
 // The low `count` bits of `bits` as "0"/"1", most significant first. BitsText(5, 4) == "0101".
 std::string BitsText(Bits128 bits, int count);
+// The same, appended to `out`.
+void AppendBitsText(std::string& out, Bits128 bits, int count);
 
 // The low `digits` hex digits of `value`, upper case. HexText(0x7F, 4) == "007F".
 std::string HexText(Bits128 value, int digits);

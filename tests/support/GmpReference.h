@@ -1,7 +1,7 @@
 #pragma once
-// GMP as an independent reference for the exact arithmetic: rationals written as DecimalStrings,
-// decimal texts read as rationals and the value of any pattern of any format, without any of
-// the system's own digit arithmetic or format model.
+// GMP as an independent reference for the exact arithmetic: rationals written as DecimalStrings
+// and the value of any pattern of any format, without any of the system's own digit arithmetic
+// or format model.
 
 #include <gmpxx.h>
 
@@ -43,21 +43,6 @@ inline std::string ToDecimalString(const mpq_class& q, char sign) {
     return r;
 }
 
-// The value of a decimal text: optional sign, digits, optional "," and fraction digits.
-// FromDecimalText("-1,25") == mpq_class(-5, 4).
-inline mpq_class FromDecimalText(std::string s) {
-    const bool negative = s[0] == '-';
-    if (s[0] == '+' || s[0] == '-') s.erase(0, 1);
-    const std::size_t comma = std::min(s.find(','), s.size());
-    const std::size_t places = comma == s.size() ? 0 : s.size() - comma - 1;
-    if (comma < s.size()) s.erase(comma, 1);
-    mpz_class scale;
-    mpz_ui_pow_ui(scale.get_mpz_t(), 10, places);
-    mpq_class q(mpz_class(s, 10), scale);
-    q.canonicalize();
-    return negative ? mpq_class(-q) : q;
-}
-
 // The magnitude of a finite pattern with the given field widths, read from its bits alone: the
 // leading bit stored (x87 extended) or implied by a nonzero exponent field, and exponent field
 // 0 weighing like field 1. PatternMagnitude(0x3C00, 5, 10, false) == 1.
@@ -70,13 +55,6 @@ inline mpq_class PatternMagnitude(Bits128 pattern, int exponentBits, int fractio
     const long bias = (1L << (exponentBits - 1)) - 1;
     const mpz_class significand = fraction + (leading ? mpz_class(1) << fractionBits : mpz_class(0));
     return Scaled(significand, std::max(exponent, 1L) - bias - fractionBits);
-}
-
-// The low `digits` hex digits of `bits`, upper case: HexOf(0x3F800000, 8) == "3F800000".
-inline std::string HexOf(std::uint64_t bits, std::size_t digits) {
-    std::string out(digits, '0');
-    for (std::size_t i = digits; i-- > 0; bits >>= 4) out[i] = "0123456789ABCDEF"[bits & 15];
-    return out;
 }
 
 }  // namespace pexabit::testing

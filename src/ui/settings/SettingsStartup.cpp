@@ -80,7 +80,7 @@ std::vector<FolderProblem> SettingsStore::PrepareAtStartup(int year, const std::
 
 std::optional<FolderProblem> SettingsStore::PrepareProgramDirectory() {
     PathExists(Values.ProgramDirectory);
-    if (Values.PathFound == 0) {
+    if (!Values.PathFound) {
         if (auto why = EnsureFolder(Values.ProgramDirectory)) {
             return FolderProblem{Values.ProgramDirectory, "it cannot be created (" + *why + ")"};
         }
@@ -91,7 +91,7 @@ std::optional<FolderProblem> SettingsStore::PrepareProgramDirectory() {
 // Steps 2 to 4 of the preparation; returns why the file could not be (re)written, if so.
 std::optional<std::string> SettingsStore::PrepareSettingsFile() {
     PathExists(SettingsFilePath());
-    if (Values.PathFound == 0) {
+    if (!Values.PathFound) {
         DefaultSettings();
         return WriteSettings();
     }

@@ -35,7 +35,7 @@ public:
 
     std::string SettingsFilePath() const;
 
-    // PathFound := 1 when `path` names an existing file or folder, else 0. Never fails.
+    // PathFound := whether `path` names an existing file or folder. Never fails.
     void PathExists(const std::string& path);
 
     // The four values to their defaults; nothing is written.
