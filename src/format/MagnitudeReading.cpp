@@ -7,6 +7,7 @@
 
 #include "format/BigUnsigned.h"
 #include "format/ShortDecimal.h"
+#include "format/TypedNumber.h"
 
 namespace pexabit {
 
@@ -96,7 +97,7 @@ GuardedSignificand ReadDecimalMagnitude(const FloatFormat& format, std::string_v
 
 GuardedSignificand ReadHexMagnitude(const FloatFormat& format, std::string_view digits, std::int64_t exponent) {
     assert(!digits.empty());
-    const int first = digits[0] <= '9' ? digits[0] - '0' : (digits[0] | 0x20) - 'a' + 10;
+    const int first = HexDigitValue(digits[0]);
     assert(first != 0);
     // The leading bit's weight, 2^lead, decides the far ranges without touching the digits.
     constexpr std::int64_t Far = 1'000'000;
@@ -106,10 +107,7 @@ GuardedSignificand ReadHexMagnitude(const FloatFormat& format, std::string_view 
     if (lead <= format.MinQuantumExponent() - 3) return BelowHalfSubnormal(format);
     const std::size_t taken = std::min<std::size_t>(digits.size(), HexDigitsTaken);
     Bits128 bits = 0;
-    for (std::size_t i = 0; i < taken; ++i) {
-        const char c = digits[i];
-        bits = (bits << 4) | static_cast<unsigned>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
-    }
+    for (std::size_t i = 0; i < taken; ++i) bits = (bits << 4) | static_cast<unsigned>(HexDigitValue(digits[i]));
     const bool rest = digits.find_first_not_of('0', taken) != std::string_view::npos;
     return {bits, static_cast<int>(exponent + 4 * static_cast<std::int64_t>(digits.size() - taken)), rest};
 }
