@@ -146,7 +146,7 @@ bool Reader::ReadBody() {
     }
     if (Peek() == '0' && at_ + 1 < end_ && Lower(text_[at_ + 1]) == 'x') return ReadHex();
     const char c = Lower(Peek());
-    if (c >= 'a' && c <= 'z') return ReadWord();
+    if (c == 'i' || c == 'n' || c == 's') return ReadWord();
     return ReadDecimal();
 }
 
@@ -183,10 +183,9 @@ bool Reader::ReadWord() {
     return ReadPayload();
 }
 
-// The refusal of a text whose first `matched` letters begin a word but lead to none: the words
-// that would continue them.
+// The refusal of a text whose first `matched` letters (at least the first) begin a word but lead
+// to none: the words that would continue them.
 bool Reader::RefuseWord(std::size_t matched) {
-    if (matched == 0) return Unexpected("a digit, '.', ',', inf, infinity, nan, snan or 0x");
     std::string expected;
     for (std::string_view word : Words) {
         if (word.size() > matched && MatchedLength(word) >= matched) {

@@ -129,7 +129,7 @@ int CheckAgainstReference(const FloatFormat& f, const std::vector<Sample>& sampl
     return checks;
 }
 
-// NaNs, infinities, zeros and the rules of the examples, each in one format and mode.
+// NaNs, infinities, zeros and a single rounding where two would differ, each in one format and mode.
 struct SpecialCase {
     const char* Text;
     const FloatFormat* Format;
