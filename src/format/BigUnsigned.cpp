@@ -4,6 +4,8 @@
 #include <bit>
 #include <cassert>
 
+#include "format/TypedNumber.h"
+
 namespace pexabit {
 
 namespace {
@@ -13,11 +15,6 @@ constexpr int WordBits = 64;
 constexpr int DecimalChunk = 19;
 constexpr std::uint64_t FiveToThe27 = 7'450'580'596'923'828'125ULL;
 constexpr int FiveChunk = 27;
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    return (c | 0x20) - 'a' + 10;
-}
 
 }  // namespace
 

@@ -4,9 +4,11 @@
 #include <bit>
 #include <string>
 #include <cassert>
+#include <optional>
 
 #include "format/BigUnsigned.h"
 #include "format/ShortDecimal.h"
+#include "format/TypedNumber.h"
 
 namespace pexabit {
 
@@ -33,6 +35,30 @@ std::uint64_t DigitsValue(std::string_view digits) {
     for (; i + 8 <= digits.size(); i += 8) v = v * 100'000'000 + EightDigitsValue(digits.data() + i);
     for (; i < digits.size(); ++i) v = v * 10 + static_cast<std::uint64_t>(digits[i] - '0');
     return v;
+}
+
+// g cut to GuardedBits(precision) bits, the cut bits joining the sticky bit.
+GuardedSignificand CutToGuardedBits(GuardedSignificand g, int precision) {
+    const int excess = BitWidth128(g.Bits) - GuardedBits(precision);
+    if (excess <= 0) return g;
+    return {g.Bits >> excess, g.Exponent + excess, g.Sticky || (g.Bits & LowBits(excess)) != 0};
+}
+
+// More than 19 digits: the value lies strictly between head * 10^s and (head + 1) * 10^s, head its
+// first 19 digits, when anything after them is nonzero. Where the table reads both ends into the
+// same guarded bits, the value between them has those bits too, and more below them.
+std::optional<GuardedSignificand> ReadBetweenShortNeighbours(std::string_view digits, std::int64_t exponent,
+                                                             int precision) {
+    const std::int64_t scale = exponent + static_cast<std::int64_t>(digits.size()) - MaxShortDigits;
+    if (scale < MinTabledDecimalPower || scale > MaxTabledDecimalPower) return std::nullopt;
+    if (digits.find_first_not_of('0', MaxShortDigits) == std::string_view::npos) return std::nullopt;
+    const std::uint64_t head = DigitsValue(digits.substr(0, MaxShortDigits));
+    const auto low = ReadDecimalByPowerTable(head, static_cast<int>(scale), precision);
+    const auto high = ReadDecimalByPowerTable(head + 1, static_cast<int>(scale), precision);
+    if (!low || !high) return std::nullopt;
+    const GuardedSignificand a = CutToGuardedBits(*low, precision), b = CutToGuardedBits(*high, precision);
+    if (a.Bits != b.Bits || a.Exponent != b.Exponent) return std::nullopt;
+    return GuardedSignificand{a.Bits, a.Exponent, true};
 }
 
 }  // namespace
@@ -79,9 +105,9 @@ GuardedSignificand ReadDecimalMagnitude(const FloatFormat& format, std::string_v
     const std::int64_t top = std::clamp<std::int64_t>(static_cast<std::int64_t>(digits.size()) + exponent, -Far, Far);
     if ((top - 1) * 33219 >= std::int64_t{format.MaxExponent() + 2} * 10000) return BeyondOverflow(format);
     if (top * 33219 <= std::int64_t{format.MinQuantumExponent() - 2} * 10000) return BelowHalfSubnormal(format);
-    if (digits.size() <= MaxShortDigits) {
-        if (auto fast = ReadShortDecimal(DigitsValue(digits), exponent, precision)) return *fast;
-    }
+    const auto fast = digits.size() <= MaxShortDigits ? ReadShortDecimal(DigitsValue(digits), exponent, precision)
+                                                      : ReadBetweenShortNeighbours(digits, exponent, precision);
+    if (fast) return *fast;
     // Past the digit bound the rest only says "more than the kept digits": one nonzero digit
     // stands for it.
     const std::int64_t bound = SignificantDigitBound(format);
@@ -96,7 +122,7 @@ GuardedSignificand ReadDecimalMagnitude(const FloatFormat& format, std::string_v
 
 GuardedSignificand ReadHexMagnitude(const FloatFormat& format, std::string_view digits, std::int64_t exponent) {
     assert(!digits.empty());
-    const int first = digits[0] <= '9' ? digits[0] - '0' : (digits[0] | 0x20) - 'a' + 10;
+    const int first = HexDigitValue(digits[0]);
     assert(first != 0);
     // The leading bit's weight, 2^lead, decides the far ranges without touching the digits.
     constexpr std::int64_t Far = 1'000'000;
@@ -106,10 +132,7 @@ GuardedSignificand ReadHexMagnitude(const FloatFormat& format, std::string_view 
     if (lead <= format.MinQuantumExponent() - 3) return BelowHalfSubnormal(format);
     const std::size_t taken = std::min<std::size_t>(digits.size(), HexDigitsTaken);
     Bits128 bits = 0;
-    for (std::size_t i = 0; i < taken; ++i) {
-        const char c = digits[i];
-        bits = (bits << 4) | static_cast<unsigned>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
-    }
+    for (std::size_t i = 0; i < taken; ++i) bits = (bits << 4) | static_cast<unsigned>(HexDigitValue(digits[i]));
     const bool rest = digits.find_first_not_of('0', taken) != std::string_view::npos;
     return {bits, static_cast<int>(exponent + 4 * static_cast<std::int64_t>(digits.size() - taken)), rest};
 }

@@ -45,7 +45,7 @@ constexpr int GuardedBits(int precision) { return precision + 2; }
 inline constexpr int MaxGuardedPrecision = 124;  // GuardedBits and a spare within 128 bits
 
 // Significant digits past which a decimal text can only act as a sticky digit for `format`:
-// every representable value and midpoint between neighbours has fewer. 771 for double.
+// every representable value and midpoint between neighbours has fewer. 770 for double.
 std::int64_t SignificantDigitBound(const FloatFormat& format);
 
 // The exact path on big integers, for any digits, exponent within a few thousand of the format

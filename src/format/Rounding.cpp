@@ -1,5 +1,6 @@
 #include "format/Rounding.h"
 
+#include <algorithm>
 #include <bit>
 #include <cassert>
 #include <optional>
@@ -135,12 +136,11 @@ std::optional<Bits128> PayloadBits(const std::string& hex, int width) {
     const std::size_t first = hex.find_first_not_of('0');
     if (first == std::string::npos) return Bits128{0};
     const std::string_view digits = std::string_view(hex).substr(first);
-    const char c = digits[0];
-    const int leading = c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
-    const auto bits = static_cast<std::int64_t>(4 * (digits.size() - 1)) + std::bit_width(static_cast<unsigned>(leading));
+    const auto bits = static_cast<std::int64_t>(4 * (digits.size() - 1)) +
+                      std::bit_width(static_cast<unsigned>(HexDigitValue(digits[0])));
     if (bits > width) return std::nullopt;
     Bits128 v = 0;
-    for (char d : digits) v = (v << 4) | static_cast<unsigned>(d <= '9' ? d - '0' : (d | 0x20) - 'a' + 10);
+    for (char d : digits) v = (v << 4) | static_cast<unsigned>(HexDigitValue(d));
     return v;
 }
 

@@ -19,13 +19,6 @@ constexpr std::string_view Words[] = {"inf", "infinity", "nan", "snan"};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-int HexValue(char c) {
-    if (IsDigit(c)) return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Bytes of the character starting at text[i]: a valid UTF-8 sequence counts as one character,
@@ -153,7 +146,7 @@ bool Reader::ReadBody() {
     }
     if (Peek() == '0' && at_ + 1 < end_ && Lower(text_[at_ + 1]) == 'x') return ReadHex();
     const char c = Lower(Peek());
-    if (c >= 'a' && c <= 'z') return ReadWord();
+    if (c == 'i' || c == 'n' || c == 's') return ReadWord();
     return ReadDecimal();
 }
 
@@ -190,10 +183,9 @@ bool Reader::ReadWord() {
     return ReadPayload();
 }
 
-// The refusal of a text whose first `matched` letters begin a word but lead to none: the words
-// that would continue them.
+// The refusal of a text whose first `matched` letters (at least the first) begin a word but lead
+// to none: the words that would continue them.
 bool Reader::RefuseWord(std::size_t matched) {
-    if (matched == 0) return Unexpected("a digit, '.', ',', inf, infinity, nan, snan or 0x");
     std::string expected;
     for (std::string_view word : Words) {
         if (word.size() > matched && MatchedLength(word) >= matched) {
@@ -225,7 +217,7 @@ bool Reader::ReadPayloadDigits() {
     at_ += 2;
     std::string payload;
     const std::size_t digitsAt = at_;
-    for (; !AtEnd() && HexValue(Peek()) >= 0; ++at_) {
+    for (; !AtEnd() && HexDigitValue(Peek()) >= 0; ++at_) {
         if (!payload.empty() || Peek() != '0') payload += Peek();
     }
     if (at_ == digitsAt && AtEnd()) return Incomplete("the payload", openAt, "needs hexadecimal digits after 0x, such as nan(0x1F)");
@@ -242,7 +234,7 @@ std::size_t Reader::ReadDigits(bool hex) {
     const char* p = text_.data();
     const std::size_t start = at_, end = end_;
     std::size_t i = start;
-    while (i < end && (hex ? HexValue(p[i]) >= 0 : IsDigit(p[i]))) ++i;
+    while (i < end && (hex ? HexDigitValue(p[i]) >= 0 : IsDigit(p[i]))) ++i;
     std::size_t first = start;
     if (number_.Digits.empty()) {
         while (first < i && p[first] == '0') ++first;

@@ -2,8 +2,8 @@
 // The independent reference for rounding into any format: MPFR rounds an exact rational (GMP) to
 // the format's precision, with an unbounded exponent and with the format's subnormals; GMP
 // decides nearest-away from the midpoint of MPFR's two directed neighbours, and the flags from
-// exact comparisons with the largest finite value and the smallest normal. The expected pattern
-// is composed here from the rounded rational, without the system's own encoder.
+// exact comparisons with the largest finite value and the smallest normal. The system's result
+// is read back through DecodePattern and compared as a value.
 
 #include <gmpxx.h>
 #include <mpfr.h>
@@ -67,67 +67,62 @@ inline mpq_class ReferenceMagnitude(const mpq_class& x, const FloatFormat& forma
     return abs(x) >= (low + high) / 2 ? high : low;
 }
 
-inline std::string PatternHex(const FloatFormat& format, Bits128 pattern) {
-    return HexOf(static_cast<std::uint64_t>(pattern >> 64), static_cast<std::size_t>(format.HexDigits() > 16 ? format.HexDigits() - 16 : 0)) +
-           HexOf(static_cast<std::uint64_t>(pattern), static_cast<std::size_t>(format.HexDigits() > 16 ? 16 : format.HexDigits()));
+// "-0x3p-1074", "+0", "-inf", "+nan": a sign and a value as an odd integer times a power of two.
+inline std::string ValueText(bool negative, const mpq_class& magnitude) {
+    std::string t = negative ? "-" : "+";
+    if (magnitude == 0) return t + "0";
+    mpz_class odd = magnitude.get_num();
+    const auto zeros = mpz_scan1(odd.get_mpz_t(), 0);
+    odd >>= zeros;
+    const long e = static_cast<long>(zeros) - static_cast<long>(mpz_sizeinbase(magnitude.get_den_mpz_t(), 2) - 1);
+    return t + "0x" + odd.get_str(16) + "p" + std::to_string(e);
 }
 
-// The pattern of a finite magnitude the format holds exactly, or of the all-ones exponent with
-// `fraction` (infinities, NaNs).
-inline Bits128 ComposeExpected(const FloatFormat& format, bool negative, const mpq_class& magnitude, bool special,
-                               Bits128 fraction = 0) {
-    long biased = format.AllOnesExponent;
-    bool integerBit = true;
-    if (!special && magnitude == 0) {
-        biased = 0;
-        integerBit = false;
-    } else if (!special) {
-        // floor(log2(magnitude)) from the bit lengths of numerator and denominator.
-        long e = static_cast<long>(mpz_sizeinbase(magnitude.get_num_mpz_t(), 2)) -
-                 static_cast<long>(mpz_sizeinbase(magnitude.get_den_mpz_t(), 2));
-        if (magnitude < PowerOfTwo(e)) --e;
-        integerBit = e >= format.MinExponent();
-        biased = integerBit ? e + format.Bias : 0;
-        const mpq_class scaled = magnitude / PowerOfTwo((integerBit ? e : format.MinExponent()) - format.FractionBits);
-        mpz_class f = scaled.get_num() - (integerBit ? mpz_class(1) << format.FractionBits : mpz_class(0));
-        fraction = (Bits128{mpz_class(f >> 64).get_ui()} << 64) | mpz_class(f & mpz_class("0xFFFFFFFFFFFFFFFF")).get_ui();
-    }
-    Bits128 p = Bits128{negative ? 1U : 0U} << (format.TotalBits - 1);
-    p |= Bits128(static_cast<unsigned long>(biased)) << (format.TotalBits - 1 - format.ExponentBits);
-    if (format.StoredIntegerBit && integerBit) p |= Bits128{1} << format.FractionBits;
-    return p | fraction;
+inline std::string FlagsText(bool inexact, bool underflow, bool overflow) {
+    return std::string(" ") + (inexact ? "I" : "-") + (underflow ? "U" : "-") + (overflow ? "O" : "-");
 }
 
-// "3DCCCCCD I--": the expected pattern and flags (inexact, underflow, overflow) of rounding the
-// nonzero x into `format`.
+// "+0x3p-1074 IU-", "-inf I-O": the expected value and flags (inexact, underflow, overflow) of
+// rounding the nonzero x into `format`.
 inline std::string ExpectedRounding(const FloatFormat& format, const mpq_class& x, RoundingMode mode) {
     const bool negative = sgn(x) < 0;
-    const int p = format.Precision();
-    const mpq_class maxFinite = mpq_class((mpz_class(1) << p) - (format.HasInfinities() ? 1 : 2)) *
+    const mpq_class maxFinite = mpq_class((mpz_class(1) << format.Precision()) - (format.HasInfinities() ? 1 : 2)) *
                                 PowerOfTwo(format.MaxExponent() - format.FractionBits);
     const mpq_class unbounded = ReferenceMagnitude(x, format, mode, false);
     if (unbounded > maxFinite) {
         const bool toInfinity = mode == RoundingMode::NearestEven || mode == RoundingMode::NearestAway ||
                                 (mode == RoundingMode::Up && !negative) || (mode == RoundingMode::Down && negative);
-        const Bits128 nanFraction = format.HasInfinities() ? 0 : LowBits(format.FractionBits);
-        const Bits128 pattern = toInfinity ? ComposeExpected(format, negative, 0, true, nanFraction)
-                                           : ComposeExpected(format, negative, maxFinite, false);
-        return PatternHex(format, pattern) + " I-O";
+        const std::string infinity = std::string(negative ? "-" : "+") + (format.HasInfinities() ? "inf" : "nan");
+        return (toInfinity ? infinity : ValueText(negative, maxFinite)) + FlagsText(true, false, true);
     }
     const mpq_class minNormal = PowerOfTwo(format.MinExponent());
     const mpq_class result = abs(x) >= minNormal ? unbounded : ReferenceMagnitude(x, format, mode, true);
     const bool inexact = result != abs(x);
-    const bool underflow = inexact && unbounded < minNormal;
-    return PatternHex(format, ComposeExpected(format, negative, result, false)) + (inexact ? " I" : " -") +
-           (underflow ? "U" : "-") + "-";
+    return ValueText(negative, result) + FlagsText(inexact, inexact && unbounded < minNormal, false);
 }
 
-// The same summary of a rounding by the system.
+// The same summary of a rounding by the system, its pattern read back by DecodePattern.
 inline std::string ActualRounding(const FloatFormat& format, const RoundedValue& r) {
     if (!r.Error.empty()) return "error: " + r.Error;
     if (r.Value.Overflow != r.Flags.Overflow) return "overflow flag and value disagree";
-    return PatternHex(format, r.Value.Pattern) + (r.Flags.Inexact ? " I" : " -") + (r.Flags.Underflow ? "U" : "-") +
-           (r.Flags.Overflow ? "O" : "-");
+    const StoredValue v = DecodePattern(format, r.Value.Pattern);
+    const std::string sign = v.Negative ? "-" : "+";
+    std::string value = v.Class == ValueClass::Infinite ? sign + "inf" : sign + "nan";
+    if (v.Class != ValueClass::Infinite && v.Class != ValueClass::QuietNan && v.Class != ValueClass::SignallingNan) {
+        const mpz_class significand = (mpz_class(static_cast<unsigned long>(v.Significand >> 64)) << 64) +
+                                      mpz_class(static_cast<unsigned long>(v.Significand));
+        value = ValueText(v.Negative, mpq_class(significand) * PowerOfTwo(v.Exponent));
+    }
+    return value + FlagsText(r.Flags.Inexact, r.Flags.Underflow, r.Flags.Overflow);
+}
+
+// The pattern and flags of a rounding by the system: "7E00 ---".
+inline std::string PatternAndFlags(const FloatFormat& format, const RoundedValue& r) {
+    if (!r.Error.empty()) return "error: " + r.Error;
+    const auto digits = static_cast<std::size_t>(format.HexDigits());
+    const std::string high = digits > 16 ? HexOf(static_cast<std::uint64_t>(r.Value.Pattern >> 64), digits - 16) : "";
+    return high + HexOf(static_cast<std::uint64_t>(r.Value.Pattern), std::min<std::size_t>(digits, 16)) +
+           FlagsText(r.Flags.Inexact, r.Flags.Underflow, r.Flags.Overflow);
 }
 
 }  // namespace pexabit::testing

@@ -26,16 +26,12 @@ struct Sample {
     mpq_class Value;
 };
 
-Sample DecimalSample(const mpz_class& digits, long exponent, bool negative) {
-    const std::string sign = negative ? "-" : "";
-    return {sign + digits.get_str() + "e" + std::to_string(exponent),
-            mpq_class(negative ? mpz_class(-digits) : digits) * PowerOfTen(exponent)};
-}
-
-Sample HexSample(const mpz_class& digits, long exponent, bool negative) {
-    const std::string sign = negative ? "-" : "";
-    return {sign + "0x" + digits.get_str(16) + "p" + std::to_string(exponent),
-            mpq_class(negative ? mpz_class(-digits) : digits) * PowerOfTwo(exponent)};
+// digits * 10^exponent as "123e-5", or digits * 2^exponent as "0x7bp-5" when hex.
+Sample MakeSample(const mpz_class& digits, long exponent, bool negative, bool hex) {
+    std::string text(negative ? "-" : "");
+    text += hex ? "0x" + digits.get_str(16) + "p" : digits.get_str() + "e";
+    const mpq_class scale = hex ? PowerOfTwo(exponent) : PowerOfTen(exponent);
+    return {text + std::to_string(exponent), mpq_class(negative ? mpz_class(-digits) : digits) * scale};
 }
 
 // Decimal exponents (of the leading digit's place + 1) from below half the smallest subnormal to
@@ -69,12 +65,12 @@ std::vector<Sample> RandomSamples(const FloatFormat& f, int decimals, int hexes)
         const std::uint64_t kind = rng() % 40;
         const std::size_t n = kind < 24 ? 1 + rng() % 20 : kind < 34 ? 21 + rng() % 20 : kind < 38 ? 41 + rng() % 80 : 700 + rng() % 500;
         const long top = RandomTop(rng, f, 0.30103);
-        samples.push_back(DecimalSample(mpz_class(RandomDigits(rng, n, 10), 10), top - static_cast<long>(n), rng() % 2 == 0));
+        samples.push_back(MakeSample(mpz_class(RandomDigits(rng, n, 10), 10), top - static_cast<long>(n), rng() % 2 == 0, false));
     }
     for (int i = 0; i < hexes; ++i) {
         const std::size_t n = 1 + rng() % 36;
         const long top = RandomTop(rng, f, 1.0);
-        samples.push_back(HexSample(mpz_class(RandomDigits(rng, n, 16), 16), top - 4 * static_cast<long>(n), rng() % 2 == 0));
+        samples.push_back(MakeSample(mpz_class(RandomDigits(rng, n, 16), 16), top - 4 * static_cast<long>(n), rng() % 2 == 0, true));
     }
     return samples;
 }
@@ -101,12 +97,10 @@ std::vector<Sample> EdgeSamples(const FloatFormat& f) {
         mpz_class shift;
         mpz_ui_pow_ui(shift.get_mpz_t(), 10, 60);
         for (bool negative : {false, true}) {
-            samples.push_back(DecimalSample(decimal, -k, negative));
-            samples.push_back(DecimalSample(decimal * shift + 1, -k - 60, negative));
-            samples.push_back(DecimalSample(decimal * shift - 1, -k - 60, negative));
-            samples.push_back(HexSample(edge.get_num(), -k, negative));
-            samples.push_back(HexSample((edge.get_num() << 130) + 1, -k - 130, negative));
-            samples.push_back(HexSample((edge.get_num() << 130) - 1, -k - 130, negative));
+            for (int hair : {0, 1, -1}) {
+                samples.push_back(MakeSample(decimal * (hair == 0 ? 1 : shift) + hair, -k - (hair == 0 ? 0 : 60), negative, false));
+                samples.push_back(MakeSample((edge.get_num() << (hair == 0 ? 0 : 130)) + hair, -k - (hair == 0 ? 0 : 130), negative, true));
+            }
         }
     }
     return samples;
@@ -124,8 +118,9 @@ int CheckAgainstReference(const FloatFormat& f, const std::vector<Sample>& sampl
         for (RoundingMode mode : Modes) {
             const std::string expected = ExpectedRounding(f, s.Value, mode);
             const std::string actual = ActualRounding(f, RoundToFormat(f, *parsed.Number, mode));
+            const std::string viaText = ActualRounding(f, RoundTextToFormat(f, s.Text, mode));
             ++checks;
-            if (expected != actual && ++failures <= 10) {
+            if ((expected != actual || viaText != actual) && ++failures <= 10) {
                 ADD_FAILURE() << f.Name << " " << RoundingModeName(mode) << " " << s.Text.substr(0, 200)
                               << "\n  expected " << expected << "\n  actual   " << actual;
             }
@@ -134,12 +129,12 @@ int CheckAgainstReference(const FloatFormat& f, const std::vector<Sample>& sampl
     return checks;
 }
 
-// NaNs, infinities, zeros and the rules of the examples, each in one format and mode.
+// NaNs, infinities, zeros and a single rounding where two would differ, each in one format and mode.
 struct SpecialCase {
     const char* Text;
     const FloatFormat* Format;
     RoundingMode Mode;
-    const char* Expected;  // ActualRounding's summary
+    const char* Expected;  // PatternAndFlags
     const char* Reason;
 };
 
@@ -166,16 +161,10 @@ const SpecialCase SpecialCases[] = {
     {"snan", &E4M3Format, NE, "error: e4m3 has no signalling NaN: its one NaN is S.1111.111", "no snan in e4m3"},
     {"nan(0x1)", &E4M3Format, NE, "error: e4m3 carries no NaN payload: its one NaN is S.1111.111", "no payloads in e4m3"},
     {"inf", &E4M3Format, RoundingMode::TowardZero, "7F I-O", "an infinity typed gives e4m3's NaN, overflow flags, any mode"},
-    {"-inf", &E4M3Format, RoundingMode::Up, "FF I-O", "the same with the sign"},
     {"-inf", &ExtendedFormat, RoundingMode::Up, "FFFF8000000000000000 ---", "an infinity typed is exact"},
-    {"inf", &Bfloat16Format, RoundingMode::Down, "7F80 ---", "an infinity typed is exact in any mode"},
     {"-0", &SingleFormat, RoundingMode::Up, "80000000 ---", "zero keeps its sign"},
     {"0x0p+0", &QuadFormat, NE, "00000000000000000000000000000000 ---", "hex zero"},
     {"1.0000000596046447753906251", &SingleFormat, NE, "3F800001 I--", "rounded once, never through double"},
-    {"65520", &HalfFormat, RoundingMode::TowardZero, "7BFF I--", "below 2^16 toward zero: no overflow"},
-    {"65536", &HalfFormat, RoundingMode::TowardZero, "7BFF I-O", "directed overflow gives the largest value"},
-    {"-500", &E4M3Format, RoundingMode::Up, "FE I-O", "directed overflow toward zero gives -448"},
-    {"-500", &E4M3Format, RoundingMode::Down, "FF I-O", "overflow toward -infinity gives e4m3's NaN"},
 };
 
 class Specials : public ::testing::TestWithParam<SpecialCase> {};
@@ -184,8 +173,8 @@ TEST_P(Specials, PatternAndFlags) {
     const SpecialCase& c = GetParam();
     const ParsedText parsed = ParseTypedNumber(c.Text);
     ASSERT_TRUE(parsed.Number) << parsed.Error;
-    EXPECT_EQ(ActualRounding(*c.Format, RoundToFormat(*c.Format, *parsed.Number, c.Mode)), c.Expected) << c.Reason;
-    EXPECT_EQ(ActualRounding(*c.Format, RoundTextToFormat(*c.Format, c.Text, c.Mode)), c.Expected) << c.Reason;
+    EXPECT_EQ(PatternAndFlags(*c.Format, RoundToFormat(*c.Format, *parsed.Number, c.Mode)), c.Expected) << c.Reason;
+    EXPECT_EQ(PatternAndFlags(*c.Format, RoundTextToFormat(*c.Format, c.Text, c.Mode)), c.Expected) << c.Reason;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Specials, ::testing::ValuesIn(SpecialCases));
