@@ -157,9 +157,10 @@ std::string Written(const StoredValue& v, const ShortestDecimal& d) {
     } else if (d.Exponent < 0) {
         start = FixedFraction(digits, x);
     } else {
-        // Fewest digits that read back at or above 10^0 leave no fraction: the value itself is an
-        // integer (an interval reaching an integer from a non-integer value would be wider than
-        // one unit of the value's last bit).
+        // Digits with no fraction read back: an integer lies within half a unit of the value's
+        // last bit. Where that unit is below 1 the distance, a multiple of it, must be 0, so the
+        // value is an integer itself and its exact digits are as long as the shortest ones or,
+        // below a power of ten, one shorter.
         assert(v.Exponent >= 0 || (v.Significand & LowBits(-v.Exponent)) == 0);
         start = IntegerBefore(v, end);
     }
