@@ -16,16 +16,6 @@
 #include "format/FloatFormat.h"
 #include "format/ShortestDigits.h"
 
-namespace pexabit {
-
-// Readable failures: "12345e-3".
-inline void PrintTo(const ShortestDecimal& d, std::ostream* os) {
-    *os << mpz_class(static_cast<unsigned long>(d.Digits >> 64)) * (mpz_class(1) << 64) + static_cast<unsigned long>(d.Digits & ~0UL)
-        << "e" << d.Exponent;
-}
-
-}  // namespace pexabit
-
 namespace pexabit::testing {
 
 inline Bits128 ToBits128(const mpz_class& z) {
@@ -37,30 +27,12 @@ inline int ExponentShift(const FloatFormat& f) { return f.FractionBits + (f.Stor
 // The exact value of a finite canonical pattern, its sign kept.
 inline mpq_class ValueOf(const FloatFormat& f, Bits128 pattern) {
     const int biased = static_cast<int>((pattern >> ExponentShift(f)) & LowBits(f.ExponentBits));
-    const mpz_class significand = ToMpz((Bits128{biased != 0} << f.FractionBits) | (pattern & LowBits(f.FractionBits)));
+    mpq_class q(ToMpz((Bits128{biased != 0} << f.FractionBits) | (pattern & LowBits(f.FractionBits))));
     const int exponent = (biased == 0 ? 1 : biased) - f.Bias - f.FractionBits;
-    mpq_class q(significand);
     if (exponent >= 0) mpq_mul_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<unsigned long>(exponent));
     if (exponent < 0) mpq_div_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<unsigned long>(-exponent));
     return ((pattern >> (f.TotalBits - 1)) & 1) != 0 ? mpq_class(-q) : q;
 }
-
-// MPFR's exponent range set to the format's while it lives. MPFR's significands lie in
-// [1/2, 1): 2^e is 0.1 * 2^(e+1), so both limits sit one above the format's.
-class FormatRange {
-public:
-    explicit FormatRange(const FloatFormat& f) : min_(mpfr_get_emin()), max_(mpfr_get_emax()) {
-        mpfr_set_emin(f.MinQuantumExponent() + 1);
-        mpfr_set_emax(f.MaxExponent() + 1);
-    }
-    ~FormatRange() {
-        mpfr_set_emin(min_);
-        mpfr_set_emax(max_);
-    }
-
-private:
-    mpfr_exp_t min_, max_;
-};
 
 // The pattern of a value MPFR rounded into the format: an infinity (E4M3: its NaN), a zero, a
 // normal or a subnormal number, composed field by field.
@@ -79,63 +51,53 @@ inline Bits128 PatternOf(const FloatFormat& f, mpfr_t x) {
            (significand & LowBits(f.FractionBits));
 }
 
-// The pattern that `text` (decimal, 0x hex float, inf) reads as under nearest-even.
+// The pattern that `text` (decimal, 0x hex float, inf) reads as under nearest-even: MPFR with the
+// format's precision and exponent range (its significands lie in [1/2, 1), so both limits sit
+// one above the format's), then its subnormals.
 inline Bits128 ReadBack(const FloatFormat& f, const std::string& text) {
-    const FormatRange range(f);
+    const mpfr_exp_t savedMin = mpfr_get_emin(), savedMax = mpfr_get_emax();
+    mpfr_set_emin(f.MinQuantumExponent() + 1);
+    mpfr_set_emax(f.MaxExponent() + 1);
     mpfr_t x;
     mpfr_init2(x, f.Precision());
     char* end = nullptr;
-    int t = mpfr_strtofr(x, text.c_str(), &end, 0, MPFR_RNDN);
+    const int t = mpfr_strtofr(x, text.c_str(), &end, 0, MPFR_RNDN);
     EXPECT_EQ(*end, '\0') << "MPFR stopped reading " << text;
-    t = mpfr_check_range(x, t, MPFR_RNDN);
-    mpfr_subnormalize(x, t, MPFR_RNDN);
+    mpfr_subnormalize(x, mpfr_check_range(x, t, MPFR_RNDN), MPFR_RNDN);
     const Bits128 pattern = PatternOf(f, x);
     mpfr_clear(x);
+    mpfr_set_emin(savedMin);
+    mpfr_set_emax(savedMax);
     return pattern;
 }
 
-// One candidate of ReferenceShortest: |value| rounded to n significant digits in one direction.
-struct Candidate {
-    mpz_class Digits;
-    long Exponent;  // value = Digits * 10^Exponent
-    mpq_class Value() const {
-        mpz_class p;
-        mpz_ui_pow_ui(p.get_mpz_t(), 10, static_cast<unsigned long>(Exponent < 0 ? -Exponent : Exponent));
-        mpq_class q = Exponent >= 0 ? mpq_class(Digits * p) : mpq_class(Digits, p);
-        q.canonicalize();
-        return q;
-    }
-};
-
-inline Candidate Rounded(mpfr_t x, int digits, mpfr_rnd_t direction) {
-    mpfr_exp_t exponent = 0;  // MPFR writes 0.<digits> * 10^exponent
-    char* s = mpfr_get_str(nullptr, &exponent, 10, static_cast<std::size_t>(digits), x, direction);
-    Candidate c{mpz_class(s, 10), static_cast<long>(exponent) - digits};
-    mpfr_free_str(s);
-    return c;
-}
-
 // The shortest decimal that reads back to the positive finite pattern: for n = 1, 2, ... the
-// n-digit decimals just below and just above the value; the first n where one of them reads back
-// decides, the nearer of two, an exact tie to the even digits. Trailing zeros trimmed.
+// n-digit decimals just below and just above the value (MPFR rounds it down and up); the first n
+// where one of them reads back decides, the nearer of two, an exact tie to the even digits.
 inline ShortestDecimal ReferenceShortest(const FloatFormat& f, Bits128 pattern) {
     const mpq_class value = ValueOf(f, pattern);
     mpfr_t x;
     mpfr_init2(x, f.Precision());
     mpfr_set_q(x, value.get_mpq_t(), MPFR_RNDN);  // exact: the value has Precision bits
-    Candidate best{0, 0};
-    for (int n = 1; best.Digits == 0; ++n) {
-        const Candidate down = Rounded(x, n, MPFR_RNDD), up = Rounded(x, n, MPFR_RNDU);
-        auto readsBack = [&](const Candidate& c) {
-            return ReadBack(f, c.Digits.get_str() + "e" + std::to_string(c.Exponent)) == pattern;
-        };
-        const bool downIn = readsBack(down), upIn = readsBack(up);
-        if (downIn && upIn) {
-            const mpq_class below = value - down.Value(), above = up.Value() - value;
-            best = below < above || (below == above && mpz_even_p(down.Digits.get_mpz_t())) ? down : up;
-        } else if (downIn || upIn) {
-            best = downIn ? down : up;
-        }
+    struct Candidate { mpz_class Digits; long Exponent; bool In; mpq_class Distance; };
+    auto rounded = [&](int n, mpfr_rnd_t direction) {
+        mpfr_exp_t e = 0;  // MPFR writes 0.<digits> * 10^e
+        char* s = mpfr_get_str(nullptr, &e, 10, static_cast<std::size_t>(n), x, direction);
+        Candidate c{mpz_class(s, 10), static_cast<long>(e) - n, false, 0};
+        mpfr_free_str(s);
+        const std::string text = c.Digits.get_str() + "e" + std::to_string(c.Exponent);
+        c.In = ReadBack(f, text) == pattern;
+        mpq_class d(text.substr(0, text.find('e')));
+        mpz_class scale;
+        mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(c.Exponent)));
+        c.Distance = abs(mpq_class(c.Exponent < 0 ? mpq_class(d / scale) : mpq_class(d * scale)) - value);
+        return c;
+    };
+    Candidate best{0, 0, false, 0};
+    for (int n = 1; !best.In; ++n) {
+        const Candidate down = rounded(n, MPFR_RNDD), up = rounded(n, MPFR_RNDU);
+        const bool downNearer = down.Distance < up.Distance || (down.Distance == up.Distance && mpz_even_p(down.Digits.get_mpz_t()));
+        best = down.In && (!up.In || downNearer) ? down : up;
     }
     mpfr_clear(x);
     while (best.Digits % 10 == 0) {
@@ -146,3 +108,8 @@ inline ShortestDecimal ReferenceShortest(const FloatFormat& f, Bits128 pattern) 
 }
 
 }  // namespace pexabit::testing
+
+namespace pexabit {
+// Readable failures: "12345e-3".
+inline void PrintTo(const ShortestDecimal& d, std::ostream* os) { *os << testing::ToMpz(d.Digits) << "e" << d.Exponent; }
+}  // namespace pexabit
