@@ -28,6 +28,13 @@ void MultiplyAdd(Limbs& x, std::uint32_t mul, std::uint32_t add);
 // schoolbook. Multiply({2}, {500000000}, r) makes r {0, 1}.
 void Multiply(LimbSpan a, LimbSpan b, Limbs& result);
 
+// The same into a new vector, for callers that keep no storage to reuse.
+inline Limbs Multiply(LimbSpan a, LimbSpan b) {
+    Limbs product;
+    Multiply(a, b, product);
+    return product;
+}
+
 // Number of decimal digits of x without leading zeros; 1 for zero.
 std::size_t DecimalLength(LimbSpan x);
 

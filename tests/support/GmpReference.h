@@ -57,4 +57,11 @@ inline mpq_class PatternMagnitude(Bits128 pattern, int exponentBits, int fractio
     return Scaled(significand, std::max(exponent, 1L) - bias - fractionBits);
 }
 
+// The low `digits` hex digits of `bits`, upper case: HexOf(0x3F800000, 8) == "3F800000".
+inline std::string HexOf(std::uint64_t bits, std::size_t digits) {
+    std::string out(digits, '0');
+    for (std::size_t i = digits; i-- > 0; bits >>= 4) out[i] = "0123456789ABCDEF"[bits & 15];
+    return out;
+}
+
 }  // namespace pexabit::testing
