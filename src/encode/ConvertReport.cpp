@@ -32,7 +32,7 @@ std::optional<std::string> NormaliseTypedText(std::string_view text) {
 void SetPart(const FloatFormat& format, Bits128 pattern, FormatPart& part) {
     part.Stored = DecodePattern(format, pattern);
     part.Stored.Overflow = part.Stored.Class == ValueClass::Infinite;
-    MakeExactTexts(format, part.Stored, part.Texts);
+    WriteExactTexts(format, part.Stored, part.Texts);
 }
 
 // Both formats from the Double (the Single is the Double rounded, ties to even), and ss.dat.
