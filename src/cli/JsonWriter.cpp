@@ -71,7 +71,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
         }
         runStart = ++i;
     }
-    out.append(text, runStart, text.size() - runStart);
+    out.append(text.substr(runStart));
     out += '"';
 }
 

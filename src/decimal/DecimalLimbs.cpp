@@ -89,6 +89,15 @@ constexpr std::size_t ColumnProductLimit = 16;
 void MultiplyByColumns(LimbSpan a, LimbSpan b, Limbs& r) {
     r.assign(a.size() + b.size(), 0);
     std::uint64_t carry = 0;
+    if (a.size() == 1) {  // one product per column: a plain pass (the powers times a small M)
+        for (std::size_t k = 0; k < b.size(); ++k) {
+            const std::uint64_t column = carry + static_cast<std::uint64_t>(a[0]) * b[k];
+            r[k] = static_cast<std::uint32_t>(column % LimbBase);
+            carry = column / LimbBase;
+        }
+        r.back() = static_cast<std::uint32_t>(carry);
+        return;
+    }
     for (std::size_t k = 0; k + 1 < r.size(); ++k) {
         std::uint64_t column = carry;
         const std::size_t first = k >= b.size() ? k - b.size() + 1 : 0;

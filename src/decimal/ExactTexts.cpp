@@ -41,7 +41,7 @@ const char* SpecialName(const StoredValue& value) {
     }
 }
 
-void MakeExactTexts(const FloatFormat& format, const StoredValue& value, ExactTexts& out) {
+void WriteExactTexts(const FloatFormat& format, const StoredValue& value, ExactTexts& out) {
     if (const char* name = SpecialName(value)) {
         out.Binary = out.BinarySci = out.Exact = out.ExactSci = name;
         return;

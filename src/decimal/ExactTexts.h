@@ -30,6 +30,6 @@ const char* SpecialName(const StoredValue& value);
 // form; the name of an infinity or NaN in all four. Single 0.1 gives
 // "+0,000110011001100110011001101", "+1,10011001100110011001101e-4",
 // "+0,100000001490116119384765625", "+1,00000001490116119384765625e-1".
-void MakeExactTexts(const FloatFormat& format, const StoredValue& value, ExactTexts& out);
+void WriteExactTexts(const FloatFormat& format, const StoredValue& value, ExactTexts& out);
 
 }  // namespace pexabit

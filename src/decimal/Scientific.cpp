@@ -36,12 +36,8 @@ std::size_t EndOfNonzero(std::string_view w) {
     return end;
 }
 
-// The number of decimal digits of n, at least one.
-std::size_t DigitCount(std::size_t n) {
-    std::size_t count = 1;
-    for (; n >= 10; n /= 10) ++count;
-    return count;
-}
+// Room for "e", the exponent's sign and its digits.
+constexpr std::size_t ExponentRoom = 22;
 
 // Appends "e-" or "e+" and the exponent's digits.
 void AppendExponent(std::string& r, char sign, std::size_t exponent) {
@@ -69,7 +65,7 @@ void BelowOne(std::string_view w, std::string& r) {
     const std::size_t first = w.size() > 3 ? FirstNotZero(w, 3) : 3;  // first fraction digit
     const std::size_t rest = first + 1 < w.size() ? w.size() - first - 1 : 0;
     r.clear();
-    r.reserve(rest + 5 + DigitCount(first - 2));  // sign, digit, ",", the rest, "e-", exponent
+    r.reserve(3 + rest + ExponentRoom);  // sign, digit, ",", the rest, the exponent
     r += w[0];
     if (first < w.size()) r += w[first];
     r += ',';
@@ -82,7 +78,7 @@ void BelowOne(std::string_view w, std::string& r) {
 void OneOrMore(std::string_view w, std::string& r) {
     const std::size_t comma = std::min(w.find(',', 1), w.size());
     r.clear();
-    r.reserve(w.size() + 3 + DigitCount(comma - 2));  // one "," more, "e+", exponent
+    r.reserve(w.size() + 1 + ExponentRoom);  // one "," more, the exponent
     r.append(w.data(), 2);
     r += ',';
     r.append(w.data() + 2, comma - 2);
@@ -98,7 +94,7 @@ void OneOrMore(std::string_view w, std::string& r) {
 
 void FormatScientific(std::string& s, std::string& out) {
     const bool hasSign = !s.empty() && (s[0] == '+' || s[0] == '-');
-    const char second = hasSign ? (s.size() > 1 ? s[1] : '\0') : (s.empty() ? '\0' : s[0]);
+    const char second = s[hasSign ? 1 : 0];  // past the end of "" or "+": the string's '\0'
     if (!IsDigit(second)) {  // outside the domain: refused unchanged
         out.assign(s);
         return;

@@ -51,7 +51,7 @@ bool IsSpecialPattern(PatternFormat format, Bits128 pattern) {
 void DecodeSpecialPattern(ConversionState& state, PatternFormat format, Bits128 pattern, ConvertResult& result) {
     FormatPart& part = state.Part(format);
     part.Stored = DecodePattern(FormatOf(format), pattern);
-    MakeExactTexts(FormatOf(format), part.Stored, part.Texts);
+    WriteExactTexts(FormatOf(format), part.Stored, part.Texts);
     result.Kind = Outcome::Special;
     result.Decoded = format;
     result.SingleDisplay.clear();

@@ -32,7 +32,7 @@ std::optional<std::string> NormaliseTypedText(std::string_view text) {
 void SetPart(const FloatFormat& format, Bits128 pattern, FormatPart& part) {
     part.Stored = DecodePattern(format, pattern);
     part.Stored.Overflow = part.Stored.Class == ValueClass::Infinite;
-    MakeExactTexts(format, part.Stored, part.Texts);
+    WriteExactTexts(format, part.Stored, part.Texts);
 }
 
 // Both formats from the Double (the Single is the Double rounded, ties to even), and ss.dat.
@@ -47,20 +47,25 @@ void StoreValues(ConversionState& s, double value, const ConvertSettings& settin
     }
 }
 
-// Each format's value as the platform displays it, or its overflow.
+// The display captions of one format: its value as the platform displays it, or its overflow.
+struct DisplayCaptions {
+    const char* Value;
+    const char* Overflow;
+};
+
+constexpr DisplayCaptions SingleCaptions{"Single number displayed in the  Windows F=",
+                                         "Number of Single displayed in the Windows F = Overflow"};
+constexpr DisplayCaptions DoubleCaptions{"Double number displayed in the Windows F=",
+                                         "Double the number displayed in the Windows F = Overflow"};
+
+void SetDisplay(const FormatPart& part, const DisplayCaptions& captions, const std::string& form, std::string& out) {
+    out = part.Stored.Overflow ? captions.Overflow : captions.Value;
+    if (!part.Stored.Overflow) out += form;
+}
+
 void SetDisplays(const ConversionState& s, std::string_view separator, ConvertResult& r) {
-    if (s.Single.Stored.Overflow) {
-        r.SingleDisplay = "Number of Single displayed in the Windows F = Overflow";
-    } else {
-        r.SingleDisplay = "Single number displayed in the  Windows F=";
-        r.SingleDisplay += SingleDisplayForm(s.SingleValue, separator);
-    }
-    if (s.Double.Stored.Overflow) {
-        r.DoubleDisplay = "Double the number displayed in the Windows F = Overflow";
-    } else {
-        r.DoubleDisplay = "Double number displayed in the Windows F=";
-        r.DoubleDisplay += DoubleDisplayForm(s.DoubleValue, separator);
-    }
+    SetDisplay(s.Single, SingleCaptions, SingleDisplayForm(s.SingleValue, separator), r.SingleDisplay);
+    SetDisplay(s.Double, DoubleCaptions, DoubleDisplayForm(s.DoubleValue, separator), r.DoubleDisplay);
 }
 
 // What the "Original-" differences subtract from: the digits the typed text was read as (a
@@ -68,6 +73,7 @@ void SetDisplays(const ConversionState& s, std::string_view separator, ConvertRe
 struct Original {
     std::string_view Digits;
     const StoredValue* Pattern = nullptr;
+    bool PatternIsDouble = false;  // a decoded Double is the Double itself
 };
 
 // |original| - |x| in scientific notation, into `out`.
@@ -82,29 +88,29 @@ void OriginalMinus(const Original& original, const FormatPart& x, std::string& o
     FormatScientific(difference, out);
 }
 
+// |Double| - |Single| in scientific notation, into `out`.
+void DoubleMinusSingle(const ConversionState& s, std::string& out) {
+    if (s.Single.Stored.Class == ValueClass::Zero) {
+        // Minus a zero: the Double's own magnitude, whose scientific form is made already.
+        out = s.Double.Texts.ExactSci;
+        out[0] = '+';
+        return;
+    }
+    std::string difference;
+    WriteMagnitudeDifference(s.Double.Stored, s.Single.Stored, difference);
+    FormatScientific(difference, out);
+}
+
 // The three differences; each one only where its formats are finite.
 void SetDifferences(const ConversionState& s, const Original& original, ConvertResult& r) {
     r.DoubleMinusSingle.clear();
     r.OriginalMinusDouble.clear();
     r.OriginalMinusSingle.clear();
     const bool singleFinite = !s.Single.Stored.Overflow, doubleFinite = !s.Double.Stored.Overflow;
-    if (singleFinite && doubleFinite && s.Single.Stored.Class == ValueClass::Zero) {
-        // Minus a zero: the Double's own magnitude, whose scientific form is made already.
-        r.DoubleMinusSingle = s.Double.Texts.ExactSci;
-        r.DoubleMinusSingle[0] = '+';
-    } else if (singleFinite && doubleFinite) {
-        std::string difference;
-        WriteMagnitudeDifference(s.Double.Stored, s.Single.Stored, difference);
-        FormatScientific(difference, r.DoubleMinusSingle);
-    }
+    if (singleFinite && doubleFinite) DoubleMinusSingle(s, r.DoubleMinusSingle);
     if (doubleFinite) OriginalMinus(original, s.Double, r.OriginalMinusDouble);
-    if (!singleFinite) return;
-    // A decoded Double is the Double itself: its difference to the Single is already made.
-    const StoredValue* p = original.Pattern;
-    const bool originalIsDouble = p != nullptr && p->Negative == s.Double.Stored.Negative &&
-                                  p->Significand == s.Double.Stored.Significand && p->Exponent == s.Double.Stored.Exponent;
-    if (originalIsDouble && doubleFinite) r.OriginalMinusSingle = r.DoubleMinusSingle;
-    else OriginalMinus(original, s.Single, r.OriginalMinusSingle);
+    if (singleFinite && original.PatternIsDouble) r.OriginalMinusSingle = r.DoubleMinusSingle;
+    else if (singleFinite) OriginalMinus(original, s.Single, r.OriginalMinusSingle);
 }
 
 void PutLittleEndian(char* out, std::uint64_t bits, int bytes) {
@@ -155,7 +161,7 @@ void ConvertPattern(ConversionState& state, PatternFormat format, Bits128 patter
     state.OriginalNumber = state.Part(format).Texts.Exact;  // the decoded format holds the very value
     result.Kind = Outcome::Converted;
     SetDisplays(state, settings.DecimalSeparator, result);
-    SetDifferences(state, Original{{}, &decoded}, result);
+    SetDifferences(state, Original{{}, &decoded, format == PatternFormat::Double}, result);
 }
 
 const std::string& ExactView(const ExactTexts& texts, bool binary, bool scientific) {

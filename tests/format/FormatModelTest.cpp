@@ -60,7 +60,7 @@ TEST(FormatModel, EdgePatternsOfHalfAndExtended) {
         EXPECT_EQ(ExponentBitsText(f, v), c.ExponentBits) << c.Reason;
         EXPECT_EQ(FractionHex(f, v), c.FractionHex) << c.Reason;
         ExactTexts texts;
-        MakeExactTexts(f, v, texts);
+        WriteExactTexts(f, v, texts);
         if (SpecialName(v) != nullptr) {
             EXPECT_EQ(texts.Exact, c.Class == Inf ? (v.Negative ? "-Infinity" : "+Infinity") : "NANs") << c.Reason;
             continue;
