@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <string>
 
 #include "format/BigUnsigned.h"
 
@@ -72,18 +73,24 @@ bool AtLeastPowerOfTen(const BigUnsigned& h, std::int64_t e, std::int64_t j) {
     }
 }
 
+// H * 2^E with H = h * 2^zeros, h odd: -(E + zeros) fraction digits when negative, and the integer
+// part's digits. The hex digits have no leading or trailing zero digit, so the bit lengths come
+// from the first and last digit alone, and only a value next to 10^J needs h in full.
 bool HexExceeds(const TypedNumber& number) {
-    BigUnsigned h = BigUnsigned::FromHex(number.Digits);
-    const std::size_t zeros = h.TrailingZeros();
-    h.ShiftRight(zeros);
-    const std::int64_t e = number.Exponent + static_cast<std::int64_t>(zeros);
+    const std::string& digits = number.Digits;
+    const int zeros = std::countr_zero(static_cast<unsigned>(HexDigitValue(digits.back())));
+    const std::int64_t e = number.Exponent + zeros;
     const std::int64_t fractionDigits = std::max<std::int64_t>(0, -e);
     if (fractionDigits >= MaxExactDigits) return true;
     // The integer part may have J digits: it must stay below 10^J.
     const std::int64_t j = MaxExactDigits - fractionDigits;
-    const std::int64_t integerBits = static_cast<std::int64_t>(h.BitLength()) + e;
+    const std::int64_t bits = 4 * static_cast<std::int64_t>(digits.size() - 1) +
+                              std::bit_width(static_cast<unsigned>(HexDigitValue(digits[0]))) - zeros;
+    const std::int64_t integerBits = bits + e;
     if (integerBits <= FloorJLog2Of10(j)) return false;  // below 2^integerBits <= 10^J
     if (integerBits - 1 > FloorJLog2Of10(j)) return true;  // 2^(integerBits-1) > 10^J
+    BigUnsigned h = BigUnsigned::FromHex(digits);
+    h.ShiftRight(static_cast<std::size_t>(zeros));
     return AtLeastPowerOfTen(h, e, j);
 }
 
