@@ -1,0 +1,195 @@
+#include "format/Shortest.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cassert>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "decimal/ExactExpansion.h"
+#include "format/CanonicalValue.h"
+#include "format/ShortestDigits.h"
+
+namespace pexabit {
+
+namespace {
+
+// Texts are built right to left around the digits, which end at DigitsEnd: the longest (36
+// digits of binary128 with sign, point and "0." or zeros, never longer than its scientific form
+// of 45 characters) fits before it, with the 24-character chunks of the digit writer, and the
+// exponent "e-4966" after it.
+constexpr std::size_t DigitsEnd = 72;
+constexpr std::size_t TextCapacity = 96;
+constexpr int MinExponentDigits = 2;  // "e+05", as printf writes exponents
+
+// "00" "01" ... "99": two digits per table read.
+constexpr std::array<char, 200> MakeDigitPairs() {
+    std::array<char, 200> t{};
+    for (int i = 0; i < 100; ++i) {
+        t[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        t[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return t;
+}
+constexpr std::array<char, 200> DigitPairs = MakeDigitPairs();
+
+void WritePair(char* p, std::uint32_t v) { std::memcpy(p, &DigitPairs[2 * v], 2); }
+
+// The eight digits of v < 10^8, leading zeros included: two independent halves, so the
+// divisions by constants overlap instead of chaining digit after digit.
+void WriteEight(std::uint32_t v, char* out) {
+    const std::uint32_t high = v / 10000, low = v % 10000;
+    WritePair(out, high / 100);
+    WritePair(out + 2, high % 100);
+    WritePair(out + 4, low / 100);
+    WritePair(out + 6, low % 100);
+}
+
+constexpr std::array<std::uint64_t, 20> MakePowersOfTen() {
+    std::array<std::uint64_t, 20> t{};
+    t[0] = 1;
+    for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10;
+    return t;
+}
+constexpr std::array<std::uint64_t, 20> PowersOfTen = MakePowersOfTen();
+constexpr std::uint64_t TenTo8 = PowersOfTen[8], TenTo16 = PowersOfTen[16], TenTo19 = PowersOfTen[19];
+constexpr std::size_t ChunkWidth = 24;
+
+// Decimal digits of v >= 1: log10(2) ~= 1233 / 4096 estimates floor(log10(v)) from the bit
+// width, one comparison corrects it.
+int DigitCount(std::uint64_t v) {
+    const int t = std::bit_width(v) * 1233 >> 12;
+    return t + 1 - (v < PowersOfTen[static_cast<std::size_t>(t)] ? 1 : 0);
+}
+
+// The 24 digits of u (leading zeros included) ending just before `end`.
+void WriteChunks(std::uint64_t u, char* end) {
+    const std::uint64_t rest = u % TenTo16;
+    WriteEight(static_cast<std::uint32_t>(u / TenTo16), end - ChunkWidth);
+    WriteEight(static_cast<std::uint32_t>(rest / TenTo8), end - 16);
+    WriteEight(static_cast<std::uint32_t>(rest % TenTo8), end - 8);
+}
+
+// The digits of v >= 1 ending just before `end`, written in 24-character chunks that may scribble
+// up to 24 characters before them; returns where they start.
+char* WriteDigitsBefore(Bits128 v, char* end) {
+    if ((v >> 64) != 0) {
+        WriteChunks(static_cast<std::uint64_t>(v % TenTo19), end);
+        return WriteDigitsBefore(v / TenTo19, end - 19);
+    }
+    WriteChunks(static_cast<std::uint64_t>(v), end);
+    return end - DigitCount(static_cast<std::uint64_t>(v));
+}
+
+int DecimalWidth(int v) { return v < 10 ? 1 : v < 100 ? 2 : v < 1000 ? 3 : v < 10000 ? 4 : 5; }
+
+// Lengths of digits * 10^exponent (n digits, scientific exponent x) in each notation.
+int ScientificLength(int n, int x) {
+    return n + (n > 1 ? 1 : 0) + 2 + std::max(MinExponentDigits, DecimalWidth(std::abs(x)));
+}
+int FixedLength(int n, int exponent, int x) {
+    if (exponent >= 0) return n + exponent;  // digits and zeros
+    if (x >= 0) return n + 1;                // the point among the digits
+    return n + 1 - x;                        // "0.", zeros, digits
+}
+
+// d.ddd: the first digit moves one place left into the room before the digits, the point takes
+// its place. Returns the text's start; `end` gets the exponent.
+char* Scientific(char* digits, int n, int x, char*& end) {
+    char* start = digits - 1;
+    start[0] = digits[0];
+    if (n > 1) digits[0] = '.';
+    else end = digits;
+    *end++ = 'e';
+    *end++ = x < 0 ? '-' : '+';
+    const auto e = static_cast<std::uint32_t>(std::abs(x));  // below 10^4 in every format
+    if (e >= 1000) {
+        WritePair(end, e / 100);
+        end += 2;
+    } else if (e >= 100) {
+        *end++ = static_cast<char>('0' + e / 100);
+    }
+    WritePair(end, e % 100);
+    end += 2;
+    return start;
+}
+
+// A value with a fraction: the point among the digits, or "0." and zeros before them.
+char* FixedFraction(char* digits, int x) {
+    if (x >= 0) {
+        std::memmove(digits - 1, digits, static_cast<std::size_t>(x + 1));
+        digits[x] = '.';
+        return digits - 1;
+    }
+    char* start = digits - (1 - x);
+    start[0] = '0';
+    start[1] = '.';
+    std::fill(start + 2, digits, '0');
+    return start;
+}
+
+int BitWidth(Bits128 v) {
+    const auto high = static_cast<std::uint64_t>(v >> 64);
+    return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(v));
+}
+
+// The exact digits of an integer value M * 2^e ending before `end`: within 128 bits by shifting,
+// else expanded.
+char* IntegerBefore(const StoredValue& v, char* end) {
+    if (v.Exponent <= 0) return WriteDigitsBefore(v.Significand >> -v.Exponent, end);
+    if (BitWidth(v.Significand) + v.Exponent <= 128) return WriteDigitsBefore(v.Significand << v.Exponent, end);
+    DecimalExpansion expansion;
+    ExpandExact(v.Significand, v.Exponent, expansion);
+    return std::copy_backward(expansion.Integer.begin(), expansion.Integer.end(), end);
+}
+
+std::string Written(const StoredValue& v, const ShortestDecimal& d) {
+    char text[TextCapacity];
+    char* end = text + DigitsEnd;
+    char* digits = WriteDigitsBefore(d.Digits, end);
+    const int n = static_cast<int>(end - digits);
+    const int x = d.Exponent + n - 1;
+    char* start = nullptr;
+    if (FixedLength(n, d.Exponent, x) > ScientificLength(n, x)) {
+        start = Scientific(digits, n, x, end);
+    } else if (d.Exponent < 0) {
+        start = FixedFraction(digits, x);
+    } else {
+        // Digits with no fraction read back: an integer lies within half a unit of the value's
+        // last bit. Where that unit is below 1 the distance, a multiple of it, must be 0, so the
+        // value is an integer itself and its exact digits are as long as the shortest ones or,
+        // below a power of ten, one shorter.
+        assert(v.Exponent >= 0 || (v.Significand & LowBits(-v.Exponent)) == 0);
+        start = IntegerBefore(v, end);
+    }
+    if (v.Negative) *--start = '-';
+    assert(start >= text && end <= text + TextCapacity);
+    return std::string(start, end);
+}
+
+}  // namespace
+
+std::optional<std::string> ShortestText(const FloatFormat& format, const StoredValue& value) {
+    switch (value.Class) {
+        case ValueClass::QuietNan:
+        case ValueClass::SignallingNan:
+            return std::nullopt;
+        case ValueClass::Noncanonical: {
+            const std::optional<StoredValue> canonical = CanonicalValue(format, value);
+            if (!canonical) return std::nullopt;
+            return ShortestText(format, *canonical);
+        }
+        case ValueClass::Infinite:
+            return value.Negative ? "-inf" : "inf";
+        case ValueClass::Zero:
+            return value.Negative ? "-0" : "0";
+        case ValueClass::Subnormal:
+        case ValueClass::Normal:
+            break;
+    }
+    return Written(value, ShortestDigits(format, value));
+}
+
+}  // namespace pexabit

@@ -1,0 +1,230 @@
+#include "format/ShortestDigits.h"
+
+#include <cassert>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "decimal/DecimalLimbs.h"
+#include "decimal/PowerTables.h"
+#include "format/DecimalPowers.h"
+
+namespace pexabit {
+
+namespace {
+
+// The rounding interval of v = c * 2^q in quarters of the last bit's weight, so that its bounds
+// are integers: Lower, Middle (= v) and Upper times 2^Exponent, Exponent = q - 2. The upper
+// neighbour is one ulp away (halfway: 2 quarters); the lower one too, except at a power of two
+// above the smallest normal, where the exponent steps down and it is half an ulp away (halfway:
+// 1 quarter). The width is then 2^q, or 3/4 * 2^q for that irregular case.
+struct RoundingInterval {
+    Bits128 Lower, Middle, Upper;
+    int Exponent;
+    bool Inclusive;  // an even significand: halfway points round to it, so they read back
+    bool Irregular;
+};
+
+RoundingInterval IntervalOf(const StoredValue& v) {
+    const bool irregular = v.Fraction == 0 && v.BiasedExponent > 1;
+    const Bits128 middle = v.Significand << 2;
+    return {middle - (irregular ? 1 : 2), middle, middle + 2, v.Exponent - 2, (v.Significand & 1) == 0,
+            irregular};
+}
+
+// A bound of the interval in units of 10^k: x == Floor when Integer, else Floor < x < Floor + 1;
+// HalfOrder is the sign of (x - Floor) - 1/2.
+template <class U>
+struct Scaled {
+    U Floor;
+    bool Integer;
+    int HalfOrder;
+};
+
+// The chosen decimal: Digits * 10^(k + Step).
+template <class U>
+struct Choice {
+    U Digits;
+    int Step;
+};
+
+// The interval scaled by 10^-k, where k = floor(log10(width)) puts the scaled width in [1, 10):
+// it holds at most one multiple of 10 and at least one integer.
+// First the multiples of 10 nearest below and above the value: if one of them is in the
+// interval, it has fewer significant digits than any integer that is not a multiple of 10
+// (its trailing zeros are trimmed later), provided the value is at least 10. Below 10 the
+// multiple 10 has one digit as the integers do, and the nearer integer wins.
+// Else the integers just below and above the value: the one in the interval, or where both are,
+// the nearer to the value, an exact tie going to the even one.
+template <class U>
+Choice<U> ChooseShortest(const Scaled<U>& lower, const Scaled<U>& middle, const Scaled<U>& upper, bool inclusive) {
+    const auto aboveLower = [&](U n) { return lower.Floor < n || (inclusive && lower.Floor == n && lower.Integer); };
+    const auto belowUpper = [&](U n) { return n < upper.Floor || (n == upper.Floor && (inclusive || !upper.Integer)); };
+    const U s = middle.Floor;
+    if (s >= 10) {
+        const U tens = s / 10;
+        const bool tensDown = aboveLower(tens * 10), tensUp = belowUpper(tens * 10 + 10);
+        assert(!(tensDown && tensUp));
+        if (tensDown != tensUp) return {tensDown ? tens : tens + 1, 1};
+    }
+    const bool down = aboveLower(s), up = belowUpper(s + 1);
+    assert(down || up);
+    if (down != up) return {down ? s : s + 1, 0};
+    const bool roundUp = middle.HalfOrder > 0 || (middle.HalfOrder == 0 && (s & 1) != 0);
+    return {roundUp ? s + 1 : s, 0};
+}
+
+template <class U>
+ShortestDecimal Trimmed(U digits, int exponent) {
+    assert(digits != 0);
+    while (digits % 10 == 0) {
+        digits /= 10;
+        ++exponent;
+    }
+    return {digits, exponent};
+}
+
+// --- Fast path: the bounds times the 128-bit power of ten, in 64.64 fixed point. ---
+
+// Significands up to binary64's 53 bits: bounds below 2^55, scaled bounds below 2^57 (the width
+// scales below 10, the value stays within 13.4 times its significand), so the 64 integer bits
+// of the fixed point hold them.
+constexpr int FastPrecisionLimit = 53;
+
+// floor(log10(2^q)) and floor(log10(3/4 * 2^q)), with log10(2) and -log10(3/4) as fractions of
+// 2^41; exact for |q| <= 20000, far beyond every format's exponents.
+int FloorLog10Pow2(int q) { return static_cast<int>((std::int64_t{q} * 661971961083) >> 41); }
+int FloorLog10ThreeQuartersPow2(int q) {
+    return static_cast<int>((std::int64_t{q} * 661971961083 - 274743187321) >> 41);
+}
+
+struct Fixed {
+    Bits128 Value;
+    bool Dropped;  // a set bit was shifted out
+};
+
+// (c * p) >> shift for 0 <= shift < 128, where the result fits 128 bits.
+Fixed MultiplyShift(std::uint64_t c, Bits128 p, int shift) {
+    const Bits128 low = Bits128{c} * static_cast<std::uint64_t>(p);
+    const Bits128 high = Bits128{c} * static_cast<std::uint64_t>(p >> 64);
+    const Bits128 top = high + (low >> 64);  // bits 64..191 of the product
+    const auto bottom = static_cast<std::uint64_t>(low);
+    if (shift < 64) {
+        return {(top << (64 - shift)) | (bottom >> shift), (bottom & ((std::uint64_t{1} << shift) - 1)) != 0};
+    }
+    return {top >> (shift - 64), bottom != 0 || (top & LowBits(shift - 64)) != 0};
+}
+
+// The true scaled bound x = B * (P + d) * 2^(b + e2), d in [0, 1) the part of 10^-k below the
+// table's floor P. The fixed point a cuts x below 2^-64 and leaves out B * d * 2^(b + e2) <=
+// x * 2^-127 < 2^-70, so x lies in [a, a + 2^-63), and x == a only when nothing was cut. Within
+// that reach of an integer or a half the products alone cannot decide.
+constexpr std::uint64_t UncertainReach = 8;  // units of 2^-64, 2^-61 with room to spare
+constexpr std::uint64_t Half = std::uint64_t{1} << 63;
+
+// For 1 <= k the exponent e2 is at least k + 2, so x = B * 2^(e2 - k) / 5^k is a multiple of
+// 5^-k: an x that is not an integer lies at least 5^-k from every integer, more than the
+// uncertain reach while 5^k < 2^61, and it is never a half. There an x undecided near an integer
+// is exactly that integer. (10^-k for k <= 0 is exact up to 10^55, and x == a is known; only
+// bits shifted out, or larger powers, leave a bound undecided: then nullopt.)
+constexpr int MaxSnappedPower = 26;
+
+std::optional<Scaled<std::uint64_t>> ScaleFast(Bits128 bound, const DecimalPower& power, int shift, int k) {
+    const Fixed f = MultiplyShift(static_cast<std::uint64_t>(bound), power.Significand, shift);
+    const auto floor = static_cast<std::uint64_t>(f.Value >> 64);
+    const auto fraction = static_cast<std::uint64_t>(f.Value);
+    if (power.Exact && !f.Dropped) {
+        return Scaled<std::uint64_t>{floor, fraction == 0, fraction < Half ? -1 : (fraction > Half ? 1 : 0)};
+    }
+    const bool nearInteger = fraction >= ~std::uint64_t{0} - UncertainReach;
+    const bool nearHalf = fraction < Half && fraction >= Half - UncertainReach;
+    if (!nearInteger && !nearHalf) return Scaled<std::uint64_t>{floor, false, fraction < Half ? -1 : 1};
+    if (nearInteger && k >= 1 && k <= MaxSnappedPower) return Scaled<std::uint64_t>{floor + 1, true, -1};
+    return std::nullopt;
+}
+
+// --- Exact path: the bounds written out in decimal with the limb arithmetic. ---
+
+limbs::Limbs ToLimbs(Bits128 v) {
+    limbs::Limbs out;
+    do {
+        out.push_back(static_cast<std::uint32_t>(v % limbs::LimbBase));
+        v /= limbs::LimbBase;
+    } while (v != 0);
+    return out;
+}
+
+// bound * scale in decimal digits.
+std::string ExactDigits(Bits128 bound, limbs::LimbSpan scale) {
+    const limbs::Limbs product = limbs::Multiply(ToLimbs(bound), scale);
+    std::string digits(limbs::DecimalLength(product), '0');
+    limbs::WriteDigits(product, digits.data(), digits.size());
+    return digits;
+}
+
+// The integer of `digits` divided by 10^k: the digits above the last k, and what the last k
+// (with leading zeros where there are fewer digits than k) say of the fraction.
+Scaled<Bits128> ScaleExact(const std::string& digits, std::size_t k) {
+    const std::size_t integerDigits = digits.size() > k ? digits.size() - k : 0;
+    Bits128 floor = 0;
+    for (std::size_t i = 0; i < integerDigits; ++i) floor = floor * 10 + static_cast<unsigned>(digits[i] - '0');
+    const std::string_view fraction = std::string_view(digits).substr(integerDigits);
+    const bool integer = k == 0 || fraction.find_first_not_of('0') == std::string_view::npos;
+    if (integer || digits.size() < k) return {floor, integer, -1};
+    const bool restZero = fraction.find_first_not_of('0', 1) == std::string_view::npos;
+    const int half = fraction[0] < '5' ? -1 : (fraction[0] > '5' || !restZero ? 1 : 0);
+    return {floor, false, half};
+}
+
+}  // namespace
+
+namespace detail {
+
+std::optional<ShortestDecimal> ShortestDigitsFast(const FloatFormat& format, const StoredValue& value) {
+    if (format.Precision() > FastPrecisionLimit) return std::nullopt;
+    const RoundingInterval r = IntervalOf(value);
+    const int q = r.Exponent + 2;
+    const int k = r.Irregular ? FloorLog10ThreeQuartersPow2(q) : FloorLog10Pow2(q);
+    if (-k < MinTabledDecimalPower || -k > MaxTabledDecimalPower) return std::nullopt;
+    const DecimalPower& power = PowerOfTen(-k);
+    // bound * 2^e2 * 10^-k ~= bound * Significand * 2^(BinaryExponent + e2): keep 64 bits below
+    // the point.
+    const int shift = -(power.BinaryExponent + r.Exponent) - 64;
+    assert(shift >= 0 && shift < 128);
+    assert(k < 1 || r.Exponent >= k);
+    const auto lower = ScaleFast(r.Lower, power, shift, k);
+    const auto middle = ScaleFast(r.Middle, power, shift, k);
+    const auto upper = ScaleFast(r.Upper, power, shift, k);
+    if (!lower || !middle || !upper) return std::nullopt;
+    assert(upper->Floor - lower->Floor <= 10);
+    const Choice<std::uint64_t> c = ChooseShortest(*lower, *middle, *upper, r.Inclusive);
+    return Trimmed(c.Digits, k + c.Step);
+}
+
+ShortestDecimal ShortestDigitsExact(const FloatFormat&, const StoredValue& value) {
+    const RoundingInterval r = IntervalOf(value);
+    // Each bound is B * 2^e2: the integer B * 2^e2 when e2 >= 0, else B * 5^-e2 / 10^-e2. The
+    // digits below are those integers, the bounds times 10^point.
+    limbs::Limbs scratch;
+    const auto power = static_cast<std::size_t>(std::abs(r.Exponent));
+    const limbs::LimbSpan scale =
+        r.Exponent < 0 ? limbs::PowerOfFive(power, scratch) : limbs::PowerOfTwoLimbs(power, scratch);
+    const int point = r.Exponent < 0 ? -r.Exponent : 0;
+    const std::size_t k = ExactDigits(r.Upper - r.Lower, scale).size() - 1;  // floor(log10(width))
+    const Scaled<Bits128> lower = ScaleExact(ExactDigits(r.Lower, scale), k);
+    const Scaled<Bits128> middle = ScaleExact(ExactDigits(r.Middle, scale), k);
+    const Scaled<Bits128> upper = ScaleExact(ExactDigits(r.Upper, scale), k);
+    const Choice<Bits128> c = ChooseShortest(lower, middle, upper, r.Inclusive);
+    return Trimmed(c.Digits, static_cast<int>(k) - point + c.Step);
+}
+
+}  // namespace detail
+
+ShortestDecimal ShortestDigits(const FloatFormat& format, const StoredValue& value) {
+    assert(value.Class == ValueClass::Normal || value.Class == ValueClass::Subnormal);
+    if (const auto fast = detail::ShortestDigitsFast(format, value)) return *fast;
+    return detail::ShortestDigitsExact(format, value);
+}
+
+}  // namespace pexabit

@@ -1,0 +1,137 @@
+// Single, double, extended and quad against the C library and MPFR: the shortest text as
+// std::to_chars writes float, double and long double (x87 extended), the hex float as printf's
+// "%a", the neighbours as nextafter; quad's shortest digits as MPFR's search over every length.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "TextReference.h"
+#include "format/HexFloat.h"
+#include "format/Neighbours.h"
+#include "format/Shortest.h"
+
+namespace pexabit {
+namespace {
+
+using testing::ReadBack;
+
+// The bits of a pattern as a float, double or long double (10 bytes), or back.
+template <class To, class From>
+To Reinterpreted(const From& from) {
+    To to{};
+    std::memcpy(&to, &from, std::min<std::size_t>({sizeof to, sizeof from, 10}));
+    return to;
+}
+
+// One pattern of single, double or extended against float, double or long double.
+template <class T>
+void ExpectAsCLibrary(const FloatFormat& f, Bits128 pattern) {
+    const StoredValue v = DecodePattern(f, pattern);
+    const T value = Reinterpreted<T>(pattern);
+    char text[128];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    ASSERT_EQ(ShortestText(f, v), std::isnan(value) ? std::nullopt : std::optional<std::string>(std::string(text, end)));
+    if (std::isnan(value)) return;
+    ASSERT_TRUE(NextUp(f, v) == Reinterpreted<Bits128>(std::nextafter(value, T(INFINITY))) &&
+                NextDown(f, v) == Reinterpreted<Bits128>(std::nextafter(value, -T(INFINITY))))
+        << std::string(text, end);
+}
+
+// Catches whatever the narrow formats cannot show: wide significands, the power-of-ten table's
+// range, notation choices at long digit strings and three-digit exponents.
+TEST(SingleTest, Every997thPatternAsTheCLibrary) {
+    for (std::uint64_t pattern = 0; pattern < (std::uint64_t{1} << 32); pattern += 997) {
+        ExpectAsCLibrary<float>(SingleFormat, pattern);
+    }
+}
+
+// Doubles that random patterns hardly reach, with both signs: every power of two (the narrower
+// interval below), its neighbours, zeros, infinities, NaNs, subnormals; and values c * 2^q whose
+// interval bound or value is, in units of 10^k (k = floor(log10(2^q)) from 1 to 22), exactly an
+// integer (2c - 1, 2c + 1 or c a multiple of 5^k): the products land just below it and the fast
+// path must know that it is exact.
+std::vector<std::uint64_t> DoubleFamilies(std::mt19937_64& rng) {
+    constexpr std::uint64_t Fraction = (std::uint64_t{1} << 52) - 1, Hidden = Fraction + 1, Sign = std::uint64_t{1} << 63;
+    std::vector<std::uint64_t> out;
+    for (std::uint64_t e = 0; e <= 0x7FF; ++e) {
+        for (std::uint64_t low : {std::uint64_t{0}, std::uint64_t{1}, Fraction, rng() & Fraction}) out.push_back(e << 52 | low);
+    }
+    std::uint64_t five = 1;
+    for (int k = 1; five <= Hidden / 5; ++k) {
+        five *= 5;
+        const auto q = static_cast<std::uint64_t>(std::ceil(k / std::log10(2.0)));
+        for (std::uint64_t residue : {(five + 1) / 2, (five - 1) / 2, std::uint64_t{0}}) {
+            std::uint64_t c = Hidden + (residue + five - Hidden % five) % five;
+            for (int j = 0; j < 40 && c < 2 * Hidden; ++j, c += five * (1 + rng() % 4096)) out.push_back((q + 1075) << 52 | (c & Fraction));
+        }
+    }
+    for (std::size_t i = 0, n = out.size(); i < n; ++i) out.push_back(out[i] | Sign);
+    return out;
+}
+
+// Catches the fast path deciding where its products cannot (a bound exactly on a decimal), the
+// exact path disagreeing with it, hex digits or exponents that printf writes otherwise.
+TEST(DoubleTest, RandomPatternsAndFamiliesAsTheCLibrary) {
+    std::mt19937_64 rng(9);
+    std::vector<std::uint64_t> patterns = DoubleFamilies(rng);
+    for (int i = 0; i < 200000; ++i) patterns.push_back(rng());
+    for (std::size_t i = 0; i < patterns.size(); ++i) {
+        ExpectAsCLibrary<double>(DoubleFormat, patterns[i]);
+        const StoredValue v = DecodePattern(DoubleFormat, patterns[i]);
+        char printed[64];
+        std::snprintf(printed, sizeof printed, "%a", Reinterpreted<double>(patterns[i]));
+        if (!std::isnan(Reinterpreted<double>(patterns[i]))) {
+            ASSERT_EQ(HexFloatText(DoubleFormat, v), printed);
+        }
+        if (i % 16 == 0 && (v.Class == ValueClass::Normal || v.Class == ValueClass::Subnormal)) {
+            ASSERT_EQ(detail::ShortestDigitsExact(DoubleFormat, v), ShortestDigits(DoubleFormat, v)) << printed;
+        }
+    }
+}
+
+// Random patterns, every other one with a moderate exponent (where reports mostly live), the
+// rest anywhere in the format's range.
+Bits128 RandomPattern(std::mt19937_64& rng, const FloatFormat& f, int i) {
+    const Bits128 pattern = MakeBits128(rng(), rng()) & LowBits(f.TotalBits);
+    if (i % 2 == 0) return pattern;
+    const int shift = f.TotalBits - 1 - f.ExponentBits;
+    return (pattern & ~(LowBits(f.ExponentBits) << shift)) | (Bits128{f.Bias - 300 + rng() % 600} << shift);
+}
+
+// Catches the exact path's errors where no fast path helps (64 significand bits, exponents far
+// beyond the power-of-ten table) and the stored integer bit in hex floats and neighbours.
+TEST(ExtendedTest, RandomCanonicalPatternsAsLongDouble) {
+    std::mt19937_64 rng(10);
+    for (int i = 0; i < 3000; ++i) {
+        Bits128 pattern = RandomPattern(rng, ExtendedFormat, i) & ~(Bits128{1} << 63);
+        if (((pattern >> 64) & 0x7FFF) != 0) pattern |= Bits128{1} << 63;  // canonical integer bit
+        ExpectAsCLibrary<long double>(ExtendedFormat, pattern);
+        const auto hex = HexFloatText(ExtendedFormat, DecodePattern(ExtendedFormat, pattern));
+        if (hex) {
+            ASSERT_EQ(ReadBack(ExtendedFormat, *hex), pattern) << *hex;
+        }
+    }
+}
+
+// Catches what only 113-bit significands show: digits beyond 64 bits, up to 36 of them.
+TEST(QuadTest, RandomPatternsShortestAsMpfrAndReadBack) {
+    std::mt19937_64 rng(11);
+    for (int i = 0; i < 300; ++i) {
+        const Bits128 pattern = RandomPattern(rng, QuadFormat, i) & LowBits(127);
+        const StoredValue v = DecodePattern(QuadFormat, pattern);
+        if (v.Class != ValueClass::Normal && v.Class != ValueClass::Subnormal) continue;
+        ASSERT_EQ(ShortestDigits(QuadFormat, v), testing::ReferenceShortest(QuadFormat, pattern));
+        ASSERT_EQ(ReadBack(QuadFormat, *ShortestText(QuadFormat, v)), pattern) << *ShortestText(QuadFormat, v);
+        ASSERT_EQ(ReadBack(QuadFormat, *HexFloatText(QuadFormat, v)), pattern) << *HexFloatText(QuadFormat, v);
+    }
+}
+
+}  // namespace
+}  // namespace pexabit
