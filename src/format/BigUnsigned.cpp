@@ -94,13 +94,6 @@ bool BigUnsigned::AnyBitBelow(std::size_t bit) const {
     return whole < words_.size() && partial != 0 && (words_[whole] & ((std::uint64_t{1} << partial) - 1)) != 0;
 }
 
-std::size_t BigUnsigned::TrailingZeros() const {
-    for (std::size_t i = 0; i < words_.size(); ++i) {
-        if (words_[i] != 0) return i * WordBits + static_cast<std::size_t>(std::countr_zero(words_[i]));
-    }
-    return 0;
-}
-
 void BigUnsigned::MultiplySmall(std::uint64_t factor) {
     Bits128 carry = 0;
     for (auto& w : words_) {

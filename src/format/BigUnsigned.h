@@ -32,8 +32,6 @@ public:
     Bits128 Extract(std::size_t low, int count) const;
     // Whether any bit below `bit` is set.
     bool AnyBitBelow(std::size_t bit) const;
-    // The number of zero bits below the lowest set one; 0 for zero.
-    std::size_t TrailingZeros() const;
 
     void MultiplySmall(std::uint64_t factor);
     void AddSmall(std::uint64_t addend);

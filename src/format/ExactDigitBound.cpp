@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <string>
 
 #include "format/BigUnsigned.h"
 
@@ -29,31 +30,35 @@ bool AtLeastScaled(BigUnsigned a, std::int64_t ea, BigUnsigned b, std::int64_t e
     return Compare(a, b) >= 0;
 }
 
-// x * 2^exponent cut to its top `words` words, rounded down or up.
-void KeepWords(BigUnsigned& x, std::int64_t& exponent, std::size_t words, bool roundUp) {
-    if (x.WordCount() <= words) return;
-    const std::size_t drop = x.WordCount() - words;
-    const bool dropped = x.DropLowWords(drop);
-    exponent += static_cast<std::int64_t>(64 * drop);
-    if (roundUp && dropped) x.AddSmall(1);
+// m * 2^Exponent.
+struct ScaledInteger {
+    BigUnsigned M;
+    std::int64_t Exponent = 0;
+};
+
+// x cut to its top `words` words, rounded down or up.
+void KeepWords(ScaledInteger& x, std::size_t words, bool roundUp) {
+    if (x.M.WordCount() <= words) return;
+    const std::size_t drop = x.M.WordCount() - words;
+    const bool dropped = x.M.DropLowWords(drop);
+    x.Exponent += static_cast<std::int64_t>(64 * drop);
+    if (roundUp && dropped) x.M.AddSmall(1);
 }
 
-// 5^k as a lower or an upper bound m * 2^e with m of at most `words` words, by square and
-// multiply from the top bit of k: products of lower (upper) bounds of positive numbers stay
-// lower (upper) bounds.
-BigUnsigned FivePowerBound(std::int64_t k, std::size_t words, bool upper, std::int64_t& exponent) {
-    BigUnsigned m(1);
-    exponent = 0;
+// 5^k as a lower or an upper bound with at most `words` words, by square and multiply from the
+// top bit of k: products of lower (upper) bounds of positive numbers stay lower (upper) bounds.
+ScaledInteger FivePowerBound(std::int64_t k, std::size_t words, bool upper) {
+    ScaledInteger x{BigUnsigned(1)};
     for (int bit = std::bit_width(static_cast<std::uint64_t>(k)); bit-- > 0;) {
-        m = Multiply(m, m);
-        exponent *= 2;
-        KeepWords(m, exponent, words, upper);
+        x.M = Multiply(x.M, x.M);
+        x.Exponent *= 2;
+        KeepWords(x, words, upper);
         if ((k >> bit) & 1) {
-            m.MultiplySmall(5);
-            KeepWords(m, exponent, words, upper);
+            x.M.MultiplySmall(5);
+            KeepWords(x, words, upper);
         }
     }
-    return m;
+    return x;
 }
 
 // Whether h * 2^e >= 10^j = 5^j * 2^j. Bounds of 5^j of a few words settle almost every h; only
@@ -61,26 +66,31 @@ BigUnsigned FivePowerBound(std::int64_t k, std::size_t words, bool upper, std::i
 // fourfold until it does not. Bounds that hold 5^j in full are equal, so the loop ends.
 bool AtLeastPowerOfTen(const BigUnsigned& h, std::int64_t e, std::int64_t j) {
     for (std::size_t words = 4;; words *= 4) {
-        std::int64_t lowerExponent = 0, upperExponent = 0;
-        const BigUnsigned lower = FivePowerBound(j, words, false, lowerExponent);
-        if (!AtLeastScaled(h, e, lower, lowerExponent + j)) return false;
-        const BigUnsigned upper = FivePowerBound(j, words, true, upperExponent);
-        if (AtLeastScaled(h, e, upper, upperExponent + j)) return true;
+        const ScaledInteger lower = FivePowerBound(j, words, false);
+        if (!AtLeastScaled(h, e, lower.M, lower.Exponent + j)) return false;
+        const ScaledInteger upper = FivePowerBound(j, words, true);
+        if (AtLeastScaled(h, e, upper.M, upper.Exponent + j)) return true;
     }
 }
 
+// H * 2^E with H = h * 2^zeros, h odd: -(E + zeros) fraction digits when negative, and the integer
+// part's digits. The hex digits have no leading or trailing zero digit, so the bit lengths come
+// from the first and last digit alone, and only a value next to 10^J needs h in full.
 bool HexExceeds(const TypedNumber& number) {
-    BigUnsigned h = BigUnsigned::FromHex(number.Digits);
-    const std::size_t zeros = h.TrailingZeros();
-    h.ShiftRight(zeros);
-    const std::int64_t e = number.Exponent + static_cast<std::int64_t>(zeros);
+    const std::string& digits = number.Digits;
+    const int zeros = std::countr_zero(static_cast<unsigned>(HexDigitValue(digits.back())));
+    const std::int64_t e = number.Exponent + zeros;
     const std::int64_t fractionDigits = std::max<std::int64_t>(0, -e);
     if (fractionDigits >= MaxExactDigits) return true;
     // The integer part may have J digits: it must stay below 10^J.
     const std::int64_t j = MaxExactDigits - fractionDigits;
-    const std::int64_t integerBits = static_cast<std::int64_t>(h.BitLength()) + e;
+    const std::int64_t bits = 4 * static_cast<std::int64_t>(digits.size() - 1) +
+                              std::bit_width(static_cast<unsigned>(HexDigitValue(digits[0]))) - zeros;
+    const std::int64_t integerBits = bits + e;
     if (integerBits <= FloorJLog2Of10(j)) return false;  // below 2^integerBits <= 10^J
     if (integerBits - 1 > FloorJLog2Of10(j)) return true;  // 2^(integerBits-1) > 10^J
+    BigUnsigned h = BigUnsigned::FromHex(digits);
+    h.ShiftRight(static_cast<std::size_t>(zeros));
     return AtLeastPowerOfTen(h, e, j);
 }
 

@@ -9,8 +9,9 @@ namespace pexabit {
 // Whether the plain decimal text of a finite number (integer digits, at least one, plus fraction
 // digits up to the last nonzero one) would need more than MaxExactDigits digits. Decimal texts
 // count directly; a hex float H * 2^E counts -E' fraction digits (E' after H's trailing zero bits)
-// and the integer part's digits, compared with 10^J exactly. 1e4194303 and 0x1p-4194303 pass;
-// 1e4194304 and 0x1p-4194304 do not.
+// and the integer part's digits, compared with 10^J exactly. The digits are as ParseTypedNumber
+// leaves them: no leading or trailing zero digit. 1e4194303 and 0x1p-4194303 pass; 1e4194304 and
+// 0x1p-4194304 do not.
 bool ExceedsExactDigitBound(const TypedNumber& number);
 
 }  // namespace pexabit

@@ -188,7 +188,7 @@ bool Reader::ReadWord() {
 bool Reader::RefuseWord(std::size_t matched) {
     std::string expected;
     for (std::string_view word : Words) {
-        if (word.size() > matched && MatchedLength(word) >= matched) {
+        if (MatchedLength(word) >= matched) {
             expected.append(expected.empty() ? "" : " or ").append(word);
         }
     }

@@ -68,7 +68,7 @@ Bits128 PatternOf(Float value) {
 template <typename Float>
 void CheckAgainstLibrary(const FloatFormat& format, const std::vector<std::string>& texts,
                          Float (*read)(const char*, char**)) {
-    int failures = 0;
+    int failures = 0, checks = 0;
     const auto mismatch = [&](RoundingMode mode, const std::string& text) {
         if (++failures <= 10) ADD_FAILURE() << format.Name << " " << RoundingModeName(mode) << " " << text;
     };
@@ -76,6 +76,7 @@ void CheckAgainstLibrary(const FloatFormat& format, const std::vector<std::strin
         ASSERT_EQ(std::fesetround(cMode), 0);
         for (const std::string& text : texts) {
             const Bits128 expected = PatternOf(read(text.c_str(), nullptr));
+            checks += 2;
             const ParsedText parsed = ParseTypedNumber(text);
             if (RoundToFormat(format, *parsed.Number, mode).Value.Pattern != expected ||
                 RoundTextToFormat(format, text, mode).Value.Pattern != expected) {
@@ -88,10 +89,12 @@ void CheckAgainstLibrary(const FloatFormat& format, const std::vector<std::strin
         Float value = 0;
         // from_chars leaves the value alone when it is out of range.
         if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{}) continue;
+        ++checks;
         if (RoundTextToFormat(format, text, RoundingMode::NearestEven).Value.Pattern != PatternOf(value)) {
             mismatch(RoundingMode::NearestEven, text);
         }
     }
+    ::testing::Test::RecordProperty("checks", checks);
 }
 
 TEST(CLibrary, StrtodInEveryModeAndFromChars) {

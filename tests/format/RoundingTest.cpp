@@ -119,7 +119,7 @@ int CheckAgainstReference(const FloatFormat& f, const std::vector<Sample>& sampl
             const std::string expected = ExpectedRounding(f, s.Value, mode);
             const std::string actual = ActualRounding(f, RoundToFormat(f, *parsed.Number, mode));
             const std::string viaText = ActualRounding(f, RoundTextToFormat(f, s.Text, mode));
-            ++checks;
+            checks += 2;
             if ((expected != actual || viaText != actual) && ++failures <= 10) {
                 ADD_FAILURE() << f.Name << " " << RoundingModeName(mode) << " " << s.Text.substr(0, 200)
                               << "\n  expected " << expected << "\n  actual   " << actual;
