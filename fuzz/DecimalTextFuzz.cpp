@@ -17,43 +17,45 @@ namespace {
 using namespace pexabit;
 using fuzz::Require;
 
-ConversionState Convert(std::string_view text) {
+ConversionState Convert(std::string_view text, ConvertResult& result) {
     ConversionState state;
-    ConvertDecimal(state, text, ViewChoice{}, ".", nullptr);
+    ConvertText(state, text, {}, result);
     return state;
 }
 
 // A state that holds the report of an earlier conversion, as the window's state does.
 const ConversionState& PreviousState() {
-    static const ConversionState previous = Convert("-123.456e-3");
+    static ConvertResult result;
+    static const ConversionState previous = Convert("-123.456e-3", result);
     return previous;
 }
+
+std::string PatternOf(const FormatPart& part) { return std::to_string(static_cast<std::uint64_t>(part.Stored.Pattern)); }
 
 // The exact value of a finite format agrees with GMP's value of its value in memory, and
 // converting that exact value gives the same pattern again.
 void CheckFiniteFormats(const ConversionState& s) {
-    if (!s.DoubleOverflow) {
+    ConvertResult ignored;
+    if (!s.Double.Stored.Overflow) {
         const mpq_class value(s.DoubleValue);  // a double converts to a rational exactly
-        Require(s.DoubleExact == testing::ToDecimalString(value, s.DoubleBytes[7] >= 0x80 ? '-' : '+'),
-                "DoubleExact is the value of the Double", s.DoubleExact);
-        Require(Convert(s.DoubleExact).DoubleHex == s.DoubleHex,
-                "the Double's exact value converts back to its pattern", s.DoubleHex);
+        Require(s.Double.Texts.Exact == testing::ToDecimalString(value, s.Double.Stored.Negative ? '-' : '+'),
+                "the Double's exact text is the value of the Double", s.Double.Texts.Exact);
+        Require(PatternOf(Convert(s.Double.Texts.Exact, ignored).Double) == PatternOf(s.Double),
+                "the Double's exact value converts back to its pattern");
     }
-    if (!s.SingleOverflow) {
+    if (!s.Single.Stored.Overflow) {
         const mpq_class value(static_cast<double>(s.SingleValue));
-        Require(s.SingleExact == testing::ToDecimalString(value, s.SingleBytes[3] >= 0x80 ? '-' : '+'),
-                "SingleExact is the value of the Single", s.SingleExact);
-        Require(Convert(s.SingleExact).SingleHex == s.SingleHex,
-                "the Single's exact value converts back to its pattern", s.SingleHex);
+        Require(s.Single.Texts.Exact == testing::ToDecimalString(value, s.Single.Stored.Negative ? '-' : '+'),
+                "the Single's exact text is the value of the Single", s.Single.Texts.Exact);
+        Require(PatternOf(Convert(s.Single.Texts.Exact, ignored).Single) == PatternOf(s.Single),
+                "the Single's exact value converts back to its pattern");
     }
 }
 
-bool SameReport(const ControlTexts& a, const ControlTexts& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].Control != b[i].Control || a[i].Text != b[i].Text) return false;
-    }
-    return true;
+bool SameResult(const ConvertResult& a, const ConvertResult& b) {
+    return a.Kind == b.Kind && a.SingleDisplay == b.SingleDisplay && a.DoubleDisplay == b.DoubleDisplay &&
+           a.DoubleMinusSingle == b.DoubleMinusSingle && a.OriginalMinusDouble == b.OriginalMinusDouble &&
+           a.OriginalMinusSingle == b.OriginalMinusSingle;
 }
 
 }  // namespace
@@ -61,21 +63,25 @@ bool SameReport(const ControlTexts& a, const ControlTexts& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     ConversionState fresh;
-    const ConvertOutcome outcome = ConvertDecimal(fresh, text, ViewChoice{}, ",", nullptr);
-    Require(!outcome.Accepted || CheckDecimalText(text), "only texts that pass the check are converted");
-    if (!outcome.Accepted) {
+    ConvertResult outcome;
+    ConvertText(fresh, text, ConvertSettings{",", nullptr}, outcome);
+    const bool accepted = outcome.Kind == Outcome::Converted;
+    Require(accepted == AcceptDecimalText(text), "the window's check before its busy state agrees");
+    Require(!accepted || CheckDecimalText(text), "only texts that pass the check are converted");
+    if (!accepted) {
         Require(fuzz::SameState(fresh, ConversionState{}), "a refused text leaves a fresh state as it was");
     } else {
-        Require(!outcome.Report.empty(), "an accepted text gives a report");
         CheckFiniteFormats(fresh);
     }
     ConversionState reused = PreviousState();
-    const ConvertOutcome again = ConvertDecimal(reused, text, ViewChoice{}, ",", nullptr);
-    Require(again.Accepted == outcome.Accepted, "acceptance does not depend on the previous report");
-    if (!again.Accepted) {
+    ConvertResult again;
+    ConvertText(reused, text, ConvertSettings{",", nullptr}, again);
+    Require(again.Kind == outcome.Kind, "acceptance does not depend on the previous report");
+    if (!accepted) {
         Require(fuzz::SameState(reused, PreviousState()), "a refused text leaves the previous report untouched");
     } else {
-        Require(SameReport(again.Report, outcome.Report), "a report over a previous one equals a fresh report");
+        Require(fuzz::SameState(reused, fresh) && SameResult(again, outcome),
+                "a report over a previous one equals a fresh report");
     }
     return 0;
 }

@@ -1,7 +1,7 @@
 // The digit arithmetic on well-formed operands built from the fuzz bytes, against GMP:
 // FormatScientific keeps the value (in base 10 or base 2) with one leading nonzero digit,
 // SubtractDecimal gives |a| - |b| in canonical form and completes its arguments as promised,
-// BinaryToDecimal gives the exact decimal value of a base-2 text.
+// the expansion of M x 2^e gives its exact decimal value.
 #include <cstddef>
 #include <algorithm>
 #include <cstdint>
@@ -11,7 +11,7 @@
 
 #include "../tests/support/GmpReference.h"
 #include "FuzzSupport.h"
-#include "decimal/BinaryToDecimal.h"
+#include "decimal/ExactExpansion.h"
 #include "decimal/Scientific.h"
 #include "decimal/Subtract.h"
 
@@ -73,7 +73,8 @@ mpq_class ScientificValue(const std::string& text, int base) {
 void CheckScientific(std::string_view bytes, int base) {
     const Operand in = MakeOperand(bytes, base, true);
     std::string argument = in.Text;
-    const std::string sci = FormatScientific(argument);
+    std::string sci;
+    FormatScientific(argument, sci);
     const std::string withSign = in.Text[0] == '+' || in.Text[0] == '-' ? in.Text : "+" + in.Text;
     Require(argument == withSign, "FormatScientific only adds a missing sign", argument);
     Require(sci[0] == withSign[0], "the sign is kept", sci);
@@ -102,12 +103,17 @@ void CheckSubtraction(std::string_view bytes) {
     Require(x == completed(a.Text) && y == completed(b.Text), "arguments only gain a sign and \",0\"", x + " " + y);
 }
 
-void CheckBinaryToDecimal(std::string_view bytes) {
-    Operand in = MakeOperand(bytes, 2, false);
-    if (in.Text.empty() || (in.Text[0] != '+' && in.Text[0] != '-')) in.Text.insert(0, 1, '+');
-    const std::string decimal = BinaryToDecimal(in.Text);
-    Require(decimal == testing::ToDecimalString(in.Value, in.Text[0]), "BinaryToDecimal is exact",
-            in.Text + " -> " + decimal);
+// M x 2^e from the bytes: the first two give e in [-4095, 4095], up to sixteen more give M.
+void CheckExpansion(std::string_view bytes) {
+    if (bytes.size() < 2) return;
+    const int e = static_cast<std::int16_t>(static_cast<std::uint16_t>((static_cast<unsigned char>(bytes[0]) << 8) |
+                                                                        static_cast<unsigned char>(bytes[1]))) % 4096;
+    Bits128 m = 0;
+    for (std::size_t i = 2; i < bytes.size() && i < 18; ++i) m = (m << 8) | static_cast<unsigned char>(bytes[i]);
+    std::string text;
+    WriteDecimalString('+', m, e, text);
+    Require(text == testing::ToDecimalString(testing::Scaled(testing::ToMpz(m), e), '+'),
+            "the expansion of M x 2^e is exact", text.substr(0, 200));
 }
 
 }  // namespace
@@ -119,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 0: CheckScientific(bytes, 10); break;
         case 1: CheckScientific(bytes, 2); break;
         case 2: CheckSubtraction(bytes); break;
-        default: CheckBinaryToDecimal(bytes); break;
+        default: CheckExpansion(bytes); break;
     }
     return 0;
 }

@@ -31,22 +31,17 @@ bool SameBits(const T& a, const T& b) {
 }
 
 // Every field of the record, numbers compared bit for bit.
+inline bool SamePart(const FormatPart& a, const FormatPart& b) {
+    const auto fields = [](const FormatPart& p) {
+        return std::tie(p.Stored.Pattern, p.Stored.Overflow, p.Stored.Class, p.Texts.Binary, p.Texts.BinarySci,
+                        p.Texts.Exact, p.Texts.ExactSci);
+    };
+    return fields(a) == fields(b);
+}
+
 inline bool SameState(const ConversionState& a, const ConversionState& b) {
-    const auto texts = [](const ConversionState& s) {
-        return std::tie(s.OriginalNumber, s.SingleHex, s.DoubleHex, s.SingleMantissaHex,
-                        s.DoubleMantissaHex, s.SingleMantissaBits, s.DoubleMantissaBits,
-                        s.SingleBinary, s.SingleBinarySci, s.SingleExact, s.SingleExactSci,
-                        s.DoubleBinary, s.DoubleBinarySci, s.DoubleExact, s.DoubleExactSci);
-    };
-    const auto numbers = [](const ConversionState& s) {
-        return std::tie(s.DoubleOverflow, s.SingleOverflow, s.SingleBytes, s.DoubleBytes,
-                        s.SingleSign, s.SingleExponent, s.DoubleSign, s.DoubleExponent,
-                        s.FractionCarry);
-    };
-    return texts(a) == texts(b) && numbers(a) == numbers(b) &&
-           SameBits(a.DoubleValue, b.DoubleValue) && SameBits(a.SingleValue, b.SingleValue) &&
-           SameBits(a.SingleMantissaBytes, b.SingleMantissaBytes) &&
-           SameBits(a.DoubleMantissaBytes, b.DoubleMantissaBytes);
+    return a.OriginalNumber == b.OriginalNumber && SameBits(a.DoubleValue, b.DoubleValue) &&
+           SameBits(a.SingleValue, b.SingleValue) && SamePart(a.Single, b.Single) && SamePart(a.Double, b.Double);
 }
 
 // The value of a finite pattern: (exponent 0 ? 0 : 1).fraction * 2^(max(exponent, 1) - bias),

@@ -1,7 +1,8 @@
 // The two hex inputs: the checks of a typed pattern and its decoding. The first byte picks the
 // format, the rest is the typed text. Properties: only 8 (16) hex digits pass; a finite
-// pattern's exact text is GMP's value of the pattern and converts back to the same pattern; an
-// all-ones exponent is named "+Infinity", "-Infinity" or "NANs" by its sign and mantissa.
+// pattern's report starts from GMP's value of the pattern and equals the report of that value
+// typed in; an all-ones exponent is named "+Infinity", "-Infinity" or "NANs" by its sign and
+// mantissa.
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
@@ -32,35 +33,26 @@ bool IsPlainPattern(std::string_view text, std::size_t digits) {
     return true;
 }
 
-std::string UpperCase(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
-}
-
-const std::string& ValueText(const ConversionState& s, PatternFormat format) {
-    return format == PatternFormat::Single ? s.SingleExact : s.DoubleExact;
-}
-
 void CheckSpecial(const ConversionState& s, PatternFormat format, std::uint64_t pattern, const Layout& l) {
     const bool negative = (pattern >> (l.Digits * 4 - 1)) != 0;
     const bool nan = (pattern & ((std::uint64_t{1} << l.FractionBits) - 1)) != 0;
     const char* name = nan ? "NANs" : negative ? "-Infinity" : "+Infinity";
-    Require(ValueText(s, format) == name, "a special pattern is named by sign and mantissa",
-            ValueText(s, format));
+    Require(s.Part(format).Texts.Exact == name, "a special pattern is named by sign and mantissa",
+            s.Part(format).Texts.Exact);
 }
 
-void CheckFinite(const DecodeOutcome& outcome, PatternFormat format, std::uint64_t pattern,
-                 const Layout& l, const std::string& typed) {
+// The exact value is GMP's value of the pattern, and typing it in gives the pattern back.
+void CheckFinite(const ConversionState& s, PatternFormat format, std::uint64_t pattern, const Layout& l) {
     const bool negative = (pattern >> (l.Digits * 4 - 1)) != 0;
     const mpq_class value = fuzz::PatternValue(pattern, l.FractionBits, l.ExponentBits);
-    Require(outcome.ExactText == testing::ToDecimalString(value, negative ? '-' : '+'),
-            "the exact text is the pattern's value", outcome.ExactText);
-    ConversionState converted;
-    const ConvertOutcome again = ConvertDecimal(converted, outcome.ExactText, ViewChoice{}, ".", nullptr);
-    Require(again.Accepted, "the exact text is accepted as typed text");
-    const std::string& hex = format == PatternFormat::Single ? converted.SingleHex : converted.DoubleHex;
-    Require(hex == UpperCase(typed), "the exact text converts back to the typed pattern", hex);
+    Require(s.OriginalNumber == testing::ToDecimalString(value, negative ? '-' : '+'),
+            "the original number is the pattern's value", s.OriginalNumber);
+    Require(s.Part(format).Stored.Pattern == pattern, "the decoded format keeps its pattern");
+    ConversionState typed;
+    ConvertResult again;
+    ConvertText(typed, s.OriginalNumber, {}, again);
+    Require(again.Kind == Outcome::Converted, "the exact text is accepted as typed text");
+    Require(fuzz::SameState(typed, s), "the exact text typed in gives the same report as the pattern");
 }
 
 }  // namespace
@@ -78,12 +70,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::uint64_t pattern = std::stoull(typed, nullptr, 16);
-    ConversionState state;
-    const DecodeOutcome outcome = DecodeHexPattern(state, format, typed);
+    Require(ReadHexPattern(typed) == pattern, "the digits give the pattern", typed);
     const std::uint64_t exponentMask = (std::uint64_t{1} << layout.ExponentBits) - 1;
     const bool allOnes = ((pattern >> layout.FractionBits) & exponentMask) == exponentMask;
-    Require(outcome.Special == allOnes, "exactly the all-ones exponent is special", typed);
-    if (outcome.Special) CheckSpecial(state, format, pattern, layout);
-    else CheckFinite(outcome, format, pattern, layout, typed);
+    Require(IsSpecialPattern(format, pattern) == allOnes, "exactly the all-ones exponent is special", typed);
+    ConversionState state;
+    ConvertResult result;
+    if (allOnes) {
+        DecodeSpecialPattern(state, format, pattern, result);
+        CheckSpecial(state, format, pattern, layout);
+    } else {
+        ConvertPattern(state, format, pattern, {}, result);
+        CheckFinite(state, format, pattern, layout);
+    }
     return 0;
 }

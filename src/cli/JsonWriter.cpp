@@ -3,47 +3,22 @@
 #include <charconv>
 #include <cstring>
 
+#include "text/Characters.h"
+
 namespace pexabit {
 namespace {
 
 constexpr std::string_view ReplacementCharacter = "\\ufffd";
 
-// Length of the valid UTF-8 sequence starting at text[i] (1 to 4), or 0 when it is not valid
-// (stray continuation byte, overlong form, surrogate, beyond U+10FFFF, cut short).
-std::size_t ValidSequenceLength(std::string_view text, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
-    for (std::size_t k = 2; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    }
-    return length;
-}
-
 void AppendControlEscape(std::string& out, unsigned char c) {
-    static constexpr char Hex[] = "0123456789abcdef";
     switch (c) {
         case '\n': out += "\\n"; return;
         case '\r': out += "\\r"; return;
         case '\t': out += "\\t"; return;
         default:
             out += "\\u00";
-            out += Hex[c >> 4];
-            out += Hex[c & 15];
+            out += LowerHexDigits[c >> 4];
+            out += LowerHexDigits[c & 15];
     }
 }
 
@@ -80,7 +55,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
             continue;
         }
         if (c >= 0x80) {
-            if (const std::size_t length = ValidSequenceLength(text, i); length != 0) {
+            if (const std::size_t length = Utf8SequenceLength(text, i); length != 0) {
                 i += length;
                 continue;
             }

@@ -1,7 +1,6 @@
 // pexabit-cli: the convert operation and the two hex buttons of the window on a terminal.
 // Each TEXT (or each line of standard input) is one input, run from a fresh state.
 
-#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -9,9 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/FormatReport.h"
 #include "cli/Operation.h"
+#include "cli/Options.h"
 #include "cli/Reports.h"
 #include "cli/Streams.h"
+#include "cli/StrictInput.h"
+#include "pexabit/Version.h"
 
 namespace {
 
@@ -20,46 +23,6 @@ using namespace pexabit;
 constexpr int ExitConverted = 0;
 constexpr int ExitRejected = 1;
 constexpr int ExitUsage = 2;
-
-constexpr char Usage[] =
-    "usage: pexabit-cli [--json] [--single-hex | --double-hex] [--] [TEXT ...]\n"
-    "  TEXT          a decimal number as typed into the window (0.1, -1,5e3),\n"
-    "                or with --single-hex / --double-hex a pattern of 8 / 16 hex digits;\n"
-    "                without TEXT every line of standard input is one input\n"
-    "  --json        one JSON object per input and line\n"
-    "  --            every later argument is a TEXT, even one that starts with \"--\"\n"
-    "exit status: 0 every input converted, 1 some input rejected, 2 usage error\n";
-
-struct Arguments {
-    CliMode Mode;
-    std::vector<std::string_view> Texts;
-    bool Help = false;
-};
-
-// Options may stand anywhere before "--". Texts such as "-5" or "-" are inputs, not options.
-bool ParseArguments(int argc, char** argv, Arguments& args) {
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (optionsEnded || arg.size() < 2 || arg.substr(0, 2) != "--") {
-            if (!optionsEnded && (arg == "-h")) args.Help = true;
-            else args.Texts.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--json") {
-            args.Mode.Json = true;
-        } else if (arg == "--help") {
-            args.Help = true;
-        } else if (arg == "--single-hex" || arg == "--double-hex") {
-            const PatternFormat format = arg == "--single-hex" ? PatternFormat::Single : PatternFormat::Double;
-            if (args.Mode.Hex && *args.Mode.Hex != format) return false;
-            args.Mode.Hex = format;
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
 
 // The user's decimal separator for the displayed values; "." when the locale gives none.
 std::string UserDecimalSeparator() {
@@ -73,37 +36,78 @@ std::string UserDecimalSeparator() {
 }
 
 // One result serves every input: each starts afresh in it, and the long texts of the last one
-// leave their storage for the next.
-bool ReportOne(std::string_view input, const CliMode& mode, OperationResult& result, OutputBuffer& output) {
-    RunOperation(input, mode, result);
+// leave their storage for the next. Under --strict a refused text is answered with its reason
+// in place of the window's conversion; the answer names the input as it was given.
+bool ReportOne(std::string_view input, const CliMode& mode, bool strict, OperationResult& result,
+               OutputBuffer& output) {
+    StrictDecimal checked{input, {}};
+    if (strict) checked = CheckStrictDecimal(input);
+    if (checked.Error.empty()) {
+        RunOperation(checked.Text, mode, result);
+    } else {
+        result.Result.Kind = Outcome::Refused;
+        result.Result.Message = std::move(checked.Error);
+    }
     if (mode.Json) AppendJsonReport(output.Text(), input, result);
     else AppendTextReport(output.Text(), input, result);
     output.FlushIfLarge();
-    return result.Outcome != OperationResult::Kind::Rejected;
+    return result.Result.Kind != Outcome::Refused;
+}
+
+// The mode of the seed report's operation from the options.
+CliMode SeedMode(const CliOptions& options) {
+    CliMode mode;
+    mode.Json = options.Json;
+    if (options.Input == CliInput::SingleHex) mode.Hex = PatternFormat::Single;
+    if (options.Input == CliInput::DoubleHex) mode.Hex = PatternFormat::Double;
+    mode.DecimalSeparator = UserDecimalSeparator();
+    return mode;
+}
+
+// The every-format report's request from the options, whose names the parser has checked.
+FormatReportOptions FormatReportOptionsOf(const CliOptions& options) {
+    FormatReportOptions report;
+    for (const std::string& name : options.Formats) report.Request.Formats.push_back(FindFormat(name));
+    report.Request.Mode = FindRoundingMode(options.Round).value_or(RoundingMode::NearestEven);
+    report.Request.Pattern = options.Pattern;
+    report.Request.BytesLe = options.BytesLe;
+    report.Json = options.Json;
+    report.Texts = options.Texts;
+    return report;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    Arguments args;
-    if (!ParseArguments(argc, argv, args)) {
-        std::fputs(Usage, stderr);
+    const CliParse parse = ParseCliOptions({argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
+    const CliOptions& options = parse.Options;
+    if (!parse.Error.empty()) {
+        std::fputs(CliUsageErrorText(parse.Error).c_str(), stderr);
         return ExitUsage;
     }
-    if (args.Help) {
-        std::fputs(Usage, stdout);
-        return ExitConverted;
+    if (options.Action != CliAction::Report) {
+        const std::string answer = options.Action == CliAction::Help
+                                       ? CliHelpText()
+                                       : std::string("pexabit-cli ") + SoftwareVersion + "\n";
+        if (std::fputs(answer.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return ExitConverted;
+        std::fprintf(stderr, "pexabit-cli: the output cannot be written: %s\n", std::strerror(errno));
+        return ExitUsage;
     }
-    args.Mode.DecimalSeparator = UserDecimalSeparator();
+    if (!options.Formats.empty()) return RunFormatReport(FormatReportOptionsOf(options));
+    const CliMode mode = SeedMode(options);
     OutputBuffer output;
     OperationResult result;
     bool allConverted = true;
-    if (!args.Texts.empty()) {
-        for (std::string_view text : args.Texts) allConverted &= ReportOne(text, args.Mode, result, output);
+    if (!options.Texts.empty()) {
+        for (std::string_view text : options.Texts) allConverted &= ReportOne(text, mode, options.Strict, result, output);
     } else {
         LineReader reader(output);
         std::string line;
-        while (reader.Next(line)) allConverted &= ReportOne(line, args.Mode, result, output);
+        for (bool first = true; reader.Next(line); first = false) {
+            // A byte order mark belongs to the stream, not to its first input.
+            const std::string_view input = options.Strict && first ? WithoutByteOrderMark(line) : line;
+            allConverted &= ReportOne(input, mode, options.Strict, result, output);
+        }
         if (reader.ReadError() != 0) {
             output.Flush();
             std::fprintf(stderr, "pexabit-cli: standard input cannot be read: %s\n",
@@ -113,7 +117,8 @@ int main(int argc, char** argv) {
     }
     if (!output.Flush()) {
         // Without this line a full disk or a closed pipe would pass unnoticed by the user.
-        std::fprintf(stderr, "pexabit-cli: the output cannot be written: %s\n", std::strerror(errno));
+        std::fprintf(stderr, "pexabit-cli: the output cannot be written: %s\n",
+                     std::strerror(output.WriteError()));
         return ExitUsage;
     }
     return allConverted ? ExitConverted : ExitRejected;

@@ -1,5 +1,7 @@
 #include "cli/Operation.h"
 
+#include "decode/HexDecoding.h"
+
 namespace pexabit {
 namespace {
 
@@ -8,32 +10,6 @@ namespace {
 void StartFresh(ConversionState& state) {
     static const ConversionState Blank;
     state = Blank;
-}
-
-void StartFresh(OperationResult& result) {
-    result.Outcome = OperationResult::Kind::Rejected;
-    result.Error.clear();
-    StartFresh(result.State);
-    result.Results.Label21.clear();
-    result.Results.Label22.clear();
-    result.Results.Text8.clear();
-    result.Results.Text10.clear();
-    result.Results.Text11.clear();
-    result.Report.clear();
-    result.Format = PatternFormat::Single;
-}
-
-// The convert operation; the command line writes no scratch file.
-void Convert(OperationResult& result, std::string_view text, const CliMode& mode) {
-    std::optional<std::string> scratchError;
-    if (!ConvertDecimalResults(result.State, text, mode.DecimalSeparator, nullptr, result.Results,
-                               scratchError)) {
-        result.Outcome = OperationResult::Kind::Rejected;
-        result.Error = InvalidNumberMessage;
-        return;
-    }
-    result.Outcome = OperationResult::Kind::Converted;
-    if (!mode.Json) result.Report = AssembleConvertReport(result.State, ViewChoice{}, result.Results);
 }
 
 }  // namespace
@@ -45,23 +21,23 @@ OperationResult RunOperation(std::string_view input, const CliMode& mode) {
 }
 
 void RunOperation(std::string_view input, const CliMode& mode, OperationResult& result) {
-    StartFresh(result);
+    StartFresh(result.State);
+    const ConvertSettings settings{mode.DecimalSeparator, nullptr};  // no scratch file here
     if (!mode.Hex) {
-        Convert(result, input, mode);
+        ConvertText(result.State, input, settings, result.Result);
         return;
     }
     if (std::optional<HexRejection> rejection = CheckHexPattern(*mode.Hex, input)) {
-        result.Error = std::move(rejection->Message);
+        result.Result.Kind = Outcome::Refused;
+        result.Result.Message = std::move(rejection->Message);
         return;
     }
-    DecodeOutcome decoded = DecodeHexPattern(result.State, *mode.Hex, input);
-    if (decoded.Special) {
-        result.Outcome = OperationResult::Kind::Special;
-        result.Format = *mode.Hex;
-        result.Report = std::move(decoded.Report);
-        return;
+    const Bits128 pattern = ReadHexPattern(input);
+    if (IsSpecialPattern(*mode.Hex, pattern)) {
+        DecodeSpecialPattern(result.State, *mode.Hex, pattern, result.Result);
+    } else {
+        ConvertPattern(result.State, *mode.Hex, pattern, settings, result.Result);
     }
-    Convert(result, decoded.ExactText, mode);
 }
 
 }  // namespace pexabit

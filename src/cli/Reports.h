@@ -10,7 +10,7 @@
 
 namespace pexabit {
 
-// {"input":..., "error":...} for a rejected input; otherwise "input", OriginalNumber, the two
+// {"input":..., "error":...} for a refused input; otherwise "input", OriginalNumber, the two
 // overflow flags, the nine fields of the Single and of the Double (Hex, Sign, Exponent,
 // MantissaHex, MantissaBits, Binary, BinarySci, Exact, ExactSci), DoubleMinusSingle,
 // OriginalMinusDouble, OriginalMinusSingle ("" where not computed), SingleDisplay and

@@ -11,17 +11,18 @@ namespace {
 constexpr std::size_t LargeOutput = 1 << 16;
 constexpr std::size_t ReadChunk = 1 << 16;    // 64 KiB, the usual pipe capacity
 
-bool WriteAll(int fd, const char* data, std::size_t size) {
+// 0 when every byte was written, else the errno of the failed write.
+int WriteAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t written = ::write(fd, data, size);
         if (written < 0) {
             if (errno == EINTR) continue;
-            return false;
+            return errno;
         }
         data += written;
         size -= static_cast<std::size_t>(written);
     }
-    return true;
+    return 0;
 }
 
 }  // namespace
@@ -31,9 +32,9 @@ void OutputBuffer::FlushIfLarge() {
 }
 
 bool OutputBuffer::Flush() {
-    if (!failed_ && !text_.empty()) failed_ = !WriteAll(STDOUT_FILENO, text_.data(), text_.size());
+    if (writeError_ == 0 && !text_.empty()) writeError_ = WriteAll(STDOUT_FILENO, text_.data(), text_.size());
     text_.clear();
-    return !failed_;
+    return writeError_ == 0;
 }
 
 bool LineReader::Fill() {

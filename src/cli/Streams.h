@@ -13,12 +13,15 @@ public:
     std::string& Text() { return text_; }
     // Writes out what is buffered when it has grown large.
     void FlushIfLarge();
-    // Writes out everything buffered. False when standard output failed.
+    // Writes out everything buffered. False when standard output failed, now or before.
     bool Flush();
+    // The errno of the write that failed (ENOSPC, EPIPE, ...), or 0: kept at the failure, since
+    // errno itself is overwritten by whatever runs later.
+    int WriteError() const { return writeError_; }
 
 private:
     std::string text_;
-    bool failed_ = false;
+    int writeError_ = 0;
 };
 
 class LineReader {

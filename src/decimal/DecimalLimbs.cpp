@@ -1,12 +1,22 @@
 #include "decimal/DecimalLimbs.h"
 
 #include <array>
+#include <cassert>
 #include <cstring>
 #include <utility>
 
 namespace pexabit::limbs {
 
 namespace {
+
+// The form every operation takes and gives: at least one limb, each below the base, no zero
+// limb on top of a nonzero value. Checked in the debug and sanitizer builds.
+[[maybe_unused]] bool IsNormalised(LimbSpan x) {
+    for (const std::uint32_t limb : x) {
+        if (limb >= LimbBase) return false;
+    }
+    return !x.empty() && (x.size() == 1 || x.back() != 0);
+}
 
 // "00" "01" ... "99": two digits per table read halves the divisions of the digit output.
 constexpr std::array<char, 200> MakeDigitPairs() {
@@ -53,6 +63,7 @@ char* WriteTop(std::uint32_t v, char* end) {
 }  // namespace
 
 void MultiplyAdd(Limbs& x, std::uint32_t mul, std::uint32_t add) {
+    assert(IsNormalised(x));
     std::uint64_t carry = add;
     for (auto& limb : x) {
         const std::uint64_t t = static_cast<std::uint64_t>(limb) * mul + carry;
@@ -72,11 +83,11 @@ namespace {
 // 16 * (10^9 - 1)^2 + carry < 1.7 * 10^19 < 2^64.
 constexpr std::size_t ColumnProductLimit = 16;
 
-// a * b column by column, a the shorter: each result limb is the sum of its products and the
-// carry, divided by the base once. A 53-bit significand (two limbs) times a power of two or five
-// takes one division per result limb instead of two.
-Limbs MultiplyByColumns(LimbSpan a, LimbSpan b) {
-    Limbs r(a.size() + b.size(), 0);
+// a * b column by column into r, a the shorter: each result limb is the sum of its products
+// and the carry, divided by the base once. A 53-bit significand (two limbs) times a power of two
+// or five takes one division per result limb instead of two.
+void MultiplyByColumns(LimbSpan a, LimbSpan b, Limbs& r) {
+    r.assign(a.size() + b.size(), 0);
     std::uint64_t carry = 0;
     for (std::size_t k = 0; k + 1 < r.size(); ++k) {
         std::uint64_t column = carry;
@@ -88,19 +99,13 @@ Limbs MultiplyByColumns(LimbSpan a, LimbSpan b) {
         carry = column / LimbBase;
     }
     r.back() = static_cast<std::uint32_t>(carry);  // below 10^9: a * b has at most this many limbs
-    while (r.size() > 1 && r.back() == 0) r.pop_back();
-    return r;
 }
 
-}  // namespace
-
-Limbs Multiply(LimbSpan a, LimbSpan b) {
-    if (a.size() > b.size()) std::swap(a, b);
-    if (!a.empty() && a.size() <= ColumnProductLimit) return MultiplyByColumns(a, b);
-    Limbs r(a.size() + b.size(), 0);
+// a * b row by row into r: any lengths.
+void MultiplyBySchoolbook(LimbSpan a, LimbSpan b, Limbs& r) {
+    r.assign(a.size() + b.size(), 0);
     for (std::size_t i = 0; i < a.size(); ++i) {
         const std::uint64_t ai = a[i];
-        if (ai == 0) continue;
         std::uint64_t carry = 0;
         std::size_t j = 0;
         for (; j < b.size(); ++j) {
@@ -115,27 +120,33 @@ Limbs Multiply(LimbSpan a, LimbSpan b) {
             carry = t / LimbBase;
         }
     }
-    while (r.size() > 1 && r.back() == 0) r.pop_back();
-    return r;
+}
+
+}  // namespace
+
+void Multiply(LimbSpan a, LimbSpan b, Limbs& result) {
+    assert(IsNormalised(a) && IsNormalised(b));
+    if (a.size() > b.size()) std::swap(a, b);
+    if (a.size() <= ColumnProductLimit) MultiplyByColumns(a, b, result);
+    else MultiplyBySchoolbook(a, b, result);
+    while (result.size() > 1 && result.back() == 0) result.pop_back();
 }
 
 std::size_t DecimalLength(LimbSpan x) {
-    std::size_t top = x.empty() ? 0 : x.back();
+    assert(IsNormalised(x));
     std::size_t n = 1;
-    while (top >= 10) {
-        top /= 10;
-        ++n;
-    }
-    return x.empty() ? 1 : (x.size() - 1) * LimbDigits + n;
+    for (std::uint32_t top = x.back(); top >= 10; top /= 10) ++n;
+    return (x.size() - 1) * LimbDigits + n;
 }
 
 void WriteDigits(LimbSpan x, char* out, std::size_t width) {
+    assert(width >= DecimalLength(x));
     char* p = out + width;
     for (std::size_t i = 0; i + 1 < x.size(); ++i) {
         p -= LimbDigits;
         WriteNine(x[i], p);
     }
-    if (!x.empty()) p = WriteTop(x.back(), p);
+    p = WriteTop(x.back(), p);
     std::memset(out, '0', static_cast<std::size_t>(p - out));
 }
 
@@ -157,5 +168,6 @@ std::size_t WriteUint64(std::uint64_t v, char* out) {
     std::memcpy(out, p, n);
     return n;
 }
+
 
 }  // namespace pexabit::limbs

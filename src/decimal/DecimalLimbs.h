@@ -4,7 +4,6 @@
 // limbs (< 10^18) and its carries inside 64 bits, and turns into digit text without division
 // by anything but constants.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -18,28 +17,23 @@ using LimbSpan = std::span<const std::uint32_t>;
 inline constexpr std::uint32_t LimbBase = 1'000'000'000;  // 10^9
 inline constexpr std::size_t LimbDigits = 9;
 
-// v as limbs on the stack, for the significands of the exact expansions: 2^64 < 10^27, so three
-// limbs always suffice. Uint64Limbs(12345678901).View() == {345678901, 12}; zero is {0}.
-class Uint64Limbs {
-public:
-    explicit Uint64Limbs(std::uint64_t v) {
-        do {
-            limbs_[count_++] = static_cast<std::uint32_t>(v % LimbBase);
-            v /= LimbBase;
-        } while (v != 0);
-    }
-    LimbSpan View() const { return {limbs_.data(), count_}; }
-
-private:
-    std::array<std::uint32_t, 3> limbs_{};
-    std::size_t count_ = 0;
-};
+// Every operand and result is normalised: at least one limb, each below LimbBase, no zero limb
+// on top unless the value is 0 ({0}). The debug and sanitizer builds assert it.
 
 // x = x * mul + add, in place; mul and add below 2^32. Grows x as needed.
 void MultiplyAdd(Limbs& x, std::uint32_t mul, std::uint32_t add);
 
-// a * b, schoolbook. Both normalised (no zero limb on top unless the value is 0).
-Limbs Multiply(LimbSpan a, LimbSpan b);
+// a * b written over `result` (its storage reused), which must not hold a or b: by columns when
+// the shorter operand has at most 16 limbs (every significand of every format), else
+// schoolbook. Multiply({2}, {500000000}, r) makes r {0, 1}.
+void Multiply(LimbSpan a, LimbSpan b, Limbs& result);
+
+// The same into a new vector, for callers that keep no storage to reuse.
+inline Limbs Multiply(LimbSpan a, LimbSpan b) {
+    Limbs product;
+    Multiply(a, b, product);
+    return product;
+}
 
 // Number of decimal digits of x without leading zeros; 1 for zero.
 std::size_t DecimalLength(LimbSpan x);
@@ -49,7 +43,7 @@ std::size_t DecimalLength(LimbSpan x);
 void WriteDigits(LimbSpan x, char* out, std::size_t width);
 
 // Writes v as decimal digits without leading zeros ("0" for 0); returns the count written.
-// out must hold 20 characters.
+// out must hold 20 characters. WriteUint64(1234, out) writes "1234" and returns 4.
 std::size_t WriteUint64(std::uint64_t v, char* out);
 
 }  // namespace pexabit::limbs

@@ -19,4 +19,10 @@ struct DecimalExpansion {
 // "1000000000000000055511151231257827021181583404541015625"; M = 3, exponent 2 gives "12", "".
 void ExpandExact(Bits128 significand, int exponent, DecimalExpansion& out);
 
+// The same value as a DecimalString, the system's exact decimal text: `sign`, the integer
+// digits, ",", the fraction digits ("0" for an integer), written over `out` at its final size.
+// WriteDecimalString('+', 0x1999999999999A, -56, out) gives
+// "+0,1000000000000000055511151231257827021181583404541015625"; ('-', 0, 0) gives "-0,0".
+void WriteDecimalString(char sign, Bits128 significand, int exponent, std::string& out);
+
 }  // namespace pexabit

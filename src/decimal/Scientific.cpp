@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string_view>
 
+#include "text/Characters.h"
+
 namespace pexabit {
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Eight "0" characters as one word: the exact values hold runs of hundreds of zeros (2^-1000
 // in base 2 starts with a thousand), so the runs are measured eight characters at a time.
@@ -106,12 +106,6 @@ void FormatScientific(std::string& s, std::string& out) {
     if (!hasSign) s.insert(0, 1, '+');
     if (second == '0') BelowOne(s, out);
     else OneOrMore(s, out);
-}
-
-std::string FormatScientific(std::string& s) {
-    std::string out;
-    FormatScientific(s, out);
-    return out;
 }
 
 }  // namespace pexabit

@@ -1,24 +1,13 @@
 #include "decimal/Subtract.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
 #include <string_view>
+
+#include "text/Characters.h"
 
 namespace pexabit {
 
 namespace {
-
-// A character that is not a digit (the "," among them) reads as 0. A table keeps the digit
-// loops free of branches.
-constexpr std::array<std::int8_t, 256> MakeDigitValues() {
-    std::array<std::int8_t, 256> t{};
-    for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = static_cast<std::int8_t>(c - '0');
-    return t;
-}
-constexpr std::array<std::int8_t, 256> DigitValues = MakeDigitValues();
-
-int DigitValue(char c) { return DigitValues[static_cast<unsigned char>(c)]; }
 
 // A missing sign becomes a leading "+", then a missing "," a trailing ",0".
 void Normalise(std::string& x) {
@@ -47,7 +36,7 @@ Aligned Align(std::string_view ta, std::string_view tb) {
 // Index of the first place where the digits differ, or the length when the magnitudes are equal.
 std::size_t FirstDifference(const Aligned& x) {
     std::size_t i = 0;
-    while (i < x.A.size() && DigitValue(x.A[i]) == DigitValue(x.B[i])) ++i;
+    while (i < x.A.size() && DecimalDigitValue(x.A[i]) == DecimalDigitValue(x.B[i])) ++i;
     return i;
 }
 
@@ -62,7 +51,7 @@ std::string SubtractAligned(const std::string& a, const std::string& minuend, co
             r[i + 1] = ',';
             continue;
         }
-        const int d = DigitValue(minuend[i]) - DigitValue(subtrahend[i]) - borrow;
+        const int d = DecimalDigitValue(minuend[i]) - DecimalDigitValue(subtrahend[i]) - borrow;
         borrow = d < 0 ? 1 : 0;
         r[i + 1] = static_cast<char>('0' + d + 10 * borrow);
     }
@@ -89,7 +78,7 @@ std::string SubtractDecimal(std::string& a, std::string& b) {
     const Aligned x = Align(std::string_view(a).substr(1), std::string_view(b).substr(1));
     const std::size_t first = FirstDifference(x);
     if (first == x.A.size()) return "+0,0";
-    const bool bLarger = DigitValue(x.A[first]) < DigitValue(x.B[first]);
+    const bool bLarger = DecimalDigitValue(x.A[first]) < DecimalDigitValue(x.B[first]);
     const std::string r = bLarger ? SubtractAligned(x.A, x.B, x.A, '-') : SubtractAligned(x.A, x.A, x.B, '+');
     return Canonical(r);
 }

@@ -1,27 +1,21 @@
 #pragma once
-// The "Single hex" and "Double hex" buttons as data: the checks of a typed pattern, its fields,
-// and either the exact value to convert or the report of a named special pattern.
+// The "Single hex" and "Double hex" buttons as data: the checks of a typed pattern, its bits,
+// and the special path of the all-ones exponent. A finite pattern goes on to ConvertPattern.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "state/ControlTexts.h"
+#include "encode/ConvertReport.h"
+#include "format/Bits128.h"
 #include "state/ConversionState.h"
 
 namespace pexabit {
 
-enum class PatternFormat { Single, Double };
-
-// The value of one or two hex digits, most significant first, blanks around them ignored.
-// HexToByte("7F") == 127.
-std::uint8_t HexToByte(std::string_view digits);
-
 // A typed pattern that is refused before any work starts.
 struct HexRejection {
-    std::string Message;                  // the message box text, word for word
-    std::optional<std::string> ResetText; // the input box is reset to this after the box closes
+    std::string Message;                   // the message box text, word for word
+    std::optional<std::string> ResetText;  // the input box is reset to this after the box closes
 };
 
 // Length (in characters, not bytes) and character checks, in that order. nullopt: accepted.
@@ -29,17 +23,17 @@ struct HexRejection {
 // Double: "hex число должно иметь 16 цифр" / "ou misspelled hex-number" (reset 16 zeros).
 std::optional<HexRejection> CheckHexPattern(PatternFormat format, std::string_view text);
 
-struct DecodeOutcome {
-    bool Special = false;  // all-ones exponent: +Infinity, -Infinity or NANs
-    // Finite: the exact decimal value that goes into Text2 before the convert operation runs.
-    std::string ExactText;
-    // Special: the texts of the special path in the order the window applies them (Text2,
-    // Text7 or Text12 and the other format's fields cleared, Label21 or Label22 captioned).
-    ControlTexts Report;
-};
+// The pattern of a text that CheckHexPattern accepted: ReadHexPattern("3f800000") == 0x3F800000.
+Bits128 ReadHexPattern(std::string_view text);
 
-// Decodes a pattern that CheckHexPattern accepted: fills the bytes and fields of that format in
-// `state`; a finite pattern is analysed, a special one named in its four value texts.
-DecodeOutcome DecodeHexPattern(ConversionState& state, PatternFormat format, std::string_view text);
+// True for the all-ones exponent (255, 2047): the infinities and NaNs, which the hex buttons
+// name themselves instead of converting.
+bool IsSpecialPattern(PatternFormat format, Bits128 pattern);
+
+// The special path: the decoded format's part gets the stored pattern and its name ("NANs"
+// for any nonzero mantissa, else "-Infinity"/"+Infinity" by the sign) in its four texts;
+// `result` becomes Special with that format's display caption ("The number displayed in the
+// Windows F=+1,#INF", two blanks after "the"). Nothing of the other format changes.
+void DecodeSpecialPattern(ConversionState& state, PatternFormat format, Bits128 pattern, ConvertResult& result);
 
 }  // namespace pexabit

@@ -1,132 +1,122 @@
 #include "encode/ConvertReport.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <fstream>
+#include <limits>
 
-#include "decimal/PatternFields.h"
+#include "decimal/ExactDifference.h"
+#include "decimal/ExactTexts.h"
 #include "decimal/Scientific.h"
 #include "decimal/Subtract.h"
 #include "encode/DecimalInput.h"
 #include "encode/DisplayForm.h"
-#include "encode/Encoding.h"
-#include "encode/FieldCaptions.h"
+#include "encode/NumberConversion.h"
 
 namespace pexabit {
 namespace {
 
-// FormatScientific of |a| - |b| into `out`, on copies: both routines add a missing sign or ",0"
-// to their arguments, and the state keeps its texts as they are.
-void Difference(const std::string& minuend, const std::string& subtrahend, std::string& out) {
-    // The same text has the same magnitude: the exact value of a decoded pattern is converted
-    // back to itself, and comparing is far cheaper than subtracting a thousand digits.
-    if (minuend == subtrahend && minuend.find(',') != std::string::npos) {
-        out = "+0,0";
-        return;
+constexpr char ScratchFileName[] = "ss.dat";
+
+// The canonical form of a typed text: normalised after "." became ",".
+std::optional<std::string> NormaliseTypedText(std::string_view text) {
+    std::string typed(text);
+    std::replace(typed.begin(), typed.end(), '.', ',');
+    return NormaliseDecimal(typed);
+}
+
+// One format's part from its pattern. Only a rounding makes an infinity here (the special
+// patterns never reach a conversion), so an infinity is that format's overflow.
+void SetPart(const FloatFormat& format, Bits128 pattern, FormatPart& part) {
+    part.Stored = DecodePattern(format, pattern);
+    part.Stored.Overflow = part.Stored.Class == ValueClass::Infinite;
+    MakeExactTexts(format, part.Stored, part.Texts);
+}
+
+// Both formats from the Double (the Single is the Double rounded, ties to even), and ss.dat.
+void StoreValues(ConversionState& s, double value, const ConvertSettings& settings, ConvertResult& r) {
+    s.DoubleValue = value;
+    s.SingleValue = RoundToSingle(value);
+    SetPart(SingleFormat, std::bit_cast<std::uint32_t>(s.SingleValue), s.Single);
+    SetPart(DoubleFormat, std::bit_cast<std::uint64_t>(s.DoubleValue), s.Double);
+    r.ScratchError.reset();
+    if (settings.ScratchDirectory != nullptr) {
+        r.ScratchError = WriteScratchFile(*settings.ScratchDirectory, s.SingleValue, s.DoubleValue);
     }
-    std::string a = minuend;
-    std::string b = subtrahend;
-    std::string difference = SubtractDecimal(a, b);
+}
+
+// Each format's value as the platform displays it, or its overflow.
+void SetDisplays(const ConversionState& s, std::string_view separator, ConvertResult& r) {
+    if (s.Single.Stored.Overflow) {
+        r.SingleDisplay = "Number of Single displayed in the Windows F = Overflow";
+    } else {
+        r.SingleDisplay = "Single number displayed in the  Windows F=";
+        r.SingleDisplay += SingleDisplayForm(s.SingleValue, separator);
+    }
+    if (s.Double.Stored.Overflow) {
+        r.DoubleDisplay = "Double the number displayed in the Windows F = Overflow";
+    } else {
+        r.DoubleDisplay = "Double number displayed in the Windows F=";
+        r.DoubleDisplay += DoubleDisplayForm(s.DoubleValue, separator);
+    }
+}
+
+// What the "Original-" differences subtract from: the digits the typed text was read as (a
+// DecimalString), or the decoded pattern's value.
+struct Original {
+    std::string_view Digits;
+    const StoredValue* Pattern = nullptr;
+};
+
+// |original| - |x| in scientific notation, into `out`.
+void OriginalMinus(const Original& original, const FormatPart& x, std::string& out) {
+    std::string difference;
+    if (original.Pattern != nullptr) {
+        WriteMagnitudeDifference(*original.Pattern, x.Stored, difference);
+    } else {
+        std::string a(original.Digits), b = x.Texts.Exact;  // SubtractDecimal may complete its arguments
+        difference = SubtractDecimal(a, b);
+    }
     FormatScientific(difference, out);
 }
 
-// Label21 and Label22: each format's value as the platform displays it, or its overflow.
-void SetDisplayCaptions(ConvertResultTexts& r, const ConversionState& s, std::string_view separator) {
-    if (s.SingleOverflow) {
-        r.Label21 = "Number of Single displayed in the Windows F = Overflow";
-    } else {
-        r.Label21 = "Single number displayed in the  Windows F=";
-        r.Label21 += SingleDisplayForm(s.SingleValue, separator);
+// The three differences; each one only where its formats are finite.
+void SetDifferences(const ConversionState& s, const Original& original, ConvertResult& r) {
+    r.DoubleMinusSingle.clear();
+    r.OriginalMinusDouble.clear();
+    r.OriginalMinusSingle.clear();
+    const bool singleFinite = !s.Single.Stored.Overflow, doubleFinite = !s.Double.Stored.Overflow;
+    if (singleFinite && doubleFinite && s.Single.Stored.Class == ValueClass::Zero) {
+        // Minus a zero: the Double's own magnitude, whose scientific form is made already.
+        r.DoubleMinusSingle = s.Double.Texts.ExactSci;
+        r.DoubleMinusSingle[0] = '+';
+    } else if (singleFinite && doubleFinite) {
+        std::string difference;
+        WriteMagnitudeDifference(s.Double.Stored, s.Single.Stored, difference);
+        FormatScientific(difference, r.DoubleMinusSingle);
     }
-    if (s.DoubleOverflow) {
-        r.Label22 = "Double the number displayed in the Windows F = Overflow";
-    } else {
-        r.Label22 = "Double number displayed in the Windows F=";
-        r.Label22 += DoubleDisplayForm(s.DoubleValue, separator);
-    }
+    if (doubleFinite) OriginalMinus(original, s.Double, r.OriginalMinusDouble);
+    if (!singleFinite) return;
+    // A decoded Double is the Double itself: its difference to the Single is already made.
+    const StoredValue* p = original.Pattern;
+    const bool originalIsDouble = p != nullptr && p->Negative == s.Double.Stored.Negative &&
+                                  p->Significand == s.Double.Stored.Significand && p->Exponent == s.Double.Stored.Exponent;
+    if (originalIsDouble && doubleFinite) r.OriginalMinusSingle = r.DoubleMinusSingle;
+    else OriginalMinus(original, s.Single, r.OriginalMinusSingle);
 }
 
-void AddFieldTexts(ControlTexts& report, const ConversionState& s) {
-    report.push_back({"Label15", SignCaption(s.SingleSign)});
-    report.push_back({"Label16", ExponentCaption(s.SingleExponent)});
-    report.push_back({"Label17", MantissaCaption(s.SingleMantissaHex)});
-    report.push_back({"Label18", SignCaption(s.DoubleSign)});
-    report.push_back({"Label19", ExponentCaption(s.DoubleExponent)});
-    report.push_back({"Label20", MantissaCaption(s.DoubleMantissaHex)});
-    report.push_back({"Text7", s.SingleHex});
-    report.push_back({"Text12", s.DoubleHex});
-    const std::string singleTop = ByteToBits(s.SingleBytes[3]);
-    report.push_back({"Label9", singleTop.substr(0, 1)});
-    report.push_back({"Label10", singleTop.substr(1) + ByteToBits(s.SingleBytes[2]).substr(0, 1)});
-    report.push_back({"Label11", s.SingleMantissaBits});
-    const std::string doubleTop = ByteToBits(s.DoubleBytes[7]);
-    report.push_back({"Text5", doubleTop.substr(0, 1)});
-    report.push_back({"Text4", doubleTop.substr(1) + ByteToBits(s.DoubleBytes[6]).substr(0, 4)});
-    report.push_back({"Text3", s.DoubleMantissaBits});
+void PutLittleEndian(char* out, std::uint64_t bits, int bytes) {
+    for (int i = 0; i < bytes; ++i) out[i] = static_cast<char>(bits >> (8 * i));
 }
 
-bool IsZero(const std::string& exact) { return exact == "+0,0" || exact == "-0,0"; }
-
-// |DoubleExact| - |SingleExact|. When the Single is a zero the difference is the Double's own
-// magnitude, whose scientific form the analysis already made (the exact values are canonical,
-// so both routes give the same digits).
-void DoubleMinusSingle(const ConversionState& s, std::string& out) {
-    if (IsZero(s.SingleExact) && !s.DoubleExactSci.empty()) {
-        out = s.DoubleExactSci;
-        out[0] = '+';
-        return;
-    }
-    Difference(s.DoubleExact, s.SingleExact, out);
-}
-
-// The results' strings are written over, so that a caller converting one number after another
-// keeps their storage.
-void SetDifferences(ConvertResultTexts& r, const ConversionState& s, const std::string& original) {
-    // The typed text that is the Double's exact value (as the hex buttons hand it over) differs
-    // from the Double by zero and from the Single as the Double does.
-    const bool originalIsDouble = !s.DoubleOverflow && original == s.DoubleExact;
-    r.Text8.clear();
-    r.Text10.clear();
-    r.Text11.clear();
-    if (!s.DoubleOverflow && !s.SingleOverflow) DoubleMinusSingle(s, r.Text8);
-    // The Double's exact value always has its comma, so Difference would give "+0,0" as well.
-    if (originalIsDouble) r.Text10 = "+0,0";
-    else if (!s.DoubleOverflow) Difference(original, s.DoubleExact, r.Text10);
-    if (originalIsDouble && !s.SingleOverflow) r.Text11 = r.Text8;
-    else if (!s.SingleOverflow) Difference(original, s.SingleExact, r.Text11);
-}
-
-void AddDifferences(ControlTexts& report, ConvertResultTexts& r) {
-    if (!r.Text8.empty()) report.push_back({"Text8", std::move(r.Text8)});
-    if (!r.Text10.empty()) report.push_back({"Text10", std::move(r.Text10)});
-    if (!r.Text11.empty()) report.push_back({"Text11", std::move(r.Text11)});
+void Refuse(ConvertResult& r) {
+    r.Kind = Outcome::Refused;
+    r.Message = InvalidNumberMessage;
 }
 
 }  // namespace
-
-const std::string& SingleView(const ConversionState& state, bool binary, bool scientific) {
-    if (binary) return scientific ? state.SingleBinarySci : state.SingleBinary;
-    return scientific ? state.SingleExactSci : state.SingleExact;
-}
-
-const std::string& DoubleView(const ConversionState& state, bool binary, bool scientific) {
-    if (binary) return scientific ? state.DoubleBinarySci : state.DoubleBinary;
-    return scientific ? state.DoubleExactSci : state.DoubleExact;
-}
-
-ControlTexts BusyStateTexts() {
-    ControlTexts texts;
-    for (const char* box : {"Text7", "Text9", "Text12", "Text6", "Text8", "Text10", "Text11"}) {
-        texts.push_back({box, ""});
-    }
-    texts.push_back({"Label21", ""});
-    texts.push_back({"Label22", ""});
-    texts.push_back({"Label15", "S="});
-    texts.push_back({"Label16", "E="});
-    texts.push_back({"Label17", "M="});
-    texts.push_back({"Label18", "S="});
-    texts.push_back({"Label19", "E="});
-    texts.push_back({"Label20", "M="});
-    return texts;
-}
 
 bool AcceptDecimalText(std::string_view text) {
     if (!CheckDecimalText(text)) return false;
@@ -135,43 +125,58 @@ bool AcceptDecimalText(std::string_view text) {
     return FitsCanonicalLength(typed);
 }
 
-bool ConvertDecimalResults(ConversionState& state, std::string_view text,
-                           std::string_view decimalSeparator,
-                           const std::filesystem::path* scratchDirectory,
-                           ConvertResultTexts& results, std::optional<std::string>& scratchError) {
-    // The exact value of a stored format, as the hex buttons hand it over, is the system's own
-    // DecimalString: sign, digits, one comma. It passes the check by construction.
-    if (!IsExactValueOf(state, text) && !CheckDecimalText(text)) return false;
-    EncodeResult encoded = EncodeNumber(state, text, scratchDirectory);
-    if (!encoded.Accepted) return false;
-    scratchError = std::move(encoded.ScratchError);
-    SetDisplayCaptions(results, state, decimalSeparator);
-    SetDifferences(results, state, encoded.NumericPrefix);
-    return true;
+void ConvertText(ConversionState& state, std::string_view text, const ConvertSettings& settings,
+                 ConvertResult& result) {
+    if (!CheckDecimalText(text)) return Refuse(result);
+    const std::optional<std::string> canonical = NormaliseTypedText(text);
+    if (!canonical) return Refuse(result);
+    ReadNumber number;
+    if (IsInfinityText(*canonical)) {
+        constexpr double Infinity = std::numeric_limits<double>::infinity();
+        number = {(*canonical)[0] == '-' ? -Infinity : Infinity, "+0,0"};
+    } else {
+        number = ReadDecimalNumber(*canonical);
+    }
+    state.OriginalNumber = *canonical;
+    StoreValues(state, number.Value, settings, result);
+    result.Kind = Outcome::Converted;
+    SetDisplays(state, settings.DecimalSeparator, result);
+    SetDifferences(state, Original{number.Prefix}, result);
 }
 
-ControlTexts AssembleConvertReport(const ConversionState& state, const ViewChoice& view,
-                                   ConvertResultTexts results) {
-    ControlTexts report;
-    report.reserve(24);
-    report.push_back({"Label21", std::move(results.Label21)});
-    report.push_back({"Label22", std::move(results.Label22)});
-    AddFieldTexts(report, state);
-    report.push_back({"Text9", SingleView(state, view.SingleBinary, view.SingleScientific)});
-    report.push_back({"Text6", DoubleView(state, view.DoubleBinary, view.DoubleScientific)});
-    AddDifferences(report, results);
-    return report;
+void ConvertPattern(ConversionState& state, PatternFormat format, Bits128 pattern,
+                    const ConvertSettings& settings, ConvertResult& result) {
+    const StoredValue decoded = DecodePattern(FormatOf(format), pattern);
+    // The Single's value is a Double too; the Double is rounded to the Single as a typed one is.
+    const double value = format == PatternFormat::Single
+                             ? static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(pattern)))
+                             : std::bit_cast<double>(static_cast<std::uint64_t>(pattern));
+    StoreValues(state, value, settings, result);
+    state.OriginalNumber = state.Part(format).Texts.Exact;  // the decoded format holds the very value
+    result.Kind = Outcome::Converted;
+    SetDisplays(state, settings.DecimalSeparator, result);
+    SetDifferences(state, Original{{}, &decoded}, result);
 }
 
-ConvertOutcome ConvertDecimal(ConversionState& state, std::string_view text,
-                              const ViewChoice& view, std::string_view decimalSeparator,
-                              const std::filesystem::path* scratchDirectory) {
-    ConvertOutcome outcome;
-    ConvertResultTexts results;
-    outcome.Accepted = ConvertDecimalResults(state, text, decimalSeparator, scratchDirectory,
-                                             results, outcome.ScratchError);
-    if (outcome.Accepted) outcome.Report = AssembleConvertReport(state, view, std::move(results));
-    return outcome;
+const std::string& ExactView(const ExactTexts& texts, bool binary, bool scientific) {
+    if (binary) return scientific ? texts.BinarySci : texts.Binary;
+    return scientific ? texts.ExactSci : texts.Exact;
+}
+
+std::optional<std::string> WriteScratchFile(const std::filesystem::path& directory,
+                                            float singleValue, double doubleValue) {
+    const std::filesystem::path file = directory / ScratchFileName;
+    std::array<char, 16> record{};
+    PutLittleEndian(record.data(), std::bit_cast<std::uint32_t>(singleValue), 4);
+    PutLittleEndian(record.data() + 8, std::bit_cast<std::uint64_t>(doubleValue), 8);
+    // in|out keeps a longer file's bytes beyond offset 15; plain out creates a missing file.
+    std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);
+    if (!out.is_open()) out.open(file, std::ios::out | std::ios::binary);
+    if (!out.is_open()) return "cannot open " + file.string() + " for writing";
+    out.write(record.data(), static_cast<std::streamsize>(record.size()));
+    out.close();
+    if (out.fail()) return "cannot write " + file.string();
+    return std::nullopt;
 }
 
 }  // namespace pexabit

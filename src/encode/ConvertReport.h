@@ -1,14 +1,15 @@
 #pragma once
-// The convert operation ("Pexabit" button) as data: from the typed text to every text that the
-// window shows afterwards. The window only applies these texts around its busy state; the
-// command line prints them.
+// The convert operation ("Pexabit" button) and its typed result, from a typed text or from a
+// decoded pattern's bits. Each format's part (stored value, overflow, exact texts) is left in
+// the state; the result holds the rest of the report: the outcome, the two displayed values and
+// the three differences. The front ends decide where each piece goes.
 
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "state/ControlTexts.h"
+#include "format/Bits128.h"
 #include "state/ConversionState.h"
 
 namespace pexabit {
@@ -16,73 +17,62 @@ namespace pexabit {
 inline constexpr std::string_view InvalidNumberMessage =
     "You entered an invalid value of the initial number";
 
-// Which of the four exact-value texts each box shows: the "BIN" option (else "DEC") and the
-// "Exp" check box (checked state only) of each format.
-struct ViewChoice {
-    bool SingleBinary = false;      // Option1 selected (else Option2)
-    bool SingleScientific = false;  // Check1 checked
-    bool DoubleBinary = false;      // Option3 selected (else Option4)
-    bool DoubleScientific = false;  // Check2 checked
+enum class Outcome {
+    Converted,  // both formats' parts and the whole report are new
+    Refused,    // Message says why; the state is untouched
+    Special,    // a decoded all-ones exponent: only that format's part and display are new
 };
 
-// The view table: SingleBinary / SingleBinarySci / SingleExact / SingleExactSci (and the
-// Double's) chosen by the option and the check box.
-const std::string& SingleView(const ConversionState& state, bool binary, bool scientific);
-const std::string& DoubleView(const ConversionState& state, bool binary, bool scientific);
-
-// The texts that the busy state clears before a conversion starts: Text7, Text9, Text12,
-// Text6, Text8, Text10, Text11 empty; Label21, Label22 empty; Label15..Label20 the bare
-// prefixes "S=", "E=", "M=".
-ControlTexts BusyStateTexts();
-
-// The check that comes before any work, so that the window can answer a refused text before
-// entering its busy state: the characters (CheckDecimalText) and the length of the canonical
-// text (at most MaxCanonicalLength characters). ConvertDecimal accepts exactly these texts.
-bool AcceptDecimalText(std::string_view text);
-
-struct ConvertOutcome {
-    // false: the text is refused; the window writes InvalidNumberMessage into Text2 and changes
-    // nothing else. The state is then untouched.
-    bool Accepted = false;
-    // The texts of the report in the order the window applies them: Label21, Label22, the field
-    // labels, Text7, Text12, the bit fields, Text9, Text6, then the differences that were
-    // computed (Text8, Text10, Text11).
-    ControlTexts Report;
-    // Set when ss.dat could not be written into the scratch directory: why, for the user. The
-    // report is right regardless.
+struct ConvertResult {
+    Outcome Kind = Outcome::Refused;
+    std::string Message;                            // Refused: the message, word for word
+    PatternFormat Decoded = PatternFormat::Single;  // Special: the format that was decoded
+    // Converted: each format's value as the platform displays it, or its overflow
+    // ("Single number displayed in the  Windows F=0,1"). Special: the decoded format's caption
+    // ("The number displayed in the  Windows F=+1,#INF"), the other empty.
+    std::string SingleDisplay, DoubleDisplay;
+    // Converted: |Double| - |Single|, |Original| - |Double|, |Original| - |Single|, each in
+    // scientific notation; empty where not computed (Double-Single needs both formats finite,
+    // each Original- difference its own format finite).
+    std::string DoubleMinusSingle, OriginalMinusDouble, OriginalMinusSingle;
+    // Set when ss.dat could not be written: why, for the user. The report is right regardless.
     std::optional<std::string> ScratchError;
 };
 
-// The texts of the convert report that the state does not hold: the two display captions and
-// the three differences. A difference is empty when its format overflowed and the operation
-// does not compute it (Text8 needs both formats, Text10 the Double, Text11 the Single); a
-// computed one always has digits.
-struct ConvertResultTexts {
-    std::string Label21, Label22;
-    std::string Text8, Text10, Text11;
+struct ConvertSettings {
+    std::string_view DecimalSeparator = ".";  // the user's, for the displayed values
+    // ss.dat is written here by every conversion; nullptr: no scratch file.
+    const std::filesystem::path* ScratchDirectory = nullptr;
 };
 
-// The convert operation without assembling its report: the check, the encoding into `state`,
-// the captions and the differences into `results` (whose storage is reused). False when the
-// text is refused; the state and `results` are then untouched. ConvertDecimal is this call
-// followed by AssembleConvertReport; a front end that reads the fields from the state needs no
-// more.
-// For "0.1": true, results.Text10 "-5,5511151231257827021181583404541015625e-18".
-bool ConvertDecimalResults(ConversionState& state, std::string_view text,
-                           std::string_view decimalSeparator,
-                           const std::filesystem::path* scratchDirectory,
-                           ConvertResultTexts& results, std::optional<std::string>& scratchError);
+// The check that comes before any work, so that the window can answer a refused text before
+// entering its busy state: the characters (CheckDecimalText) and the length of the canonical
+// text (at most MaxCanonicalLength characters). ConvertText accepts exactly these texts.
+bool AcceptDecimalText(std::string_view text);
 
-// The report of a conversion that ConvertDecimalResults accepted, in the order of
-// ConvertOutcome::Report, from the state, the view and the results.
-ControlTexts AssembleConvertReport(const ConversionState& state, const ViewChoice& view,
-                                   ConvertResultTexts results);
+// The convert operation on `text` as typed: normalised (OriginalNumber), read as the nearest
+// Double, rounded to the Single; a format beyond its range overflows to its infinity of the
+// typed sign, and the infinity sign alone overflows both. `result` is written over (its
+// storage reused). For "0.1": Converted, state.Single.Texts.Exact
+// "+0,100000001490116119384765625", result.OriginalMinusDouble
+// "-5,5511151231257827021181583404541015625e-18". For "1 2": Refused with InvalidNumberMessage.
+void ConvertText(ConversionState& state, std::string_view text, const ConvertSettings& settings,
+                 ConvertResult& result);
 
-// The whole convert operation on `text` as typed into Text2. `decimalSeparator` is the user's
-// separator for the default text forms of the values ("," or "."). When `scratchDirectory` is
-// given, the 16-byte ss.dat is written there.
-ConvertOutcome ConvertDecimal(ConversionState& state, std::string_view text,
-                              const ViewChoice& view, std::string_view decimalSeparator,
-                              const std::filesystem::path* scratchDirectory);
+// The convert operation on a finite pattern of `format`, straight from its bits, with the
+// report that typing its exact value would give: OriginalNumber is that exact value, the other
+// format its rounding (the Single) or widening (the Double), and the differences are computed
+// from the significands. Single 3DCCCCCD: DoubleMinusSingle "+0,0", the Double 3FB99999A0000000.
+void ConvertPattern(ConversionState& state, PatternFormat format, Bits128 pattern,
+                    const ConvertSettings& settings, ConvertResult& result);
+
+// The text an exact-value box shows, by the view table: Binary, BinarySci, Exact or ExactSci.
+const std::string& ExactView(const ExactTexts& texts, bool binary, bool scientific);
+
+// ss.dat in `directory`: bytes 0..3 the Single, 4..7 zeros, 8..15 the Double, little-endian.
+// Created when missing; a longer existing file keeps its bytes beyond 15. nullopt on success,
+// else why it failed.
+std::optional<std::string> WriteScratchFile(const std::filesystem::path& directory,
+                                            float singleValue, double doubleValue);
 
 }  // namespace pexabit

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "text/Characters.h"
+
 namespace pexabit {
 namespace {
 
@@ -16,8 +18,6 @@ constexpr std::int64_t InnerExponentLimit = std::int64_t{1} << 40;
 // Integer exponents saturate at 10^18: 18 digits fit into int64 with room for rounding up.
 constexpr std::int64_t ExponentLimit = 1000000000000000000;
 constexpr std::int64_t ExponentLimitDigits = 18;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The accepted characters below 128, as a table: the check runs over texts of any length.
 constexpr std::array<bool, 256> AcceptedAsciiTable() {
@@ -160,6 +160,12 @@ bool CheckDecimalText(std::string_view text) {
     return true;
 }
 
+namespace {
+
+// The exponent text after the first "e"/"E", read as a number: optional sign, digits, and an
+// exponent of its own ("2e3" reads 2000); reading stops at the first other character (a
+// comma); no digits read 0. Rounded to the nearest integer, ties to even ("25e-1" reads 2).
+// Magnitudes beyond 10^18 saturate there, which no length bound can accept anyway.
 std::int64_t ReadExponentText(std::string_view text) {
     std::size_t p = 0;
     bool negative = false;
@@ -170,8 +176,6 @@ std::int64_t ReadExponentText(std::string_view text) {
         RoundScaledDigits(text.substr(begin, p - begin), ReadInnerExponent(text.substr(p)));
     return negative ? -value : value;
 }
-
-namespace {
 
 // The typed text cut into the pieces the exponent table works on, with the length of the
 // canonical text it gives, known before anything is built.

@@ -22,12 +22,6 @@ inline constexpr std::string_view InfinitySign = "\xE2\x88\x9E";
 // letter fail. CheckDecimalText("1,2,3") and CheckDecimalText("--") pass; "1 2" fails.
 bool CheckDecimalText(std::string_view text);
 
-// The exponent text after the first "e"/"E", read as a number: optional sign, digits, and an
-// exponent of its own ("2e3" reads 2000); reading stops at the first other character (a
-// comma); no digits read 0. Rounded to the nearest integer, ties to even ("25e-1" reads 2).
-// Magnitudes beyond 10^18 saturate there, which no length bound can accept anyway.
-std::int64_t ReadExponentText(std::string_view text);
-
 // The canonical text of an accepted typed text whose "." were already replaced by ",".
 // The sign goes first ("+" unless the text starts with "+" or "-"), the first "e"/"E" and the
 // rest are read as the exponent and applied by moving the last comma and padding zeros; every

@@ -1,17 +1,19 @@
 #include "encode/FieldCaptions.h"
 
+#include <cassert>
+
+#include "text/Characters.h"
+
 namespace pexabit {
 
-std::string SignCaption(std::int32_t sign) {
-    return (sign < 0 ? "S=" : "S= ") + std::to_string(sign);
-}
+std::string SignCaption(bool negative) { return negative ? "S= 1" : "S= 0"; }
 
-std::string ExponentCaption(std::int32_t exponent) {
-    static constexpr char HexDigits[] = "0123456789ABCDEF";
+std::string ExponentCaption(int biasedExponent) {
+    assert(biasedExponent >= 0);
     std::string digits;
-    auto value = static_cast<std::uint32_t>(exponent);
+    auto value = static_cast<unsigned>(biasedExponent);
     do {
-        digits.insert(digits.begin(), HexDigits[value % 16]);
+        digits.insert(digits.begin(), UpperHexDigits[value % 16]);
         value /= 16;
     } while (value != 0);
     return "E=" + digits + " hex";

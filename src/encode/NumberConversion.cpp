@@ -1,5 +1,6 @@
 #include "encode/NumberConversion.h"
 
+#include <cassert>
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -7,6 +8,7 @@
 #include <locale.h>
 
 #include "encode/DecimalInput.h"
+#include "text/Characters.h"
 
 namespace pexabit {
 namespace {
@@ -18,12 +20,11 @@ locale_t CLocale() {
     return locale;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // The DecimalString of what strtod consumed: [sign] digits [. digits].
 std::string PrefixDecimal(std::string_view consumed) {
+    assert(!consumed.empty());
     std::string out(1, '+');
-    if (!consumed.empty() && (consumed[0] == '+' || consumed[0] == '-')) {
+    if (consumed[0] == '+' || consumed[0] == '-') {
         out[0] = consumed[0];
         consumed.remove_prefix(1);
     }

@@ -2,7 +2,6 @@
 // The settings values: the one remembered setting (the results directory) and the folders and
 // names around it. Plain data; src/ui/settings reads, writes and prepares them.
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -25,7 +24,7 @@ struct SettingsValues {
     std::string ProgramDirectory;  // always ends with "/", e.g. "/opt/apps/Pexabit/"
     std::string SettingsFileName;  // "Pexabit.eng"
     SettingsRecord Record;
-    std::int16_t PathFound = 0;    // result of the last PathExists: 1 found, 0 not found
+    bool PathFound = false;        // result of the last PathExists: the path names a file or folder
 };
 
 }  // namespace pexabit

@@ -19,7 +19,9 @@ enum class ControlKind {
     OptionButton,  // one group per container
 };
 
-enum class FontChoice { Dialog, Mono14, Mono8, Sans12 };
+// Dialog: the application's font. SansNarrow: the same size, narrow, so that the captions of
+// the option buttons and check boxes fit their boxes beside the style's indicator.
+enum class FontChoice { Dialog, Mono14, Mono8, Sans12, SansNarrow };
 
 struct Rgb {
     bool Set = false;
@@ -41,6 +43,7 @@ enum StyleFlag : unsigned {
     ReadOnly = 1U << 3U,
     HiddenAtStart = 1U << 4U,
     SelectedAtStart = 1U << 5U,
+    Graphical = 1U << 6U,  // a button that shows its background colour as a flat face
 };
 
 struct ControlSpec {

@@ -10,9 +10,8 @@ void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-QString QtDialogs::ChooseFolder(QWidget* parent, const QString& title) {
-    return QFileDialog::getExistingDirectory(parent, title, QString(),
-                                             QFileDialog::ShowDirsOnly);
+QString QtDialogs::ChooseFolder(QWidget* parent, const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, title, start, QFileDialog::ShowDirsOnly);
 }
 
 }  // namespace pexabit

@@ -76,12 +76,12 @@ void Form1::ConnectHandlers() {
 // Only the checked state counts: a grey (partly checked) box shows the plain form.
 void Form1::ApplySingleView() {
     const bool scientific = Check1->checkState() == Qt::Checked;
-    Text9->setPlainText(QString::fromStdString(SingleView(Conversion, Option1->isChecked(), scientific)));
+    Text9->setPlainText(QString::fromStdString(ExactView(Conversion.Single.Texts, Option1->isChecked(), scientific)));
 }
 
 void Form1::ApplyDoubleView() {
     const bool scientific = Check2->checkState() == Qt::Checked;
-    Text6->setPlainText(QString::fromStdString(DoubleView(Conversion, Option3->isChecked(), scientific)));
+    Text6->setPlainText(QString::fromStdString(ExactView(Conversion.Double.Texts, Option3->isChecked(), scientific)));
 }
 
 void Form1::ApplyTexts(const ControlTexts& texts) {

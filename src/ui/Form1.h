@@ -4,15 +4,17 @@
 // handlers apply the texts the core computes, around the busy state of the buttons.
 
 #include <QDate>
+#include <QLocale>
 #include <QMainWindow>
 #include <functional>
 #include <set>
 #include <string>
 
-#include "state/ControlTexts.h"
+#include "encode/ConvertReport.h"
 #include "state/ConversionState.h"
 #include "state/Settings.h"
 #include "ui/Dialogs.h"
+#include "ui/ReportControls.h"
 #include "ui/settings/SettingsStore.h"
 
 class QCheckBox;
@@ -30,10 +32,12 @@ public:
     // Builds every control in its initial state; `dialogs` must outlive the window.
     explicit Form1(Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Start-up: icon, About caption, title for `today`, program directory, settings file and
-    // the results folders. Tells the user once about folders it cannot use.
-    void Form_Load(const QDate& today);
-    void Form_Load() { Form_Load(QDate::currentDate()); }
+    // Start-up: icon, About caption, title for `today` with the month and weekday names of
+    // `locale`, program directory, settings file and the results folders. Tells the user once
+    // about folders it cannot use.
+    void Form_Load(const QDate& today, const QLocale& locale);
+    // The names of the user's time locale (LC_TIME).
+    void Form_Load() { Form_Load(QDate::currentDate(), QLocale::system()); }
 
     void Command1_Click();
     void Command2_Click();
@@ -73,6 +77,8 @@ private:
                       const QString& caption);
     void RepaintNow();
     void DecodeHex(bool single);
+    // The convert button's work around its busy state: `convert` fills the result, which is shown.
+    void RunConversion(const std::function<void(const ConvertSettings&, ConvertResult&)>& convert);
     void TellFolderOnce(const std::string& folder, const std::string& message);
     void Tell(const std::string& message);
 

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <filesystem>
 
+#include "decimal/ExactTexts.h"
 #include "decode/HexDecoding.h"
 #include "encode/ConvertReport.h"
 #include "ui/Form1.h"
@@ -50,23 +51,29 @@ void Form1::Command2_Click() {
                                               static_cast<qsizetype>(InvalidNumberMessage.size())));
         return;
     }
+    RunConversion([&](const ConvertSettings& settings, ConvertResult& result) {
+        ConvertText(Conversion, text, settings, result);
+    });
+}
+
+void Form1::RunConversion(const std::function<void(const ConvertSettings&, ConvertResult&)>& convert) {
     const ViewChoice view{Option1->isChecked(), Check1->checkState() == Qt::Checked,
                           Option3->isChecked(), Check2->checkState() == Qt::Checked};
     const std::string separator = QLocale::system().decimalPoint().toStdString();
     const std::filesystem::path scratch(SettingsData.Record.ResultsDirectory);
     const bool haveScratch = !SettingsData.Record.ResultsDirectory.empty();
-    ConvertOutcome outcome;
+    ConvertResult result;
     {
         // The busy state shows while the core works; the idle state returns however it ends.
         EnterConvertBusy();
         IdleOnExit idle([this] { LeaveConvertBusy(); });
-        outcome = ConvertDecimal(Conversion, text, view, separator, haveScratch ? &scratch : nullptr);
-        ApplyTexts(outcome.Report);
+        convert(ConvertSettings{separator, haveScratch ? &scratch : nullptr}, result);
+        if (result.Kind == Outcome::Converted) ApplyTexts(ConvertedTexts(Conversion, result, view));
     }
-    if (outcome.ScratchError) {
+    if (result.ScratchError) {
         const std::string& folder = SettingsData.Record.ResultsDirectory;
         TellFolderOnce(folder, "The scratch file ss.dat cannot be written in the folder " + folder +
-                                   ": " + *outcome.ScratchError +
+                                   ": " + *result.ScratchError +
                                    ".\n\nThe results shown are right. You are told this once "
                                    "for this folder.");
     }
@@ -117,7 +124,8 @@ void Form1::Command3_Click() { DecodeHex(true); }
 void Form1::Command4_Click() { DecodeHex(false); }
 
 // Command3_Click (single) and Command4_Click: checks, busy state, decoding; a finite pattern
-// goes on as its exact decimal value through Command2_Click, a special one is shown directly.
+// puts its exact decimal value into Text2 and is converted from its bits as the convert button
+// converts, a special one is shown directly.
 void Form1::DecodeHex(bool single) {
     const PatternFormat format = single ? PatternFormat::Single : PatternFormat::Double;
     QLineEdit* input = single ? Text7 : Text12;
@@ -132,15 +140,21 @@ void Form1::DecodeHex(bool single) {
     }
     EnterHexBusy(busy, Command2, other);
     IdleOnExit idle([=, this] { LeaveHexBusy(busy, other, Command2, caption); });
-    const DecodeOutcome outcome = DecodeHexPattern(Conversion, format, text);
-    if (outcome.Special) {
-        ApplyTexts(outcome.Report);
+    const Bits128 pattern = ReadHexPattern(text);
+    if (IsSpecialPattern(format, pattern)) {
+        ConvertResult result;
+        DecodeSpecialPattern(Conversion, format, pattern, result);
+        ApplyTexts(SpecialTexts(Conversion, result));
         return;
     }
-    Text2->setPlainText(QString::fromStdString(outcome.ExactText));
+    std::string exact;
+    WriteExactDecimal(DecodePattern(FormatOf(format), pattern), exact);
+    Text2->setPlainText(QString::fromStdString(exact));
     idle.Dismiss();
     LeaveHexBusy(busy, other, Command2, caption);  // all three buttons idle before converting
-    Command2_Click();
+    RunConversion([&](const ConvertSettings& settings, ConvertResult& result) {
+        ConvertPattern(Conversion, format, pattern, settings, result);
+    });
 }
 
 }  // namespace pexabit

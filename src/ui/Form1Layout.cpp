@@ -13,6 +13,7 @@
 
 #include "ui/ControlTable.h"
 #include "ui/Form1.h"
+#include "ui/GraphicalButton.h"
 #include "ui/WindowFonts.h"
 
 namespace pexabit {
@@ -64,7 +65,9 @@ QWidget* MakeWidget(QWidget* parent, const ControlSpec& row) {
         case ControlKind::TextBox: return new QLineEdit(parent);
         case ControlKind::TextBoxHScroll: return MakeMultiLine(parent, false);
         case ControlKind::TextBoxVScroll: return MakeMultiLine(parent, true);
-        case ControlKind::Button: return new QPushButton(parent);
+        case ControlKind::Button:
+            if ((row.Style & Graphical) != 0U) return new GraphicalButton(parent);
+            return new QPushButton(parent);
         case ControlKind::CheckBox: return new QCheckBox(parent);
         case ControlKind::OptionButton: return new QRadioButton(parent);
     }

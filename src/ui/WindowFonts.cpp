@@ -22,6 +22,16 @@ QFont MakeFont(const QStringList& families, QFont::StyleHint hint, double points
     return font;
 }
 
+// The application's font in Liberation Sans Narrow (fonts-liberation): "DEC" takes 21 pixels
+// of the 23 a 43-pixel option button leaves beside its indicator at 9 pt, where the usual
+// sans-serif fonts take 25.
+QFont NarrowDialogFont() {
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Liberation Sans Narrow")});
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
 }  // namespace
 
 QFont WindowFont(FontChoice choice) {
@@ -32,6 +42,7 @@ QFont WindowFont(FontChoice choice) {
         case FontChoice::Mono14: return MakeFont(mono, QFont::TypeWriter, Mono14Points);
         case FontChoice::Mono8: return MakeFont(mono, QFont::TypeWriter, Mono8Points);
         case FontChoice::Sans12: return MakeFont(sans, QFont::SansSerif, Sans12Points);
+        case FontChoice::SansNarrow: return NarrowDialogFont();
         case FontChoice::Dialog: break;
     }
     return QApplication::font();

@@ -1,7 +1,7 @@
 #pragma once
 // The three fonts of the window besides the dialog font, with the fallbacks installed on Linux:
 // Courier New else Liberation Mono (same metrics) else DejaVu Sans Mono; MS Sans Serif else
-// DejaVu Sans.
+// DejaVu Sans; and the dialog font made narrow for the captions beside an indicator.
 
 #include <QFont>
 

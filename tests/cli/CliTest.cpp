@@ -1,108 +1,119 @@
-// The command line as a user runs it: the JSON contract (keys and their order, rejected inputs
-// in place, exit codes 0/1/2) from arguments and from standard input, and the readable report.
+// The command line as a user runs it, from arguments and from standard input: answers in place,
+// the exit status (0 all converted, 1 some refused, 2 usage or a failing stream) and the reason
+// of a failing stream. What it prints for each input is pinned by the output guard.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "TestFolder.h"
+
 namespace {
 
-struct CliRun {
-    std::string Out;
-    int Status = -1;
+using pexabit::test::ReadBytes;
+
+class Cli : public ::testing::Test, public pexabit::test::TempFolder {
+protected:
+    // Runs pexabit-cli with `arguments` (shell text), standard input from the file `input`,
+    // standard output into the file `output` and standard error into Root + "err"; returns the
+    // exit status.
+    int Run(const std::string& arguments, const std::string& input, const std::string& output) {
+        const std::string command = std::string("'") + PEXABIT_CLI + "' " + arguments + " < '" + input + "' > '" +
+                                    output + "' 2> '" + Root + "err'";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // Writes `bytes` as the file "in" of the folder and returns its path.
+    std::string Input(const std::string& bytes) {
+        pexabit::test::WriteBytes(Root + "in", bytes);
+        return Root + "in";
+    }
 };
 
-// Runs pexabit-cli through the shell; `arguments` is shell text, `input` goes to stdin.
-CliRun RunCli(const std::string& arguments, const std::string& input) {
-    const std::filesystem::path stdinFile =
-        std::filesystem::temp_directory_path() / ("pexabit-cli-test-" + std::to_string(::getpid()));
-    std::ofstream(stdinFile, std::ios::binary) << input;
-    const std::string command =
-        std::string("'") + PEXABIT_CLI + "' " + arguments + " < '" + stdinFile.string() + "' 2>/dev/null";
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char buffer[65536];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.Out.append(buffer, n);
-    run.Status = WEXITSTATUS(::pclose(pipe));
-    std::filesystem::remove(stdinFile);
-    return run;
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
 }
 
-constexpr const char* Invalid = R"(","error":"You entered an invalid value of the initial number"})";
-
-TEST(Cli, AnswersEveryInputInPlace) {
+TEST_F(Cli, AnswersEveryInputInPlace) {
     const struct {
-        const char* Arguments;
-        const char* Input;
+        std::string Arguments, Input;   // standard input byte for byte
         int Status;
-        int Lines;  // -1: not counted
+        std::size_t Lines;              // output lines
         std::vector<std::string> Pieces;  // found in this order in the output
         const char* Reason;
     } cases[] = {
-        {"--json 0.1", "", 0, 1,
-         {"\"SingleHex\":\"3DCCCCCD\"", "\"SingleSign\":0,",
-          "\"DoubleMinusSingle\":\"-1,4901161138336505018742172978818416595458984375e-9\""},
-         "one line; integers as numbers"},
-        {"--json 1e309", "", 0, 1,
-         {"\"DoubleOverflow\":1", "\"DoubleMinusSingle\":\"\",\"OriginalMinusDouble\":\"\",\"OriginalMinusSingle\":\"\""},
-         "overflow leaves the differences empty"},
+        {"--json 0.1", "", 0, 1, {"\"SingleHex\":\"3DCCCCCD\"", "\"SingleSign\":0,"}, "an argument; integers as numbers"},
         {"--json --single-hex 7F800000 1234567G 3F800000", "", 1, 3,
          {"\"SingleExact\":\"+Infinity\"", R"({"input":"1234567G","error":"You misspelled hex-number"})",
           "{\"input\":\"3F800000\",\"OriginalNumber\":\"+1,0\""},
-         "special, refused and finite patterns; a finite one gives the convert report"},
-        {"--json", "0.1\n\n1e39\r\nbad\n-2", 1, 5,
-         {"\"input\":\"0.1\"", "\n{\"input\":\"\",\"OriginalNumber\":\"+\"", "\n{\"input\":\"1e39\",\"OriginalNumber\"",
-          "\n{\"input\":\"bad\",\"error\"", "\n{\"input\":\"-2\",\"OriginalNumber\":\"-2\""},
-         "standard input line by line: an empty line is an input, CR dropped, no final newline needed"},
-        {"--json", "1\xFF\"\\\n", 1, 1, {std::string(R"({"input":"1\ufffd\"\\)") + Invalid}, "invalid UTF-8 gives valid JSON"},
+         "special, refused and finite patterns: a refused one makes the status 1"},
         {"--json -- -- -5", "", 0, 2, {"{\"input\":\"--\"", "\n{\"input\":\"-5\""}, "after -- every argument is a text"},
-        {"--single-hex --double-hex 0", "", 2, 0, {}, "two formats"},
-        {"0.1", "", 0, -1, {"3DCCCCCD", "S= 0   E=7B hex   M=4CCCCD hex", "Original-Single="}, "readable report"},
+        {"--single-hex --double-hex 0", "", 2, 0, {}, "two formats: a usage error"},
+        {"--json", "0.1\n\n1e39\r\nbad\n-2", 1, 5,
+         {"\"input\":\"0.1\"", "\n{\"input\":\"\",", "\n{\"input\":\"1e39\",", "\n{\"input\":\"bad\",\"error\"",
+          "\n{\"input\":\"-2\","},
+         "standard input line by line: an empty line is an input, CR dropped, no final newline needed"},
+        {"--json", "", 0, 0, {}, "no input at all"},
+        {"--json --strict", "\xEF\xBB\xBF" "0.1\n 2 \n1.5.3\n\xEF\xBB\xBF" "1", 1, 4,
+         {"{\"input\":\"0.1\",\"OriginalNumber\":\"+0,1\"", "\n{\"input\":\" 2 \",\"OriginalNumber\":\"+2\"",
+          "\n{\"input\":\"1.5.3\",\"error\":\"Not a plain decimal number (character 4, '.'): a second decimal separator\"}",
+          "\n{\"input\":\"\xEF\xBB\xBF" "1\",\"error\":\"Not a plain decimal number (character 1, U+FEFF)"},
+         "strict: the byte order mark starting the stream and blanks at the ends are ignored, a malformed line refused"},
+        {"--json -", "0.1", 0, 1, {"{\"input\":\"0.1\""}, "\"-\" reads standard input"},
     };
     for (const auto& c : cases) {
-        const CliRun run = RunCli(c.Arguments, c.Input);
-        EXPECT_EQ(run.Status, c.Status) << c.Reason;
-        const auto lines = static_cast<int>(std::count(run.Out.begin(), run.Out.end(), '\n'));
-        EXPECT_EQ(c.Lines < 0 ? c.Lines : lines, c.Lines) << c.Reason;
+        EXPECT_EQ(Run(c.Arguments, Input(c.Input), Root + "out"), c.Status) << c.Reason;
+        const std::string out = ReadBytes(Root + "out");
+        EXPECT_EQ(Count(out, "\n"), c.Lines) << c.Reason;
         std::size_t at = 0;
         for (const std::string& piece : c.Pieces) {
-            at = run.Out.find(piece, at);
-            ASSERT_NE(at, std::string::npos) << c.Reason << ": " << piece << " in\n" << run.Out;
+            at = out.find(piece, at);
+            ASSERT_NE(at, std::string::npos) << c.Reason << ": " << piece << " in\n" << out;
         }
     }
 }
 
-// The keys of a one-line JSON object: every quoted text followed by a colon (no value here
-// holds a quote followed by a colon).
-std::vector<std::string> Keys(const std::string& jsonLine) {
-    std::vector<std::string> keys;
-    for (std::size_t end = jsonLine.find("\":"); end != std::string::npos; end = jsonLine.find("\":", end + 2)) {
-        const std::size_t open = jsonLine.rfind('"', end - 1);
-        keys.push_back(jsonLine.substr(open + 1, end - open - 1));
+TEST_F(Cli, FailingStreamIsReportedWithStatusTwo) {
+    const struct {
+        std::string Input, Output;
+        const char *Said, *Reason;
+    } cases[] = {
+        {Input(std::string(300 * 4, '\n').replace(0, 4, "0.1\n") + "1e309\n"), "/dev/full",
+         "cannot be written: No space left on device",
+         "a full output device: the reason of the failed write, not a later errno (1e309 sets ERANGE)"},
+        {Root, Root + "out", "cannot be read", "a folder as standard input: not to be taken as an empty stream"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run("", c.Input, c.Output), 2) << c.Reason;
+        EXPECT_NE(ReadBytes(Root + "err").find(c.Said), std::string::npos) << ReadBytes(Root + "err");
     }
-    return keys;
 }
 
-TEST(Cli, JsonKeysInOrder) {
-    const std::vector<std::string> convertKeys = {
-        "input", "OriginalNumber", "SingleOverflow", "DoubleOverflow",
-        "SingleHex", "SingleSign", "SingleExponent", "SingleMantissaHex", "SingleMantissaBits",
-        "SingleBinary", "SingleBinarySci", "SingleExact", "SingleExactSci",
-        "DoubleHex", "DoubleSign", "DoubleExponent", "DoubleMantissaHex", "DoubleMantissaBits",
-        "DoubleBinary", "DoubleBinarySci", "DoubleExact", "DoubleExactSci",
-        "DoubleMinusSingle", "OriginalMinusDouble", "OriginalMinusSingle", "SingleDisplay", "DoubleDisplay"};
-    const std::vector<std::string> specialKeys = {
-        "input", "SingleSign", "SingleExponent", "SingleMantissaHex", "SingleMantissaBits",
-        "SingleBinary", "SingleBinarySci", "SingleExact", "SingleExactSci", "SingleDisplay"};
-    EXPECT_EQ(Keys(RunCli("--json 0.1", "").Out), convertKeys);
-    EXPECT_EQ(Keys(RunCli("--json --single-hex FFC00000", "").Out), specialKeys);
+TEST_F(Cli, AnswersHelpVersionAndUsageErrors) {
+    const struct {
+        const char* Arguments;
+        int Status;
+        const char *OutStart, *ErrStart, *Reason;
+    } cases[] = {
+        {"--version", 0, "pexabit-cli " PEXABIT_VERSION "\n", "", "the version of the CMake project"},
+        {"-h", 0, "usage: pexabit-cli", "", "help goes to standard output"},
+        {"--bogus 0.1", 2, "", "pexabit-cli: unknown option '--bogus'\nusage: pexabit-cli", "no report after a usage error"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run(c.Arguments, Input(""), Root + "out"), c.Status) << c.Reason;
+        const std::string out = ReadBytes(Root + "out"), err = ReadBytes(Root + "err");
+        EXPECT_EQ(out.rfind(c.OutStart, 0), 0U) << c.Reason << ": " << out;
+        EXPECT_EQ(err.rfind(c.ErrStart, 0), 0U) << c.Reason << ": " << err;
+        if (*c.OutStart == '\0') {
+            EXPECT_EQ(out, "") << c.Reason;
+        }
+    }
+    EXPECT_EQ(Run("--help", Input(""), "/dev/full"), 2) << "help that cannot be written";
+    EXPECT_EQ(ReadBytes(Root + "err").rfind("pexabit-cli: the output cannot be written", 0), 0U);
 }
 
 }  // namespace

@@ -11,15 +11,12 @@
 #include <ostream>
 #include <string>
 
+#include "GmpReference.h"
 #include "format/Bits128.h"
 #include "format/FloatFormat.h"
 #include "format/ShortestDigits.h"
 
 namespace pexabit::testing {
-
-inline mpz_class ToMpz(Bits128 v) {
-    return (mpz_class(static_cast<unsigned long>(v >> 64)) << 64) + static_cast<unsigned long>(v & ~0UL);
-}
 
 inline Bits128 ToBits128(const mpz_class& z) {
     return (Bits128{mpz_class(z >> 64).get_ui()} << 64) | mpz_class(z & mpz_class(~0UL)).get_ui();

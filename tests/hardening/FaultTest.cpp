@@ -82,12 +82,15 @@ TEST_F(SettingsFault, FullDiskWhileChangingKeepsTheLastGoodSetting) {
 TEST_F(SettingsFault, ScratchFileOnAFullDiskIsSaidAndTheConversionRight) {
     const fs::path folder = Results();
     ConversionState plainState, state;
-    const ConvertOutcome plain = ConvertDecimal(plainState, "0.1", {}, ".", nullptr);
-    const auto outcome = UnderFileLimit(8, [&] { return ConvertDecimal(state, "0.1", {}, ".", &folder); });
+    ConvertResult plain, outcome;
+    ConvertText(plainState, "0.1", {}, plain);
+    UnderFileLimit(8, [&] {
+        ConvertText(state, "0.1", ConvertSettings{".", &folder}, outcome);
+        return 0;
+    });
     ASSERT_TRUE(outcome.ScratchError.has_value());
     EXPECT_NE(outcome.ScratchError->find("ss.dat"), std::string::npos) << *outcome.ScratchError;
-    EXPECT_EQ(state.SingleHex + state.DoubleExact, plainState.SingleHex + plainState.DoubleExact);
-    EXPECT_EQ(outcome.Report.size(), plain.Report.size());
+    EXPECT_EQ(state.Double.Texts.Exact + outcome.OriginalMinusSingle, plainState.Double.Texts.Exact + plain.OriginalMinusSingle);
 }
 
 }  // namespace

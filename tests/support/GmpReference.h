@@ -1,16 +1,31 @@
 #pragma once
 // GMP as an independent reference for the exact arithmetic: rationals written as DecimalStrings
-// and decimal texts read as rationals, without any of the system's own digit arithmetic; and
-// patterns written as hex, as the tests name them.
+// and the value of any pattern of any format, without any of the system's own digit arithmetic
+// or format model.
 
 #include <gmpxx.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <string>
 
+#include "format/Bits128.h"
+
 namespace pexabit::testing {
+
+inline mpz_class ToMpz(Bits128 v) {
+    const mpz_class high(static_cast<unsigned long>(static_cast<std::uint64_t>(v >> 64)));
+    return (high << 64) + mpz_class(static_cast<unsigned long>(static_cast<std::uint64_t>(v)));
+}
+
+// m * 2^e exactly.
+inline mpq_class Scaled(const mpz_class& m, long e) {
+    mpq_class q(m);
+    if (e >= 0) q *= mpq_class(mpz_class(1) << e);
+    else q /= mpq_class(mpz_class(1) << -e);
+    q.canonicalize();
+    return q;
+}
 
 // |q| as a DecimalString with the given sign; q's denominator must divide a power of ten.
 // ToDecimalString(mpq_class(5, 4), '+') == "+1,25".
@@ -28,25 +43,18 @@ inline std::string ToDecimalString(const mpq_class& q, char sign) {
     return r;
 }
 
-// The exact DecimalString of a double (a float widens to it exactly), its sign kept.
-// ExactDecimal(0.5) == "+0,5", ExactDecimal(-0.0) == "-0,0".
-inline std::string ExactDecimal(double value) {
-    return ToDecimalString(mpq_class(std::fabs(value)), std::signbit(value) ? '-' : '+');
-}
-
-// The value of a decimal text: optional sign, digits, optional "," and fraction digits.
-// FromDecimalText("-1,25") == mpq_class(-5, 4).
-inline mpq_class FromDecimalText(std::string s) {
-    const bool negative = s[0] == '-';
-    if (s[0] == '+' || s[0] == '-') s.erase(0, 1);
-    const std::size_t comma = std::min(s.find(','), s.size());
-    const std::size_t places = comma == s.size() ? 0 : s.size() - comma - 1;
-    if (comma < s.size()) s.erase(comma, 1);
-    mpz_class scale;
-    mpz_ui_pow_ui(scale.get_mpz_t(), 10, places);
-    mpq_class q(mpz_class(s, 10), scale);
-    q.canonicalize();
-    return negative ? mpq_class(-q) : q;
+// The magnitude of a finite pattern with the given field widths, read from its bits alone: the
+// leading bit stored (x87 extended) or implied by a nonzero exponent field, and exponent field
+// 0 weighing like field 1. PatternMagnitude(0x3C00, 5, 10, false) == 1.
+inline mpq_class PatternMagnitude(Bits128 pattern, int exponentBits, int fractionBits, bool storedIntegerBit) {
+    const mpz_class bits = ToMpz(pattern);
+    const mpz_class fraction = bits & ((mpz_class(1) << fractionBits) - 1);
+    const int fieldShift = fractionBits + (storedIntegerBit ? 1 : 0);
+    const long exponent = mpz_class((bits >> fieldShift) & ((mpz_class(1) << exponentBits) - 1)).get_si();
+    const bool leading = storedIntegerBit ? mpz_tstbit(bits.get_mpz_t(), fractionBits) != 0 : exponent != 0;
+    const long bias = (1L << (exponentBits - 1)) - 1;
+    const mpz_class significand = fraction + (leading ? mpz_class(1) << fractionBits : mpz_class(0));
+    return Scaled(significand, std::max(exponent, 1L) - bias - fractionBits);
 }
 
 // The low `digits` hex digits of `bits`, upper case: HexOf(0x3F800000, 8) == "3F800000".

@@ -56,44 +56,54 @@ TEST(SettingsStartup, UnusableFileIsRebuiltWithTheDefaults) {
     }
 }
 
-// A folder the tool cannot use at start-up: named once, and the work goes on. Paths are relative
-// to the fixture's root.
+// The stored results folder at start-up: used as the folder it names (the date folders made
+// inside it, the file left as it is), or a folder the tool cannot use named once while the work
+// goes on. Paths are relative to the fixture's root.
 struct FolderCase {
     const char* Reason;
-    const char* Stored;   // the results directory in the settings file; "" = first start
+    const char* Stored;   // the results directory in a valid settings file; nullptr = first start
     const char* Blocker;  // a file put there; ending in "/": a folder
-    const char* Named;    // the folder named
-    const char* Said;     // part of the message naming it
-    bool SettingKept;     // the stored results directory survives; else the defaults are used
-    bool Corrupt;         // the settings file was told as corrupted
+    const char* Named;    // the folder named as unusable; nullptr = none
+    const char* Said;     // part of what the user is told
+    const char* Used;     // the results directory afterwards; nullptr = the program directory
+    std::size_t Told;     // messages shown at once (a corrupt file, an empty folder)
 };
 
-TEST(SettingsFaults, UnusableFolderIsNamedOnceAndWorkGoesOn) {
+TEST(SettingsStartup, StoredResultsFolderIsUsedOrNamedOnce) {
     const FolderCase cases[] = {
-        {"a file in the place of the program folder (also the results folder: named once)", "", "Pexabit",
-         "Pexabit/", "file", false, false},
-        {"the stored results folder was removed", "gone/", "", "gone/", "the folder does not exist", true, false},
+        {"a file in the place of the program folder (also the results folder: named once)", nullptr, "Pexabit",
+         "Pexabit/", "file", nullptr, 0},
+        {"the stored results folder was removed", "gone/", "", "gone/", "the folder does not exist", "gone/", 0},
         {"a file in the place of the stored results folder", "results/", "results", "results/",
-         "Conversions still work", true, false},
-        {"the settings file is a folder: corrupt, and it cannot be rebuilt", "", "Pexabit/Pexabit.eng/inside/",
-         "Pexabit/", "settings file cannot be written", false, true},
+         "Conversions still work", "results/", 0},
+        {"the settings file is a folder: corrupt, and it cannot be rebuilt", nullptr, "Pexabit/Pexabit.eng/inside/",
+         "Pexabit/", "settings file cannot be written", nullptr, 1},
+        {"no trailing separator: the date folders go inside the folder", "res", "res/", nullptr, "", "res/", 0},
+        {"empty: the program folder serves this run", "", "", nullptr, "is empty", nullptr, 1},
     };
     for (const FolderCase& c : cases) {
         StoreFixture f;
-        if (*c.Stored != '\0') {
+        std::string stored;
+        if (c.Stored != nullptr) {
             fs::create_directories(f.Values.ProgramDirectory);
-            test::WriteBytes(f.SettingsPath(), EncodeSettingsFile({"Pexabit", "v.1.00", "/a/", f.Root + c.Stored}));
+            const std::string folder = *c.Stored != '\0' ? f.Root + c.Stored : "";
+            stored = EncodeSettingsFile({"Pexabit", "v.1.00", "/a/", folder});
+            test::WriteBytes(f.SettingsPath(), stored);
         }
         const std::string blocker = f.Root + c.Blocker;  // the root itself when there is none
         if (blocker.back() == '/') fs::create_directories(blocker);
         else test::WriteBytes(blocker, "x");
         const auto problems = f.Start();
-        ASSERT_EQ(problems.size(), 1U) << c.Reason;
-        EXPECT_EQ(problems[0].Folder, f.Root + c.Named) << c.Reason;
-        EXPECT_NE(DescribeFolderProblems(problems).find(c.Said), std::string::npos) << DescribeFolderProblems(problems);
-        EXPECT_EQ(f.Values.Record.ResultsDirectory, c.SettingKept ? f.Root + c.Named : f.Values.ProgramDirectory)
-            << c.Reason;
-        EXPECT_EQ(f.Messages.size(), c.Corrupt ? 1U : 0U) << c.Reason;
+        ASSERT_EQ(problems.size(), c.Named != nullptr ? 1U : 0U) << c.Reason;
+        EXPECT_EQ(problems.empty() ? "" : problems[0].Folder, c.Named != nullptr ? f.Root + c.Named : "") << c.Reason;
+        std::string told = DescribeFolderProblems(problems);
+        for (const std::string& m : f.Messages) told += m;
+        EXPECT_NE(told.find(c.Said), std::string::npos) << c.Reason << ": " << told;
+        EXPECT_EQ(f.Messages.size(), c.Told) << c.Reason;
+        const std::string& results = f.Values.Record.ResultsDirectory;
+        EXPECT_EQ(results, c.Used != nullptr ? f.Root + c.Used : f.Values.ProgramDirectory) << c.Reason;
+        EXPECT_TRUE(!problems.empty() || fs::is_directory(results + "2026/December")) << c.Reason;
+        EXPECT_TRUE(c.Stored == nullptr || test::ReadBytes(f.SettingsPath()) == stored) << c.Reason << ": rewritten";
     }
 }
 
@@ -109,13 +119,14 @@ TEST(SettingsChange, StoresOrRefusesAndKeepsThePrevious) {
         {"the root is stored unchanged", "/", "/"},
         {"a path beyond 498 bytes cannot be stored", "data/" + std::string(500, 'x'), ""},
         {"a file is no folder", "afile", ""},
+        {"an empty path is refused, not read beyond its end", "", ""},
     };
     for (const auto& c : cases) {
         StoreFixture f;
         ASSERT_TRUE(f.Start().empty());
         fs::create_directories(f.Root + "data");
         test::WriteBytes(f.Root + "afile", "x");
-        const auto inRoot = [&](const std::string& p) { return p.front() == '/' ? p : f.Root + p; };
+        const auto inRoot = [&](const std::string& p) { return p.empty() || p.front() == '/' ? p : f.Root + p; };
         const auto refusal = f.Store.ChangeResultsDirectory(inRoot(c.Chosen));
         EXPECT_EQ(refusal.has_value(), c.Expected.empty()) << c.Reason;
         const std::string expected = c.Expected.empty() ? f.Values.ProgramDirectory : inRoot(c.Expected);

@@ -14,34 +14,35 @@ using pexabit::test::WindowUnderTest;
 namespace {
 
 // The buttons while button `running` (0 convert, 1 Single hex, 2 Double hex) works: it shows
-// `caption`, light red and disabled; the other two are hidden.
+// `caption` in black on flat light red (not the style's pale disabled shading and grey caption)
+// and is disabled; the other two are hidden.
 QString BusyButtons(int running, const QString& caption) {
     QStringList buttons{"hidden", "hidden", "hidden"};
-    buttons[running] = caption + " off #ff8080";
+    buttons[running] = caption + " off #ff8080 ink #000000";
     return buttons.join(", ");
 }
 
-// All three buttons shown, usable and in the face colour, with the hex captions given.
-QString IdleButtons(const WindowUnderTest& w, const QString& single, const QString& dbl) {
-    const QString face = " on " + QApplication::palette(w.Find<QPushButton>("Command2")).color(QPalette::Button).name();
+// All three buttons shown, usable and shaded by the style again, with the hex captions given.
+QString IdleButtons(const QString& single, const QString& dbl) {
+    const QString face = " on shaded ink #000000";
     return "Pexabit" + face + ", " + single + face + ", " + dbl + face;
 }
 
 // Changes in the frames after a report of 0.1: each box follows its own frame's choices only.
-using State = pexabit::ConversionState;
+using Texts = pexabit::ExactTexts;
 struct ViewCase {
     const char* Reason;
     QStringList Changes;                      // option buttons set, check boxes checked; "~Check1" = grey
-    std::string State::*Text9, State::*Text6;  // the fields shown afterwards
+    std::string Texts::*Text9, Texts::*Text6;  // the Single's and the Double's text shown afterwards
 };
 const ViewCase ViewCases[] = {
-    {"Single BIN", {"Option1"}, &State::SingleBinary, &State::DoubleExact},
-    {"Single Exp", {"Check1"}, &State::SingleExactSci, &State::DoubleExact},
-    {"Single BIN and Exp", {"Check1", "Option1"}, &State::SingleBinarySci, &State::DoubleExact},
-    {"grey Exp counts as unchecked", {"~Check1"}, &State::SingleExact, &State::DoubleExact},
-    {"Double BIN", {"Option3"}, &State::SingleExact, &State::DoubleBinary},
-    {"Double Exp", {"Check2"}, &State::SingleExact, &State::DoubleExactSci},
-    {"grey Double Exp", {"~Check2"}, &State::SingleExact, &State::DoubleExact},
+    {"Single BIN", {"Option1"}, &Texts::Binary, &Texts::Exact},
+    {"Single Exp", {"Check1"}, &Texts::ExactSci, &Texts::Exact},
+    {"Single BIN and Exp", {"Check1", "Option1"}, &Texts::BinarySci, &Texts::Exact},
+    {"grey Exp counts as unchecked", {"~Check1"}, &Texts::Exact, &Texts::Exact},
+    {"Double BIN", {"Option3"}, &Texts::Exact, &Texts::Binary},
+    {"Double Exp", {"Check2"}, &Texts::Exact, &Texts::ExactSci},
+    {"grey Double Exp", {"~Check2"}, &Texts::Exact, &Texts::Exact},
 };
 
 // The convert button after a report of 0.1. Expected: pairs of control and text ("*" = not
@@ -108,8 +109,9 @@ private slots:
             }
         }
         const auto verifyShown = [&] {
-            const State& s = w.Window().State();
-            QCOMPARE(w.Text("Text9") + " | " + w.Text("Text6"), QString::fromStdString(s.*c.Text9 + " | " + s.*c.Text6));
+            const pexabit::ConversionState& s = w.Window().State();
+            QCOMPARE(w.Text("Text9") + " | " + w.Text("Text6"),
+                     QString::fromStdString(s.Single.Texts.*c.Text9 + " | " + s.Double.Texts.*c.Text6));
         };
         verifyShown();
         w.Convert("2.5");  // the choices hold for later conversions
@@ -134,7 +136,7 @@ private slots:
             else QCOMPARE(actual, c.Expected[i + 1]);
         }
         QVERIFY(w.Dialogs.Messages.isEmpty());
-        QCOMPARE(w.Buttons(), IdleButtons(w, "Single hex", "Double hex"));
+        QCOMPARE(w.Buttons(), IdleButtons("Single hex", "Double hex"));
     }
 
     void hexButtons_data() { pexabit::test::AddRows(HexCases); }
@@ -163,7 +165,7 @@ private slots:
         }
         QCOMPARE(w.Busy, busy);
         const bool single = !refused && c.Single, dbl = !refused && !c.Single;  // named after decoding
-        QCOMPARE(w.Buttons(), IdleButtons(w, single ? "Single" : "Single hex", dbl ? "Double" : "Double hex"));
+        QCOMPARE(w.Buttons(), IdleButtons(single ? "Single" : "Single hex", dbl ? "Double" : "Double hex"));
     }
 };
 

@@ -1,16 +1,21 @@
-// The window as it starts: key controls with their literal values, the menu and
-// its panels, the title and icon, the settings file on first start, start-up problems told
-// once, and the choice of a new results folder.
+// The window as it starts: key controls with their literal values, every caption fitting its
+// control, the menu and its panels, the title and icon, the settings file on first start,
+// start-up problems told once, and the choice of a new results folder.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QtTest>
 
 #include "WindowTestSupport.h"
+#include "ui/ControlTable.h"
 #include "ui/settings/SettingsFile.h"
 
 using pexabit::test::ReadBytes;
@@ -48,13 +53,62 @@ const StartupProblemCase StartupProblems[] = {
     {"a file in the place of the program folder: its scratch file not told again", "Pexabit", true},
 };
 
+// First starts on 5 December 2026, a Saturday: the month folder takes the locale's full month
+// name, the title its English name (which the Russian name, capitalised as the original
+// platform writes it, must match) and the weekday as the locale writes it.
+struct FirstStartCase {
+    const char* Reason;
+    QLocale::Language Language;
+    const char *MonthFolder, *Weekday;
+};
+const FirstStartCase FirstStarts[] = {
+    {"English", QLocale::English, "December", "Saturday"},
+    {"Russian: the standalone name with a capital", QLocale::Russian, "Декабрь", "суббота"},
+};
+
+// The width the style leaves a control's caption: beside the indicator of an option button or
+// check box, inside a button's bevel, inside a label's frame, margin and indent, and from a
+// frame's title to the frame's right edge. -1 for a control without a caption.
+int CaptionSpace(QWidget* widget) {
+    QStyle* style = widget->style();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const auto element = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                             : qobject_cast<QCheckBox*>(button) ? QStyle::SE_CheckBoxContents
+                                                                 : QStyle::SE_PushButtonContents;
+        return style->subElementRect(element, &option, button).width();
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const int indent = label->indent() >= 0       ? label->indent()
+                           : label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance('x') / 2
+                                                     : 0;
+        return label->contentsRect().width() - 2 * label->margin() - indent;
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect title = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        return frame->width() - title.left();
+    }
+    return -1;
+}
+
 }  // namespace
 
 class WindowStartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
+    void initTestCase() {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        // A home of the run's own, without a desktop folder at first and without the user's
+        // folder settings, so that the folder dialog's start is known.
+        qputenv("HOME", Home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", Home.filePath("config").toUtf8());
+    }
 
     void keyControls_data() { pexabit::test::AddRows(Controls); }
     void keyControls() {
@@ -74,10 +128,13 @@ private slots:
     }
 
     // A first start in a fresh ProgramFiles folder (the view rule's test starts from its
-    // choices): the window and its menu, the title for the date, the settings file and date
-    // folders, and the Setting panel showing the folder.
+    // choices): the window and its menu, every caption unclipped, the title for the date, the
+    // settings file and date folders, and the Setting panel showing the folder.
+    void firstStartInAFreshProgramFolder_data() { pexabit::test::AddRows(FirstStarts); }
     void firstStartInAFreshProgramFolder() {
-        WindowUnderTest w;
+        QFETCH(int, row);
+        const FirstStartCase& c = FirstStarts[row];
+        WindowUnderTest w({}, QLocale(c.Language));
         QCOMPARE(w.Window().centralWidget()->size(), QSize(904, 632));
         QVERIFY(w.Find<QLineEdit>("Text1")->isReadOnly());
         QStringList menu;
@@ -85,13 +142,19 @@ private slots:
         for (const QAction* a : w.Find<QMenu>("mnu_File")->actions()) menu << a->objectName() + ':' + a->text();
         QCOMPARE(menu, (QStringList{":Menu", "mnu_Setting:Setting", "mnu_Prog:About", "mnu_Exit:Exit"}));
         QCOMPARE(w.Window().windowTitle(),
-                 QStringLiteral("Tavrilendor       Pexabit v.1.00               Today: 5  December  2026 year  Saturday"));
+                 "Tavrilendor       Pexabit v.1.00               Today: 5  December  2026 year  " + QString(c.Weekday));
         QCOMPARE(w.Text("AboutLabel"), QStringLiteral("Pexabit v.1.00"));
+        for (const pexabit::ControlSpec& row : pexabit::Controls) {  // every caption fits, not clipped
+            QWidget* control = w.Find(row.Name);
+            const int space = CaptionSpace(control), needed = control->fontMetrics().horizontalAdvance(w.Text(row.Name));
+            if (space < 0) continue;  // an edit field
+            QVERIFY2(needed <= space, qPrintable(QString("%1: %2 of %3 pixels").arg(row.Name).arg(needed).arg(space)));
+        }
         QVERIFY(w.Window().windowIcon().availableSizes().contains(QSize(256, 256)));
         const QString folder = w.ProgramFiles() + "/Pexabit/";
         const std::string stored = folder.toStdString();
         QVERIFY(ReadBytes(stored + "Pexabit.eng") == pexabit::EncodeSettingsFile({"Pexabit", "v.1.00", stored, stored}));
-        QVERIFY(QDir(folder + "2026/December").exists());
+        QVERIFY(QDir(folder + "2026/" + c.MonthFolder).exists());
         QVERIFY(w.Dialogs.Messages.isEmpty());
         // Each panel starts hidden and toggles; shown, it is opaque and above every other control.
         for (const auto& [action, panel] : {std::pair{"mnu_Setting", "Frame1"}, std::pair{"mnu_Prog", "AboutFrame"}}) {
@@ -125,9 +188,10 @@ private slots:
         QCOMPARE(w.Dialogs.Messages.size(), 1);
     }
 
-    // The "Change" button (the store's tests cover what it refuses): the dialog, the message,
-    // Text1 and the file, for a cancel, a folder that is not there, and a folder. And a scratch
-    // file that cannot be written: told once per folder, the report right anyway.
+    // The "Change" button (the store's tests cover what it refuses): the dialog, its start
+    // (home until a desktop folder exists, then the desktop), the message, Text1 and the file,
+    // for a cancel, a folder that is not there, and a folder. And a scratch file that cannot be
+    // written: told once per folder, the report right anyway.
     void changeResultsDirectoryAndScratchProblems() {
         WindowUnderTest w;
         QTemporaryDir other;
@@ -147,7 +211,9 @@ private slots:
         }
         QCOMPARE(w.Dialogs.Messages.size(), 2);  // the missing folder only
         w.Dialogs.FolderAnswer = other.path();
+        QVERIFY(QDir(Home.path()).mkdir("Desktop"));
         w.Window().Command1_Click();
+        QCOMPARE(w.Dialogs.FolderStarts, (QStringList{Home.path(), Home.path(), Home.filePath("Desktop")}));
         QCOMPARE(w.Dialogs.FolderTitles.last(), QStringLiteral("Select a directory to store the result:"));
         QCOMPARE(w.Text("Text1"), other.path() + "/");
         QVERIFY(ReadBytes(file).find((other.path() + "/").toStdString()) != std::string::npos);
@@ -158,6 +224,9 @@ private slots:
         QCOMPARE(w.Dialogs.Messages.size(), 3);
         QVERIFY(w.Dialogs.Messages[2].contains(other.path() + "/"));
     }
+
+private:
+    QTemporaryDir Home;
 };
 
 QTEST_MAIN(WindowStartupTest)

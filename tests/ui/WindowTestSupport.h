@@ -3,10 +3,14 @@
 // fixed date over a fresh program folder, and the three conversion buttons at every busy
 // repaint.
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,15 +22,17 @@
 
 namespace pexabit::test {
 
-// Records every message; the folder chooser answers FolderAnswer ("" = cancelled).
+// Records every message; the folder chooser records its title and start folder and answers
+// FolderAnswer ("" = cancelled).
 class RecordingDialogs final : public Dialogs {
 public:
     void ShowMessage(QWidget*, const QString& text) override { Messages << text; }
-    QString ChooseFolder(QWidget*, const QString& title) override {
+    QString ChooseFolder(QWidget*, const QString& title, const QString& start) override {
         FolderTitles << title;
+        FolderStarts << start;
         return FolderAnswer;
     }
-    QStringList Messages, FolderTitles;
+    QStringList Messages, FolderTitles, FolderStarts;
     QString FolderAnswer;
 };
 
@@ -38,12 +44,12 @@ void AddRows(const Case (&cases)[N]) {
     for (std::size_t i = 0; i < N; ++i) QTest::newRow(cases[i].Reason) << int(i);
 }
 
-// A window started on 5 December 2026 with "ProgramFiles" set to `programFiles` (a fresh
-// temporary folder when empty). At every busy repaint Busy gets Buttons() and BusyReport the
-// texts of Text7 and Label15.
+// A window started on 5 December 2026 in `locale` with "ProgramFiles" set to `programFiles` (a
+// fresh temporary folder when empty). At every busy repaint Busy gets Buttons() and BusyReport
+// the texts of Text7 and Label15.
 class WindowUnderTest {
 public:
-    explicit WindowUnderTest(const QString& programFiles = QString())
+    explicit WindowUnderTest(const QString& programFiles = QString(), const QLocale& locale = QLocale::system())
         : ProgramFilesPath(programFiles.isEmpty() ? Temporary.path() : programFiles) {
         qputenv("ProgramFiles", ProgramFilesPath.toUtf8());
         Form = std::make_unique<Form1>(Dialogs);
@@ -51,32 +57,53 @@ public:
             Busy << Buttons();
             BusyReport << Text("Text7") + Text("Label15");
         };
-        Form->Form_Load(QDate(2026, 12, 5));
+        Form->Form_Load(QDate(2026, 12, 5), locale);
     }
     Form1& Window() { return *Form; }
     QString ProgramFiles() const { return ProgramFilesPath; }
     template <typename T = QWidget>
     T* Find(const QString& name) const { return Form->findChild<T*>(name); }
 
-    // The text of a label or edit box.
+    // The text of a label or edit box, the caption of a button or frame.
     QString Text(const QString& control) const {
         QWidget* widget = Find(control);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+        if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
         if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
         if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
         if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) return multi->toPlainText();
         return "<no control " + control + ">";
     }
 
-    // Command2, Command3 and Command4, each "hidden" or as "<caption> on|off <colour>", for
-    // example "Pexabit on #efefef, hidden, hidden".
+    // Command2, Command3 and Command4, each "hidden" or as "<caption> on|off <face>", for
+    // example "wait off #ff8080 ink #000000, hidden, hidden".
     QString Buttons() const {
         QStringList buttons;
         for (const char* name : {"Command2", "Command3", "Command4"}) {
-            const auto* b = Find<QPushButton>(name);
-            const QString colour = b->palette().color(QPalette::Button).name();
-            buttons << (b->isHidden() ? "hidden" : b->text() + (b->isEnabled() ? " on " : " off ") + colour);
+            auto* b = Find<QPushButton>(name);
+            buttons << (b->isHidden() ? "hidden" : b->text() + (b->isEnabled() ? " on " : " off ") + Face(b));
         }
         return buttons.join(", ");
+    }
+
+    // The button as painted, 3 px inside its edge and outside its caption's box: one colour
+    // ("#ff8080") or "shaded". The caption's darkest pixel follows: "#ff8080 ink #000000".
+    static QString Face(QPushButton* b) {
+        const QImage image = b->grab().toImage();
+        QStyleOptionButton option;
+        option.initFrom(b);
+        const QRect contents = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+        const QRect caption = b->style()->itemTextRect(b->fontMetrics(), contents, Qt::AlignCenter, true, b->text());
+        QSet<QRgb> face;
+        QRgb ink = 0xFFFFFFFF;
+        for (int y = 3; y < image.height() - 3; ++y) {
+            for (int x = 3; x < image.width() - 3; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                if (!caption.contains(x, y)) face.insert(pixel);
+                else if (qGray(pixel) < qGray(ink)) ink = pixel;
+            }
+        }
+        return (face.size() == 1 ? QColor(*face.begin()).name() : "shaded") + " ink " + QColor(ink).name();
     }
 
     // Types into Text2 and presses Command2.

@@ -1,6 +1,7 @@
 // Draws the window icon Icon1.png (256 x 256): the 32 bits of the Single 0.1 (3DCCCCCD) as a
 // grid of cells coloured by field, sign red, exponent green, mantissa cyan, under a large
-// "0.1". Usage: pexabit_draw_icon OUTPUT.png
+// "0.1". Usage: pexabit_draw_icon OUTPUT.png [SIZE]; a SIZE other than 256 draws the same
+// picture scaled, for the installed icons of other sizes (packaging/icons/).
 
 #include <QFont>
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <QPainterPath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -58,14 +60,17 @@ void DrawBits(QPainter& painter) {
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: pexabit_draw_icon OUTPUT.png\n");
+    const int size = argc == 3 ? std::atoi(argv[2]) : Size;
+    if (argc < 2 || argc > 3 || size < 16 || size > 1024) {
+        std::fprintf(stderr, "usage: pexabit_draw_icon OUTPUT.png [SIZE]   (SIZE 16..1024, default 256)\n");
         return 2;
     }
-    QImage image(Size, Size, QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    // Drawn at 256 x 256 and scaled, so that every size shows the same picture.
+    painter.scale(size / static_cast<double>(Size), size / static_cast<double>(Size));
     DrawBackground(painter);
     DrawValue(painter);
     DrawBits(painter);

@@ -69,6 +69,7 @@ std::vector<FolderProblem> SettingsStore::PrepareAtStartup(int year, const std::
                                     "), so a new results directory will not be remembered"});
         }
     }
+    UseStoredResultsDirectory();
     const bool resultsAlreadyNamed =
         !problems.empty() && problems.front().Folder == Values.Record.ResultsDirectory;
     if (!resultsAlreadyNamed) {
@@ -79,7 +80,7 @@ std::vector<FolderProblem> SettingsStore::PrepareAtStartup(int year, const std::
 
 std::optional<FolderProblem> SettingsStore::PrepareProgramDirectory() {
     PathExists(Values.ProgramDirectory);
-    if (Values.PathFound == 0) {
+    if (!Values.PathFound) {
         if (auto why = EnsureFolder(Values.ProgramDirectory)) {
             return FolderProblem{Values.ProgramDirectory, "it cannot be created (" + *why + ")"};
         }
@@ -90,7 +91,7 @@ std::optional<FolderProblem> SettingsStore::PrepareProgramDirectory() {
 // Steps 2 to 4 of the preparation; returns why the file could not be (re)written, if so.
 std::optional<std::string> SettingsStore::PrepareSettingsFile() {
     PathExists(SettingsFilePath());
-    if (Values.PathFound == 0) {
+    if (!Values.PathFound) {
         DefaultSettings();
         return WriteSettings();
     }
@@ -101,6 +102,20 @@ std::optional<std::string> SettingsStore::PrepareSettingsFile() {
         return WriteSettings();
     }
     return std::nullopt;
+}
+
+// A hand-edited file may hold the results directory without its "/" or hold none at all. The
+// first is the folder it names all the same; for the second the program directory (the
+// default) serves this run. The file keeps what it holds either way.
+void SettingsStore::UseStoredResultsDirectory() {
+    std::string& results = Values.Record.ResultsDirectory;
+    if (!results.empty()) {
+        if (results.back() != '/') results += '/';
+        return;
+    }
+    results = Values.ProgramDirectory;
+    ShowMessage("The results directory stored in the settings file " + SettingsFilePath() +
+                " is empty. The program directory " + results + " is used instead.");
 }
 
 std::optional<FolderProblem> SettingsStore::PrepareResultsFolders(int year,
@@ -115,8 +130,9 @@ std::optional<FolderProblem> SettingsStore::PrepareResultsFolders(int year,
 }
 
 std::optional<std::string> SettingsStore::ChangeResultsDirectory(std::string chosen) {
-    if (chosen.back() != '/') chosen += '/';
     const std::string keeps = " The results directory stays " + Values.Record.ResultsDirectory;
+    if (chosen.empty()) return "No folder was chosen." + keeps;
+    if (chosen.back() != '/') chosen += '/';
     if (chosen.size() > SettingsMaxValueBytes) {
         return "The folder path is longer than 498 bytes, which the settings file cannot hold: " +
                chosen + "." + keeps;

@@ -29,7 +29,7 @@ std::string SettingsStore::SettingsFilePath() const {
 
 void SettingsStore::PathExists(const std::string& path) {
     std::error_code ec;
-    Values.PathFound = fs::exists(path, ec) && !ec ? 1 : 0;
+    Values.PathFound = fs::exists(path, ec) && !ec;
 }
 
 void SettingsStore::DefaultSettings() {

@@ -35,7 +35,7 @@ public:
 
     std::string SettingsFilePath() const;
 
-    // PathFound := 1 when `path` names an existing file or folder, else 0. Never fails.
+    // PathFound := whether `path` names an existing file or folder. Never fails.
     void PathExists(const std::string& path);
 
     // The four values to their defaults; nothing is written.
@@ -49,18 +49,21 @@ public:
     std::optional<std::string> ReadSettings();
 
     // The start-up preparation: program directory, settings file (create, read or rebuild),
-    // and the folders `year`/`monthName` in the results directory. Never fails; what could not
-    // be done is returned, one entry per folder, and the tool works on with what it has.
+    // and the folders `year`/`monthName` in the results directory. A stored results directory
+    // counts as the folder it names with or without its "/"; an empty one is told and replaced
+    // by the program directory for this run. Never fails; what could not be done is returned,
+    // one entry per folder, and the tool works on with what it has.
     std::vector<FolderProblem> PrepareAtStartup(int year, const std::string& monthName);
 
     // Stores `chosen` (a "/" appended when missing) as the results directory. Returns nullopt
-    // when stored, else the message that refuses it (too long for the file, not a writable
-    // folder, or the settings file cannot be written); the previous setting then stays.
+    // when stored, else the message that refuses it (empty, too long for the file, not a
+    // writable folder, or the settings file cannot be written); the previous setting then stays.
     std::optional<std::string> ChangeResultsDirectory(std::string chosen);
 
 private:
     std::optional<FolderProblem> PrepareProgramDirectory();
     std::optional<std::string> PrepareSettingsFile();
+    void UseStoredResultsDirectory();
     std::optional<FolderProblem> PrepareResultsFolders(int year, const std::string& monthName);
 
     SettingsValues& Values;

@@ -1,0 +1,103 @@
+// Any text through the every-format report, in the rounding mode its first byte picks (the rest
+// is the text). Properties: a text is either refused with a message, or every format's pattern
+// and flags are what MPFR and GMP give for the typed value (signed zeros, infinities, E4M3's NaN
+// and NaN kinds by their rules), the exact text is the stored value, the error is the typed value
+// minus it, and the JSON answer is one line.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "../tests/format/RoundingReference.h"
+#include "../tests/report/TextValues.h"
+#include "FuzzSupport.h"
+#include "cli/FormatReport.h"
+#include "format/TypedNumber.h"
+
+namespace {
+
+using namespace pexabit;
+using fuzz::Require;
+
+constexpr int RoundingModes = 5;
+// Typed values whose exact text needs more digits than about this are left to the unit tests and
+// the timing runs: with the sanitizers their exact errors (and the references' rationals) take
+// minutes, which the fuzzer would report as hangs.
+constexpr std::int64_t FuzzedDigits = 100000;
+
+// A bound on the digits of the typed value's exact text: a hex digit adds at most 5 of them
+// (16 < 10^1.21, and a power of five for each fraction bit), a binary or decimal exponent one.
+bool WithinFuzzedSize(const TypedNumber& n) {
+    if (n.Type != TypedNumber::Kind::Finite) return true;
+    const std::int64_t exponent = n.Exponent < 0 ? -n.Exponent : n.Exponent;
+    const auto digits = static_cast<std::int64_t>(n.Digits.size()) * (n.Hex ? 5 : 1);
+    return exponent <= FuzzedDigits && digits + exponent <= FuzzedDigits;
+}
+
+// The typed finite value as a rational, from the parsed digits and exponent.
+mpq_class TypedValue(const TypedNumber& n) {
+    const mpq_class digits(mpz_class(n.Digits.empty() ? "0" : n.Digits, n.Hex ? 16 : 10));
+    const mpq_class value = digits * (n.Hex ? testing::PowerOfTwo(n.Exponent) : testing::PowerOfTen(n.Exponent));
+    return n.Negative ? mpq_class(-value) : value;
+}
+
+mpq_class StoredRational(const StoredValue& v) {
+    mpz_class significand;
+    const auto low = static_cast<std::uint64_t>(v.Significand), high = static_cast<std::uint64_t>(v.Significand >> 64);
+    significand = (mpz_class(static_cast<unsigned long>(high)) << 64) + static_cast<unsigned long>(low);
+    const mpq_class value = mpq_class(significand) * testing::PowerOfTwo(v.Exponent);
+    return v.Negative ? mpq_class(-value) : value;
+}
+
+// Patterns of the specials the typed value gives without rounding.
+std::string SpecialExpected(const FloatFormat& f, const TypedNumber& n) {
+    if (n.Type == TypedNumber::Kind::Infinity) {
+        const Bits128 fraction = f.HasInfinities() ? 0 : LowBits(f.FractionBits);
+        return testing::PatternHex(f, testing::ComposeExpected(f, n.Negative, 0, true, fraction)) +
+               (f.HasInfinities() ? " ---" : " I-O");
+    }
+    return testing::PatternHex(f, testing::ComposeExpected(f, n.Negative, 0, false)) + " ---";  // a zero
+}
+
+void CheckFormat(const TypedNumber& n, const FormatReport& r, RoundingMode mode) {
+    const FloatFormat& f = *r.Format;
+    const std::string actual = testing::ActualRounding(f, RoundedValue{r.Value, r.Flags, ""});
+    if (n.Type == TypedNumber::Kind::Nan) {
+        Require(r.Value.Class == (n.Signalling ? ValueClass::SignallingNan : ValueClass::QuietNan) || !f.HasInfinities(),
+                "a typed NaN gives a NaN of its kind", actual);
+        return;
+    }
+    const bool zero = n.Type == TypedNumber::Kind::Finite && n.Digits.empty();
+    const std::string expected = n.Type == TypedNumber::Kind::Finite && !zero
+                                     ? testing::ExpectedRounding(f, TypedValue(n), mode)
+                                     : SpecialExpected(f, n);
+    Require(actual == expected, "the pattern and flags are the references'", std::string(f.Name) + " " + actual + " vs " + expected);
+    if (!r.Error) return;
+    const mpq_class stored = StoredRational(r.Value);
+    Require(testing::ReadPlain(r.Exact) == stored, "the exact text is the stored value", r.Exact);
+    Require(testing::ReadPlain(*r.Error) == TypedValue(n) - stored, "the error is typed minus stored", *r.Error);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const auto mode = static_cast<RoundingMode>(data[0] % RoundingModes);
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const ParsedText parsed = ParseTypedNumber(text);
+    if (parsed.Number && !WithinFuzzedSize(*parsed.Number)) return 0;
+    const ReportRequest request{{AllFormats.begin(), AllFormats.end()}, mode, false, false};
+    InputReport report;
+    BuildReport(text, request, report);
+    std::string json;
+    AppendFormatReportJson(json, text, request, report);
+    Require(!json.empty() && json.find('\n') == json.size() - 1, "the JSON answer is one line", json.substr(0, 200));
+    Require(parsed.Number.has_value() || !report.Refusal.empty(), "a text the parser refuses is refused", report.Refusal);
+    if (!report.Refusal.empty()) {
+        Require(report.Formats.empty(), "a refusal has no formats");
+        return 0;
+    }
+    Require(report.Formats.size() == AllFormats.size(), "a report has every format");
+    for (const FormatReport& r : report.Formats) CheckFormat(*parsed.Number, r, mode);
+    return 0;
+}

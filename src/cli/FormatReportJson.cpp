@@ -1,0 +1,128 @@
+// The JSON form of the every-format report: one object per input and line. Every key of a format
+// object is always there, null where it does not apply; the texts the report made itself
+// (digits, hex, names) need no escaping and are copied as they are.
+#include "cli/FormatReport.h"
+#include "cli/JsonWriter.h"
+#include "report/FieldTexts.h"
+
+namespace pexabit {
+
+namespace {
+
+class FormatObject {
+public:
+    explicit FormatObject(std::string& out) : out_(out) { out_ += '{'; }
+    void Text(std::string_view key, std::string_view value) {
+        Key(key);
+        out_ += '"';
+        out_ += value;
+        out_ += '"';
+    }
+    void OptionalText(std::string_view key, const std::optional<std::string>& value) {
+        if (value) Text(key, *value);
+        else Null(key);
+    }
+    void Integer(std::string_view key, std::int64_t value) {
+        char digits[24];
+        Key(key);
+        out_ += JsonIntegerText(value, digits);
+    }
+    void Integer(std::string_view key, std::optional<int> value) {
+        if (value) Integer(key, *value);
+        else Null(key);
+    }
+    void Boolean(std::string_view key, bool value) {
+        Key(key);
+        out_ += value ? "true" : "false";
+    }
+    void Hex(std::string_view key, std::optional<Bits128> value, int digits) {
+        if (!value) return Null(key);
+        Key(key);
+        out_ += '"';
+        if (digits > 0) AppendHex(out_, *value, digits);
+        else AppendHexDigits(out_, *value);
+        out_ += '"';
+    }
+    void Null(std::string_view key) {
+        Key(key);
+        out_ += "null";
+    }
+    void End() { out_ += '}'; }
+    std::string& Out() { return out_; }
+    void Key(std::string_view key) {
+        if (!first_) out_ += ',';
+        first_ = false;
+        out_ += '"';
+        out_ += key;
+        out_ += "\":";
+    }
+
+private:
+    std::string& out_;
+    bool first_ = true;
+};
+
+void AppendFields(FormatObject& json, const FormatReport& r) {
+    const FloatFormat& f = *r.Format;
+    const StoredValue& v = r.Value;
+    json.Text("format", f.Name);
+    json.Hex("pattern", v.Pattern, f.HexDigits());
+    json.Key("bytes_le");
+    json.Out() += '"';
+    AppendBytesLe(json.Out(), f, v.Pattern);
+    json.Out() += '"';
+    json.Integer("sign", v.Negative ? 1 : 0);
+    json.Integer("biased_exponent", v.BiasedExponent);
+    json.Integer("exponent", UnbiasedExponent(f, v));
+    json.Integer("integer_bit", f.StoredIntegerBit ? std::optional<int>(v.IntegerBit ? 1 : 0) : std::nullopt);
+    json.Hex("fraction_hex", v.Fraction, (f.FractionBits + 3) / 4);
+    json.Key("fraction_bits");
+    json.Out() += '"';
+    AppendBits(json.Out(), v.Fraction, f.FractionBits);
+    json.Out() += '"';
+    json.Text("class", ClassName(v.Class));
+}
+
+void AppendValues(FormatObject& json, const FormatReport& r, bool pattern) {
+    const FloatFormat& f = *r.Format;
+    json.Text("exact", r.Exact);
+    json.Text("exact_binary", r.ExactBinary);
+    json.OptionalText("shortest", r.Shortest);
+    json.OptionalText("hexfloat", r.HexFloat);
+    json.Hex("next_up", r.NextUp, f.HexDigits());
+    json.Hex("next_down", r.NextDown, f.HexDigits());
+    json.OptionalText("ulp", r.Ulp);
+    json.OptionalText("error", r.Error);
+    json.OptionalText("relative_error", r.RelativeError);
+    json.Boolean("inexact", !pattern && r.Flags.Inexact);
+    json.Boolean("underflow", !pattern && r.Flags.Underflow);
+    json.Boolean("overflow", !pattern && r.Flags.Overflow);
+    json.Hex("nan_payload", NanPayload(f, r.Value), 0);
+}
+
+}  // namespace
+
+void AppendFormatReportJson(std::string& out, std::string_view input, const ReportRequest& request,
+                            const InputReport& report) {
+    out += "{\"input\":";
+    AppendJsonString(out, input);
+    if (!report.Refusal.empty()) {
+        out += ",\"error\":";
+        AppendJsonString(out, report.Refusal);
+        out += "}\n";
+        return;
+    }
+    out += ",\"round\":\"";
+    out += RoundingModeName(request.Mode);
+    out += "\",\"formats\":[";
+    for (std::size_t i = 0; i < report.Formats.size(); ++i) {
+        if (i > 0) out += ',';
+        FormatObject json(out);
+        AppendFields(json, report.Formats[i]);
+        AppendValues(json, report.Formats[i], request.Pattern);
+        json.End();
+    }
+    out += "]}\n";
+}
+
+}  // namespace pexabit

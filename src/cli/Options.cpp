@@ -1,0 +1,245 @@
+#include "cli/Options.h"
+
+#include <algorithm>
+
+namespace pexabit {
+namespace {
+
+// The characters an input of each mode may hold, so that an argument made only of them is an
+// input even when it starts with "-". The window's decimal check takes digits, the signs, both
+// separators, the exponent letters and the infinity sign; a hex button takes hex digits; the
+// every-format grammar adds the letters of inf, infinity, nan, snan, of 0x... hexadecimal
+// constants with their p exponent, a payload in parentheses, and the blanks it drops at both ends.
+constexpr std::string_view DecimalCharacters = "0123456789+-.,eE";
+constexpr std::string_view HexCharacters = "0123456789abcdefABCDEF";
+constexpr std::string_view EveryFormatCharacters = "0123456789+-.,eEabcdfinpstxyABCDFINPSTXY() \t";
+constexpr std::string_view EveryFormatPatternCharacters = "0123456789abcdefABCDEFxX";
+constexpr std::string_view Infinity = "\u221E";  // the infinity sign, 3 bytes of UTF-8
+
+constexpr std::string_view ShortUsage =
+    "usage: pexabit-cli [--json] [--strict] [--single-hex | --double-hex]\n"
+    "                   [--] [TEXT ... | -]\n"
+    "       pexabit-cli --format LIST [--round MODE] [--pattern [--bytes-le]]\n"
+    "                   [--json] [--] [TEXT ... | -]\n"
+    "       pexabit-cli -h | --help | -V | --version\n";
+
+// True when every character of `text` is one of `ascii`, or the infinity sign where `infinity`.
+bool HoldsOnly(std::string_view text, std::string_view ascii, bool infinity) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (infinity && text.substr(i, Infinity.size()) == Infinity) {
+            i += Infinity.size();
+        } else if (ascii.find(text[i]) != std::string_view::npos) {
+            ++i;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsInputOfMode(std::string_view text, bool everyFormat, const CliOptions& o) {
+    if (everyFormat) {
+        return o.Pattern ? HoldsOnly(text, EveryFormatPatternCharacters, false)
+                         : HoldsOnly(text, EveryFormatCharacters, true);
+    }
+    return o.Input == CliInput::Decimal ? HoldsOnly(text, DecimalCharacters, true)
+                                        : HoldsOnly(text, HexCharacters, false);
+}
+
+template <std::size_t N>
+bool IsOneOf(std::string_view name, const std::string_view (&names)[N]) {
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
+template <std::size_t N>
+std::string Listed(const std::string_view (&names)[N]) {
+    std::string out;
+    for (std::string_view name : names) out.append(out.empty() ? "" : ", ").append(name);
+    return out;
+}
+
+// LIST of --format: names separated by commas, "all" standing for every format in order.
+std::string ReadFormats(std::string_view list, std::vector<std::string>& formats) {
+    formats.clear();
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string_view name = list.substr(start, comma - start);
+        if (name == "all") formats.insert(formats.end(), std::begin(FormatNames), std::end(FormatNames));
+        else if (IsOneOf(name, FormatNames)) formats.emplace_back(name);
+        else return "unknown format '" + std::string(name) + "' in --format (" + Listed(FormatNames) + " or all)";
+        if (comma == list.size()) return {};
+        start = comma + 1;
+    }
+}
+
+// The arguments read so far, and what they leave to be decided once all are known.
+struct Reading {
+    CliParse Parse;
+    bool Help = false, Version = false, SingleHex = false, DoubleHex = false, Format = false,
+         Round = false, StandardInput = false;
+    std::vector<std::string_view> Dashed;  // neither options nor after "--": inputs if their mode allows
+
+    void Fail(std::string error) {
+        if (Parse.Error.empty()) Parse.Error = std::move(error);
+    }
+};
+
+// The value of `name` in "--name=VALUE" or "--name VALUE" (the next argument, which it takes).
+// False when `arg` is another option; an error when the value is missing.
+bool OptionValue(std::string_view name, std::string_view arg, std::span<const char* const> arguments,
+                 std::size_t& i, std::string_view& value, Reading& r) {
+    if (arg.substr(0, name.size()) != name) return false;
+    if (arg.size() > name.size() && arg[name.size()] == '=') {
+        value = arg.substr(name.size() + 1);
+    } else if (arg.size() != name.size()) {
+        return false;
+    } else if (i + 1 < arguments.size()) {
+        value = arguments[++i];
+    } else {
+        r.Fail(std::string(name) + (name == "--format" ? " needs a LIST" : " needs a MODE"));
+        value = {};
+        return true;
+    }
+    return true;
+}
+
+// One argument before "--" that starts with "-" and is not "-" alone.
+void ReadOption(std::string_view arg, std::span<const char* const> arguments, std::size_t& i, Reading& r) {
+    CliOptions& o = r.Parse.Options;
+    std::string_view value;
+    if (arg == "--json") o.Json = true;
+    else if (arg == "--strict") o.Strict = true;
+    else if (arg == "--single-hex") r.SingleHex = true;
+    else if (arg == "--double-hex") r.DoubleHex = true;
+    else if (arg == "--pattern") o.Pattern = true;
+    else if (arg == "--bytes-le") o.BytesLe = true;
+    else if (arg == "-h" || arg == "--help") r.Help = true;
+    else if (arg == "-V" || arg == "--version") r.Version = true;
+    else if (OptionValue("--format", arg, arguments, i, value, r)) {
+        r.Format = true;
+        if (std::string error = ReadFormats(value, o.Formats); !error.empty()) r.Fail(error);
+    } else if (OptionValue("--round", arg, arguments, i, value, r)) {
+        r.Round = true;
+        if (IsOneOf(value, RoundModeNames)) o.Round = value;
+        else r.Fail("unknown rounding mode '" + std::string(value) + "' for --round (" + Listed(RoundModeNames) + ")");
+    } else {
+        r.Dashed.push_back(arg);
+        o.Texts.push_back(arg);
+    }
+}
+
+// The options that depend on each other; the first conflict found is the error.
+std::string CheckCombinations(const Reading& r) {
+    const CliOptions& o = r.Parse.Options;
+    if (r.SingleHex && r.DoubleHex) return "--single-hex and --double-hex exclude each other";
+    if (r.Format && (r.SingleHex || r.DoubleHex))
+        return std::string(r.SingleHex ? "--single-hex" : "--double-hex") +
+               " belongs to the seed report, not to --format (which takes --pattern)";
+    if (!r.Format && r.Round) return "--round needs --format";
+    if (!r.Format && o.Pattern) return "--pattern needs --format";
+    if (!r.Format && o.BytesLe) return "--bytes-le needs --format";
+    if (o.Pattern && o.Formats.size() > 1) return "--pattern needs exactly one format in --format";
+    if (o.BytesLe && !o.Pattern) return "--bytes-le needs --pattern";
+    if (o.Strict && (r.Format || r.SingleHex || r.DoubleHex))
+        return "--strict applies to the decimal input of the seed report only";
+    return {};
+}
+
+}  // namespace
+
+CliParse ParseCliOptions(std::span<const char* const> arguments) {
+    Reading r;
+    CliOptions& o = r.Parse.Options;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view arg = arguments[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            r.StandardInput |= !optionsEnded && arg == "-";
+            o.Texts.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else {
+            ReadOption(arg, arguments, i, r);
+        }
+    }
+    if (r.Help || r.Version) {
+        CliParse answer;
+        answer.Options.Action = r.Help ? CliAction::Help : CliAction::Version;
+        return answer;
+    }
+    if (r.SingleHex) o.Input = CliInput::SingleHex;
+    else if (r.DoubleHex) o.Input = CliInput::DoubleHex;
+    // A mistyped option is named before any conflict it leads to ("--frmat all --round up").
+    for (std::string_view arg : r.Dashed) {
+        if (!IsInputOfMode(arg, r.Format, o)) r.Fail("unknown option '" + std::string(arg) + "'");
+    }
+    if (r.Parse.Error.empty()) r.Parse.Error = CheckCombinations(r);
+    if (r.StandardInput) {
+        if (o.Texts.size() > 1) r.Fail("'-' (standard input) must be the only input");
+        o.Texts.clear();
+    }
+    return r.Parse;
+}
+
+std::string CliHelpText() {
+    std::string out(ShortUsage);
+    out += R"(
+Shows how each TEXT is stored in binary floating point, every digit exact.
+The seed report gives the Single (binary32) and the Double (binary64) as the
+Pexabit window shows them; --format gives the every-format report. Without
+TEXT, or with the TEXT "-", every line of standard input is one input,
+answered as soon as it is read.
+
+Seed report:
+  TEXT              a decimal number as the window takes it: digits, signs,
+                    "." or ",", "e" or "E", the infinity sign (0.1  -1,5e3  -∞)
+  --single-hex      each TEXT is a Single pattern of 8 hex digits (3DCCCCCD)
+  --double-hex      each TEXT is a Double pattern of 16 hex digits
+  --strict          refuse a decimal TEXT that is not a plain number, [sign]
+                    (digits [sep [digits]] | sep digits) [e [sign] digits]
+                    with sep "." or "," once, or [sign] ∞, saying what is wrong
+                    (the window converts what it can read of "1.5.3", "+-1",
+                    "1e2.5", an empty line); blanks and tabs at both ends and a
+                    byte order mark at the start of standard input are ignored
+
+Every-format report:
+  --format LIST     the formats of LIST, comma-separated: half, bfloat16,
+                    single, double, extended, quad, e5m2, e4m3, or all; a TEXT
+                    may also be inf, nan, snan or a C hex constant (-0x1.8p3)
+  --round MODE      nearest-even (the default), nearest-away, toward-zero, up,
+                    down
+  --pattern         each TEXT is a hex pattern of the one format of LIST
+  --bytes-le        with --pattern: the bytes least significant first
+  It rounds the typed value once into each format, while the seed report makes
+  its Single from the Double, as the window does: for the TEXT
+  1.0000000596046447753906251 the seed report's Single is 3F800000, the
+  every-format report's 3F800001.
+
+Both reports:
+  --json            one JSON object per input and line, not the readable report
+  --                every later argument is a TEXT
+  -h, --help        this help
+  -V, --version     the version
+
+A TEXT may start with "-" when it holds only characters that an input of its
+mode may hold (-5  --5  -e5  -inf); anything else is an unknown option.
+
+Exit status: 0 every input converted; 1 some input refused (its answer says
+why, the other inputs are still answered); 2 a usage error, standard input
+that cannot be read, or output that cannot be written (said on standard error).
+
+The JSON keys: pexabit-cli(1), and json.md with its JSON Schema in the
+documentation directory (/usr/share/doc/pexabit-cli/ from the package, docs/
+in the source).
+)";
+    return out;
+}
+
+std::string CliUsageErrorText(std::string_view error) {
+    std::string out = "pexabit-cli: ";
+    out.append(error).append("\n").append(ShortUsage);
+    out += "Try 'pexabit-cli --help' for more information.\n";
+    return out;
+}
+
+}  // namespace pexabit

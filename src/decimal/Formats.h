@@ -1,4 +1,0 @@
-#pragma once
-// The formats the window shows come from the one format model.
-
-#include "format/FloatFormat.h"

@@ -1,0 +1,266 @@
+#include "format/Rounding.h"
+
+#include <algorithm>
+#include <bit>
+#include <cassert>
+#include <optional>
+
+#include "format/ShortDecimal.h"
+
+namespace pexabit {
+
+namespace {
+
+// A significand rounded at quantum 2^Exponent, and whether anything was lost.
+struct Rounded {
+    Bits128 Significand = 0;
+    int Exponent = 0;
+    bool Inexact = false;
+};
+
+bool RoundsAway(RoundingMode mode, bool negative, bool odd, bool half, bool rest) {
+    switch (mode) {
+        case RoundingMode::NearestEven: return half && (rest || odd);
+        case RoundingMode::NearestAway: return half;
+        case RoundingMode::TowardZero: return false;
+        case RoundingMode::Up: return !negative && (half || rest);
+        case RoundingMode::Down: return negative && (half || rest);
+    }
+    return false;
+}
+
+// magnitude rounded to a multiple of 2^quantum (the significand may reach a new power of two).
+[[gnu::always_inline]] inline Rounded RoundAt(const GuardedSignificand& m, int quantum, bool negative, RoundingMode mode) {
+    const int shift = quantum - m.Exponent;
+    if (shift <= 0) {
+        assert(!m.Sticky && BitWidth128(m.Bits) - shift <= 128);
+        return {m.Bits << -shift, quantum, false};
+    }
+    const Bits128 kept = shift >= 128 ? 0 : m.Bits >> shift;
+    const bool half = shift <= 128 && ((m.Bits >> (shift - 1)) & 1) != 0;
+    const bool rest = m.Sticky || (m.Bits & LowBits(std::min(shift - 1, 128))) != 0;
+    const bool away = RoundsAway(mode, negative, (kept & 1) != 0, half, rest);
+    return {kept + (away ? 1 : 0), quantum, half || rest};
+}
+
+bool RoundsToInfinity(RoundingMode mode, bool negative) {
+    return mode == RoundingMode::NearestEven || mode == RoundingMode::NearestAway ||
+           (mode == RoundingMode::Up && !negative) || (mode == RoundingMode::Down && negative);
+}
+
+// The largest finite significand at emax: all ones, but for E4M3 whose all-ones pattern is its NaN.
+Bits128 MaxSignificand(const FloatFormat& format) {
+    return LowBits(format.Precision()) - (format.HasInfinities() ? 0 : 1);
+}
+
+// The infinity of the sign, or E4M3's NaN where an infinity would be.
+StoredValue InfinityOf(const FloatFormat& format, bool negative) {
+    const Bits128 fraction = format.HasInfinities() ? 0 : LowBits(format.FractionBits);
+    return DecodePattern(format, ComposePattern(format, negative, format.AllOnesExponent, true, fraction));
+}
+
+// The normal value significand * 2^exponent (significand with its leading bit at FractionBits),
+// its fields set in place: the reading of short decimal texts spends much of its time here.
+void SetNormalValue(StoredValue& v, const FloatFormat& format, bool negative, Bits128 significand, int exponent) {
+    v.Negative = negative;
+    v.BiasedExponent = exponent + format.FractionBits + format.Bias;
+    v.IntegerBit = true;
+    v.Fraction = significand & LowBits(format.FractionBits);
+    v.Significand = significand;
+    v.Exponent = exponent;
+    v.Class = ValueClass::Normal;
+    v.Pattern = (Bits128{negative ? 1U : 0U} << (format.TotalBits - 1)) |
+                (Bits128(static_cast<unsigned>(v.BiasedExponent)) << (format.TotalBits - 1 - format.ExponentBits)) |
+                (format.StoredIntegerBit ? Bits128{1} << format.FractionBits : 0) | v.Fraction;
+}
+
+void SetOverflow(RoundedValue& r, const FloatFormat& format, bool negative, RoundingMode mode) {
+    r.Value = RoundsToInfinity(mode, negative)
+                  ? InfinityOf(format, negative)
+                  : FromSignificand(format, negative, MaxSignificand(format), format.MaxExponent() - format.FractionBits);
+    r.Value.Overflow = true;
+    r.Flags = {true, false, true};
+}
+
+}  // namespace
+
+RoundedValue RoundGuarded(const FloatFormat& format, bool negative, const GuardedSignificand& magnitude,
+                          RoundingMode mode) {
+    assert(magnitude.Bits != 0);
+    const int precision = format.Precision();
+    assert(!magnitude.Sticky || BitWidth128(magnitude.Bits) > precision);
+    const int lead = magnitude.Exponent + BitWidth128(magnitude.Bits) - 1;
+    // First with an unbounded exponent: this decides overflow and tininess.
+    Rounded unbounded = RoundAt(magnitude, lead - format.FractionBits, negative, mode);
+    if (unbounded.Significand >> precision != 0) {
+        unbounded.Significand >>= 1;
+        ++unbounded.Exponent;
+    }
+    const int roundedLead = unbounded.Exponent + format.FractionBits;
+    const bool overflow = roundedLead > format.MaxExponent() ||
+                          (roundedLead == format.MaxExponent() && unbounded.Significand > MaxSignificand(format));
+    RoundedValue r;
+    if (overflow) {
+        SetOverflow(r, format, negative, mode);
+        return r;
+    }
+    if (lead >= format.MinExponent()) {
+        SetNormalValue(r.Value, format, negative, unbounded.Significand, unbounded.Exponent);
+        r.Flags.Inexact = unbounded.Inexact;
+        return r;
+    }
+    // Below the normal range the quantum is the smallest subnormal's; the result may still
+    // round up to the smallest normal, but tininess was fixed by the unbounded rounding.
+    const Rounded subnormal = RoundAt(magnitude, format.MinQuantumExponent(), negative, mode);
+    r.Value = FromSignificand(format, negative, subnormal.Significand, subnormal.Exponent);
+    r.Flags.Inexact = subnormal.Inexact;
+    r.Flags.Underflow = subnormal.Inexact && roundedLead < format.MinExponent();
+    return r;
+}
+
+namespace {
+
+RoundedValue RoundInfinity(const FloatFormat& format, bool negative) {
+    if (!format.HasInfinities()) {
+        RoundedValue r;
+        r.Value = InfinityOf(format, negative);
+        r.Value.Overflow = true;
+        r.Flags = {true, false, true};
+        return r;
+    }
+    return {InfinityOf(format, negative), {}, {}};
+}
+
+// The typed payload's bits, or an error when it is wider than `width` bits.
+std::optional<Bits128> PayloadBits(const std::string& hex, int width) {
+    const std::size_t first = hex.find_first_not_of('0');
+    if (first == std::string::npos) return Bits128{0};
+    const std::string_view digits = std::string_view(hex).substr(first);
+    const auto bits = static_cast<std::int64_t>(4 * (digits.size() - 1)) +
+                      std::bit_width(static_cast<unsigned>(HexDigitValue(digits[0])));
+    if (bits > width) return std::nullopt;
+    Bits128 v = 0;
+    for (char d : digits) v = (v << 4) | static_cast<unsigned>(HexDigitValue(d));
+    return v;
+}
+
+RoundedValue RoundNan(const FloatFormat& format, const TypedNumber& number) {
+    const std::string name(format.Name);
+    if (!format.HasInfinities()) {
+        if (number.Signalling) return {{}, {}, name + " has no signalling NaN: its one NaN is S.1111.111"};
+        if (number.Payload && number.Payload->find_first_not_of('0') != std::string::npos) {
+            return {{}, {}, name + " carries no NaN payload: its one NaN is S.1111.111"};
+        }
+        return {InfinityOf(format, number.Negative), {}, {}};
+    }
+    const int width = format.FractionBits - 1;
+    const auto payload = PayloadBits(number.Payload.value_or(number.Signalling ? "1" : "0"), width);
+    if (!payload) {
+        return {{}, {}, "the payload 0x" + *number.Payload + " does not fit " + name + ": its NaNs carry " +
+                            std::to_string(width) + " payload bits below the quiet bit"};
+    }
+    if (number.Signalling && *payload == 0) return {{}, {}, "snan needs a nonzero payload"};
+    const Bits128 fraction = (number.Signalling ? 0 : QuietBit(format)) | *payload;
+    return {DecodePattern(format, ComposePattern(format, number.Negative, format.AllOnesExponent, true, fraction)), {}, {}};
+}
+
+}  // namespace
+
+RoundedValue RoundToFormat(const FloatFormat& format, const TypedNumber& number, RoundingMode mode) {
+    switch (number.Type) {
+        case TypedNumber::Kind::Nan: return RoundNan(format, number);
+        case TypedNumber::Kind::Infinity: return RoundInfinity(format, number.Negative);
+        case TypedNumber::Kind::Finite: break;
+    }
+    if (number.Digits.empty()) {
+        return {FromSignificand(format, number.Negative, 0, format.MinQuantumExponent()), {}, {}};
+    }
+    const GuardedSignificand magnitude = number.Hex ? ReadHexMagnitude(format, number.Digits, number.Exponent)
+                                                    : ReadDecimalMagnitude(format, number.Digits, number.Exponent);
+    return RoundGuarded(format, number.Negative, magnitude, mode);
+}
+
+}  // namespace pexabit
+
+namespace pexabit {
+
+namespace {
+
+constexpr int MaxPlainExponentDigits = 4;
+
+// A plain decimal text as significand and exponent: value = Digits * 10^Exponent.
+struct PlainDecimal {
+    std::uint64_t Digits = 0;
+    std::int64_t Exponent = 0;
+    bool Negative = false;
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Digits from p on into d (leading zeros skipped, each fraction digit lowering the exponent);
+// false past MaxShortDigits significant digits.
+bool ScanDigits(const char*& p, const char* end, bool fraction, int& significant, PlainDecimal& d) {
+    while (p != end && IsDigit(*p)) {
+        // Past the leading zeros, eight digits at a time while they fit.
+        if (significant > 0 && significant + 8 <= MaxShortDigits && end - p >= 8 && EightDigits(p)) {
+            d.Digits = d.Digits * 100'000'000 + EightDigitsValue(p);
+            d.Exponent -= fraction ? 8 : 0;
+            significant += 8;
+            p += 8;
+            continue;
+        }
+        d.Exponent -= fraction ? 1 : 0;
+        if (significant > 0 || *p != '0') {
+            if (++significant > MaxShortDigits) return false;
+            d.Digits = d.Digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        }
+        ++p;
+    }
+    return true;
+}
+
+// The texts the fast lane takes; nullopt sends everything else (blanks, words, hex, long digit
+// strings, large exponents, malformed texts) to the full reader.
+std::optional<PlainDecimal> ScanPlainDecimal(std::string_view text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    PlainDecimal d;
+    if (p != end && (*p == '+' || *p == '-')) d.Negative = *p++ == '-';
+    int significant = 0;
+    const char* const digitsAt = p;
+    if (!ScanDigits(p, end, false, significant, d)) return std::nullopt;
+    bool anyDigit = p != digitsAt;
+    if (p != end && (*p == '.' || *p == ',')) {
+        const char* const fractionAt = ++p;
+        if (!ScanDigits(p, end, true, significant, d)) return std::nullopt;
+        anyDigit = anyDigit || p != fractionAt;
+    }
+    if (!anyDigit) return std::nullopt;
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        const bool negative = ++p != end && *p == '-';
+        if (p != end && (*p == '+' || *p == '-')) ++p;
+        const char* const exponentAt = p;
+        std::int64_t exponent = 0;
+        for (; p != end && IsDigit(*p) && p - exponentAt < MaxPlainExponentDigits; ++p) exponent = exponent * 10 + (*p - '0');
+        if (p == exponentAt) return std::nullopt;
+        d.Exponent += negative ? -exponent : exponent;
+    }
+    if (p != end) return std::nullopt;
+    return d;
+}
+
+}  // namespace
+
+RoundedValue RoundTextToFormat(const FloatFormat& format, std::string_view text, RoundingMode mode) {
+    if (const std::optional<PlainDecimal> plain = ScanPlainDecimal(text)) {
+        if (plain->Digits == 0) return {FromSignificand(format, plain->Negative, 0, format.MinQuantumExponent()), {}, {}};
+        if (const auto magnitude = ReadShortDecimal(plain->Digits, plain->Exponent, format.Precision())) {
+            return RoundGuarded(format, plain->Negative, *magnitude, mode);
+        }
+    }
+    ParsedText parsed = ParseTypedNumber(text);
+    if (!parsed.Number) return {{}, {}, std::move(parsed.Error)};
+    return RoundToFormat(format, *parsed.Number, mode);
+}
+
+}  // namespace pexabit

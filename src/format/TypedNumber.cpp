@@ -1,0 +1,343 @@
+#include "format/TypedNumber.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "format/ExactDigitBound.h"
+
+namespace pexabit {
+
+namespace {
+
+// Exponent texts beyond this magnitude saturate: no accepted number has an exponent anywhere
+// near it, and the bound check still sees a value far too large or too small.
+constexpr std::int64_t ExponentSaturation = 100'000'000'000'000'000;  // 10^17: times 10 plus 9 stays in 64 bits
+
+constexpr std::string_view InfinitySign = "\xE2\x88\x9E";  // U+221E as UTF-8
+constexpr std::string_view Examples = "1.5, -2e-3, 0x1.8p+1, inf or nan";
+constexpr std::string_view Words[] = {"inf", "infinity", "nan", "snan"};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Bytes of the character starting at text[i]: a valid UTF-8 sequence counts as one character,
+// and so does every byte that does not start one.
+std::size_t CharacterLength(std::string_view text, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned lead = byte(i);
+    std::size_t length = 1;
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+    if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+    if (length == 1 || i + length > text.size()) return 1;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) return 1;
+    }
+    return length;
+}
+
+// The character at text[i] as a message names it: character 'x', blank, tab, control character
+// U+000A, byte 0xFF (a byte that starts no UTF-8 character).
+std::string NameCharacter(std::string_view text, std::size_t i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    if (c == ' ') return "blank";
+    if (c == '\t') return "tab";
+    if (c < 0x20 || c == 0x7F) return std::string("control character U+00") + Hex[c >> 4] + Hex[c & 15];
+    const std::size_t length = CharacterLength(text, i);
+    if (c >= 0x80 && length == 1) return std::string("byte 0x") + Hex[c >> 4] + Hex[c & 15];
+    std::string named("character '");
+    named.append(text.substr(i, length)).push_back('\'');
+    return named;
+}
+
+// The reading state: the whole text (positions in messages count from its start), the part
+// left after the blanks at both ends, and the number built so far.
+class Reader {
+public:
+    // Reads into `result`, whose Number the reading fills in place.
+    Reader(std::string_view text, ParsedText& result) : text_(text), result_(result), number_(result.Number.emplace()) {
+        while (end_ > 0 && (text_[end_ - 1] == ' ' || text_[end_ - 1] == '\t')) --end_;
+        while (at_ < end_ && (text_[at_] == ' ' || text_[at_] == '\t')) ++at_;
+    }
+
+    void Read();
+
+private:
+    bool AtEnd() const { return at_ >= end_; }
+    char Peek() const { return AtEnd() ? '\0' : text_[at_]; }
+    bool Accept(char c) {
+        if (Peek() != c) return false;
+        ++at_;
+        return true;
+    }
+    std::size_t Position(std::size_t byteOffset) const;
+    bool Fail(std::string message);
+    bool Unexpected(std::string_view expected);
+    bool Incomplete(std::string_view what, std::size_t byteOffset, std::string_view needs);
+
+    bool ReadSign();
+    bool ReadBody();
+    std::size_t MatchedLength(std::string_view word) const;
+    bool ReadWord();
+    bool RefuseWord(std::size_t matched);
+    bool ReadPayload();
+    bool ReadPayloadDigits();
+    std::size_t ReadDigits(bool hex);
+    bool ReadDecimal();
+    bool FinishDecimal(std::int64_t exponent, std::size_t fractionDigits);
+    bool ReadHex();
+    bool ReadExponent(std::int64_t& exponent);
+    bool ExpectEnd(std::string_view after);
+    void DropTrailingZeros(int digitWeight);
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+    std::size_t end_ = text_.size();
+    ParsedText& result_;
+    TypedNumber& number_;
+};
+
+std::size_t Reader::Position(std::size_t byteOffset) const {
+    std::size_t position = 1;
+    for (std::size_t i = 0; i < byteOffset; i += CharacterLength(text_, i)) ++position;
+    return position;
+}
+
+bool Reader::Fail(std::string message) {
+    result_.Error = std::move(message);
+    return false;
+}
+
+bool Reader::Unexpected(std::string_view expected) {
+    return Fail("unexpected " + NameCharacter(text_, at_) + " at position " +
+                std::to_string(Position(at_)) + ": expected " + std::string(expected));
+}
+
+bool Reader::Incomplete(std::string_view what, std::size_t byteOffset, std::string_view needs) {
+    return Fail("incomplete number: " + std::string(what) + " at position " + std::to_string(Position(byteOffset)) +
+                " " + std::string(needs));
+}
+
+void Reader::Read() {
+    const bool read = ReadSign() && ReadBody();
+    if (read && number_.Type == TypedNumber::Kind::Finite && ExceedsExactDigitBound(number_)) {
+        Fail("too large or too precise: the exact value of this number needs more than " + std::to_string(MaxExactDigits) +
+             " decimal digits (4 MiB), the most Pexabit writes out");
+    }
+    if (!result_.Error.empty()) result_.Number.reset();
+}
+
+bool Reader::ReadSign() {
+    if (AtEnd()) return Fail("empty text: type a number such as " + std::string(Examples));
+    const std::size_t signAt = at_;
+    number_.Negative = Peek() == '-';
+    if (Peek() == '+' || Peek() == '-') ++at_;
+    if (AtEnd()) return Incomplete("the sign", signAt, "needs a number after it, such as " + std::string(Examples));
+    return true;
+}
+
+bool Reader::ReadBody() {
+    if (text_.substr(at_, InfinitySign.size()) == InfinitySign) {
+        number_.Type = TypedNumber::Kind::Infinity;
+        at_ += InfinitySign.size();
+        return ExpectEnd("the infinity sign");
+    }
+    if (Peek() == '0' && at_ + 1 < end_ && Lower(text_[at_ + 1]) == 'x') return ReadHex();
+    const char c = Lower(Peek());
+    if (c == 'i' || c == 'n' || c == 's') return ReadWord();
+    return ReadDecimal();
+}
+
+bool Reader::ExpectEnd(std::string_view after) {
+    if (AtEnd()) return true;
+    return Unexpected("nothing after " + std::string(after));
+}
+
+// Characters of `word` that the text starts with at the reading position, in any case.
+std::size_t Reader::MatchedLength(std::string_view word) const {
+    std::size_t k = 0;
+    while (k < word.size() && at_ + k < end_ && Lower(text_[at_ + k]) == word[k]) ++k;
+    return k;
+}
+
+// inf, infinity, nan and snan in any case. The longest word the text starts with wins; a text
+// that stops inside a word, or leaves it, is refused at the first character no word continues.
+bool Reader::ReadWord() {
+    std::size_t longestPrefix = 0, fullMatch = 0;
+    for (std::string_view word : Words) {
+        const std::size_t k = MatchedLength(word);
+        longestPrefix = std::max(longestPrefix, k);
+        if (k == word.size()) fullMatch = std::max(fullMatch, k);
+    }
+    if (fullMatch == 0 || longestPrefix > fullMatch) return RefuseWord(longestPrefix);
+    const bool infinity = Lower(Peek()) == 'i';
+    number_.Signalling = Lower(Peek()) == 's';
+    at_ += fullMatch;
+    if (infinity) {
+        number_.Type = TypedNumber::Kind::Infinity;
+        return ExpectEnd(fullMatch == 3 ? "inf" : "infinity");
+    }
+    number_.Type = TypedNumber::Kind::Nan;
+    return ReadPayload();
+}
+
+// The refusal of a text whose first `matched` letters (at least the first) begin a word but lead
+// to none: the words that would continue them.
+bool Reader::RefuseWord(std::size_t matched) {
+    std::string expected;
+    for (std::string_view word : Words) {
+        if (word.size() > matched && MatchedLength(word) >= matched) {
+            expected.append(expected.empty() ? "" : " or ").append(word);
+        }
+    }
+    if (at_ + matched >= end_) return Incomplete("the word", at_, "is cut short: expected " + expected);
+    at_ += matched;
+    return Unexpected(expected);
+}
+
+// An optional (0x hexdigits) after nan or snan. A signalling NaN needs a nonzero payload: its
+// quiet bit is clear, and an all-zero fraction would be an infinity.
+bool Reader::ReadPayload() {
+    if (!AtEnd() && !ReadPayloadDigits()) return false;
+    if (number_.Signalling && number_.Payload == "0") {
+        return Fail("snan needs a nonzero payload: with payload 0 its pattern would be an infinity; "
+                    "leave the payload out for payload 1");
+    }
+    return true;
+}
+
+bool Reader::ReadPayloadDigits() {
+    const std::size_t openAt = at_;
+    if (!Accept('(')) return Unexpected("nothing after nan, or a payload such as (0x1F)");
+    const bool prefix = Peek() == '0' && at_ + 1 < end_ && Lower(text_[at_ + 1]) == 'x';
+    if (!prefix && AtEnd()) return Incomplete("the payload", openAt, "needs 0x and hexadecimal digits, such as nan(0x1F)");
+    if (!prefix) return Unexpected("0x: a payload is hexadecimal, such as nan(0x1F)");
+    at_ += 2;
+    std::string payload;
+    const std::size_t digitsAt = at_;
+    for (; !AtEnd() && HexDigitValue(Peek()) >= 0; ++at_) {
+        if (!payload.empty() || Peek() != '0') payload += Peek();
+    }
+    if (at_ == digitsAt && AtEnd()) return Incomplete("the payload", openAt, "needs hexadecimal digits after 0x, such as nan(0x1F)");
+    if (at_ == digitsAt) return Unexpected("a hexadecimal digit");
+    if (AtEnd()) return Incomplete("the payload", openAt, "needs a closing ')'");
+    if (!Accept(')')) return Unexpected("a hexadecimal digit or ')'");
+    number_.Payload = payload.empty() ? "0" : payload;
+    return ExpectEnd("the payload");
+}
+
+// Decimal or hex digits into Digits (leading zeros dropped, hex digits as typed), appended as
+// one run; returns how many were read.
+std::size_t Reader::ReadDigits(bool hex) {
+    const char* p = text_.data();
+    const std::size_t start = at_, end = end_;
+    std::size_t i = start;
+    while (i < end && (hex ? HexDigitValue(p[i]) >= 0 : IsDigit(p[i]))) ++i;
+    std::size_t first = start;
+    if (number_.Digits.empty()) {
+        while (first < i && p[first] == '0') ++first;
+    }
+    number_.Digits.append(p + first, i - first);
+    at_ = i;
+    return i - start;
+}
+
+bool Reader::ReadDecimal() {
+    const std::size_t integerDigits = ReadDigits(false);
+    std::size_t fractionDigits = 0;
+    const std::size_t separatorAt = at_;
+    const bool separator = Accept('.') || Accept(',');
+    if (separator) fractionDigits = ReadDigits(false);
+    if (integerDigits + fractionDigits == 0) {
+        if (!separator) return Unexpected("a digit, '.', ',', inf, infinity, nan, snan or 0x");
+        if (AtEnd()) return Incomplete("the separator", separatorAt, "needs a digit before or after it, such as .5");
+        return Unexpected("a digit after the separator");
+    }
+    std::int64_t exponent = 0;
+    if (Lower(Peek()) == 'e') return ReadExponent(exponent) && FinishDecimal(exponent, fractionDigits);
+    if (AtEnd()) return FinishDecimal(0, fractionDigits);
+    if (separator && (Peek() == '.' || Peek() == ',')) {
+        return Unexpected("a digit or an exponent such as e5: a number has one separator at most");
+    }
+    return Unexpected(separator ? "a digit or an exponent such as e5" : "a digit, '.', ',' or an exponent such as e5");
+}
+
+bool Reader::FinishDecimal(std::int64_t exponent, std::size_t fractionDigits) {
+    number_.Exponent = exponent - static_cast<std::int64_t>(fractionDigits);
+    DropTrailingZeros(1);
+    return true;
+}
+
+// 0x, hex digits with an optional ".", and the binary exponent that C99 requires.
+bool Reader::ReadHex() {
+    number_.Hex = true;
+    const std::size_t prefixAt = at_;
+    at_ += 2;
+    const std::size_t integerDigits = ReadDigits(true);
+    std::size_t fractionDigits = 0;
+    const std::size_t separatorAt = at_;
+    const bool separator = Accept('.');
+    if (separator) fractionDigits = ReadDigits(true);
+    if (integerDigits + fractionDigits == 0) {
+        if (separator && AtEnd()) return Incomplete("the separator", separatorAt, "needs a hexadecimal digit before or after it, such as 0x.8p0");
+        if (separator) return Unexpected("a hexadecimal digit after the separator");
+        if (AtEnd()) return Incomplete("the prefix 0x", prefixAt, "needs hexadecimal digits and a binary exponent, such as 0x1.8p+1");
+        return Unexpected("a hexadecimal digit or '.'");
+    }
+    if (AtEnd()) return Incomplete("the hexadecimal number", prefixAt, "needs a binary exponent such as p+1 at its end, e.g. 0x1.8p+1");
+    if (Lower(Peek()) != 'p') {
+        return Unexpected(separator ? "a hexadecimal digit or the binary exponent p" : "a hexadecimal digit, '.' or the binary exponent p");
+    }
+    std::int64_t exponent = 0;
+    if (!ReadExponent(exponent)) return false;
+    number_.Exponent = exponent - 4 * static_cast<std::int64_t>(fractionDigits);
+    DropTrailingZeros(4);
+    return true;
+}
+
+// The exponent from its marker (e or p) on: an optional sign and decimal digits, which end the
+// number. Magnitudes beyond ExponentSaturation stay there.
+bool Reader::ReadExponent(std::int64_t& exponent) {
+    const std::size_t markerAt = at_++;
+    const bool negative = Peek() == '-';
+    const bool sign = Accept('+') || Accept('-');
+    const std::size_t digitsAt = at_, end = end_;
+    const char* p = text_.data();
+    std::int64_t magnitude = 0;
+    std::size_t i = digitsAt;
+    for (; i < end && IsDigit(p[i]); ++i) {
+        if (magnitude < ExponentSaturation) magnitude = magnitude * 10 + (p[i] - '0');
+    }
+    magnitude = std::min(magnitude, ExponentSaturation);
+    at_ = i;
+    if (at_ == digitsAt) {
+        const std::string marker(1, text_[markerAt]);
+        const std::string example = (number_.Hex ? "0x1" : "1") + marker + "-5";
+        if (AtEnd()) return Incomplete("the exponent", markerAt, "needs digits after '" + marker + "', such as " + example);
+        return Unexpected(sign ? "a digit of the exponent" : "a sign or a digit of the exponent");
+    }
+    if (!AtEnd()) return Unexpected("a digit of the exponent: the exponent ends the number");
+    exponent = negative ? -magnitude : magnitude;
+    return true;
+}
+
+// Trailing zero digits move into the exponent, each worth `digitWeight` (1 for a decimal digit,
+// 4 for a hex digit); zero keeps exponent 0.
+void Reader::DropTrailingZeros(int digitWeight) {
+    std::size_t zeros = 0;
+    while (zeros < number_.Digits.size() && number_.Digits[number_.Digits.size() - 1 - zeros] == '0') ++zeros;
+    number_.Digits.resize(number_.Digits.size() - zeros);
+    number_.Exponent = number_.Digits.empty() ? 0 : number_.Exponent + static_cast<std::int64_t>(zeros) * digitWeight;
+}
+
+}  // namespace
+
+ParsedText ParseTypedNumber(std::string_view text) {
+    ParsedText result;
+    Reader(text, result).Read();
+    return result;
+}
+
+}  // namespace pexabit

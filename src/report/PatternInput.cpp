@@ -1,0 +1,64 @@
+#include "report/PatternInput.h"
+
+#include <string>
+
+namespace pexabit {
+
+namespace {
+
+constexpr int BitsPerByte = 8;
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// As the text reader names them: "character 'G'", "blank", "byte 0xC3". Every character before
+// the first one named is ASCII, so its byte offset is its position.
+std::string CharacterName(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == ' ') return "blank";
+    if (byte > 0x20 && byte < 0x7F) return std::string("character '") + c + "'";
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    return std::string("byte 0x") + Hex[byte >> 4] + Hex[byte & 15];
+}
+
+// The bytes of the pattern in the opposite order: byte i moves to byte (Bytes - 1 - i).
+Bits128 ReverseBytes(const FloatFormat& format, Bits128 pattern) {
+    Bits128 reversed = 0;
+    for (int i = 0; i < format.Bytes(); ++i, pattern >>= BitsPerByte) reversed = (reversed << BitsPerByte) | (pattern & 0xFF);
+    return reversed;
+}
+
+}  // namespace
+
+PatternText ReadPatternText(const FloatFormat& format, std::string_view text, bool bytesLe) {
+    PatternText r;
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && IsBlank(text[end - 1])) --end;
+    if (end - begin >= 2 && text[begin] == '0' && (text[begin + 1] == 'x' || text[begin + 1] == 'X')) begin += 2;
+    for (std::size_t i = begin; i < end; ++i) {
+        if (HexValue(text[i]) < 0) {
+            r.Error = "unexpected " + CharacterName(text[i]) + " at position " + std::to_string(i + 1) +
+                      ": expected a hex digit";
+            return r;
+        }
+    }
+    const auto width = static_cast<std::size_t>(format.HexDigits());
+    if (end - begin != width) {
+        r.Error = "a " + std::string(format.Name) + " pattern has " + std::to_string(width) + " hex digits, not " +
+                  std::to_string(end - begin);
+        return r;
+    }
+    Bits128 pattern = 0;
+    for (std::size_t i = begin; i < end; ++i) pattern = (pattern << 4) | static_cast<unsigned>(HexValue(text[i]));
+    r.Pattern = bytesLe ? ReverseBytes(format, pattern) : pattern;
+    return r;
+}
+
+}  // namespace pexabit

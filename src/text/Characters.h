@@ -1,0 +1,60 @@
+#pragma once
+// The character rules every part of the system shares: decimal and hex digits, the hex digits
+// it writes, and how characters of UTF-8 text are counted and checked. One copy of each.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace pexabit {
+
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The upper-case hex digits the system writes (patterns, fields, captions), and the lower-case
+// ones of JSON's \u escapes.
+inline constexpr std::string_view UpperHexDigits = "0123456789ABCDEF";
+inline constexpr std::string_view LowerHexDigits = "0123456789abcdef";
+
+namespace detail {
+// The value of every digit (hex digits upper and lower case); -1 for every other byte. A table
+// keeps the digit loops over long texts free of branches.
+constexpr std::array<std::int8_t, 256> MakeDigitValues() {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (int d = 0; d < 10; ++d) values[static_cast<std::size_t>('0' + d)] = static_cast<std::int8_t>(d);
+    for (int d = 0; d < 6; ++d) {
+        values[static_cast<std::size_t>('A' + d)] = static_cast<std::int8_t>(10 + d);
+        values[static_cast<std::size_t>('a' + d)] = static_cast<std::int8_t>(10 + d);
+    }
+    return values;
+}
+inline constexpr std::array<std::int8_t, 256> DigitValues = MakeDigitValues();
+}  // namespace detail
+
+// 0..9 for a decimal digit; every other character (the "," among them) reads as 0, as the
+// digit arithmetic on texts requires.
+constexpr int DecimalDigitValue(char c) { return IsDigit(c) ? c - '0' : 0; }
+
+constexpr bool IsHexDigit(char c) { return detail::DigitValues[static_cast<unsigned char>(c)] >= 0; }
+
+// 0..15 for a hex digit of either case; -1 for any other character.
+constexpr int HexDigitValue(char c) { return detail::DigitValues[static_cast<unsigned char>(c)]; }
+
+// The characters of UTF-8 text as a user counts them: every byte that does not continue a
+// multi-byte sequence starts one, so that a stray byte is one character too.
+// CountCharacters("12∞") == 3.
+constexpr std::size_t CountCharacters(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    }
+    return count;
+}
+
+// Length of the valid UTF-8 sequence starting at text[i] (1 to 4), or 0 when it is not valid:
+// a stray continuation byte, an overlong form, a surrogate (U+D800..U+DFFF), beyond U+10FFFF,
+// or cut short. Utf8SequenceLength("∞", 0) == 3; Utf8SequenceLength("\xED\xA0\x80", 0) == 0.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
+
+}  // namespace pexabit

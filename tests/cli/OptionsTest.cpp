@@ -1,0 +1,156 @@
+// The command line's options as plain values: each option, each usage error naming the
+// argument at fault, "-" as standard input, inputs that start with "-" in each mode; and the
+// --strict grammar: what it refuses (with the character at fault) and what it ignores.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/Options.h"
+#include "cli/StrictInput.h"
+
+namespace {
+
+using namespace pexabit;
+
+// One line for the whole parse: "error: ..." or the action, the mode, the flags and the inputs
+// ("<stdin>" when the lines of standard input are read).
+std::string Described(const std::vector<const char*>& arguments) {
+    const CliParse parse = ParseCliOptions(arguments);
+    if (!parse.Error.empty()) return "error: " + parse.Error;
+    const CliOptions& o = parse.Options;
+    if (o.Action != CliAction::Report) return o.Action == CliAction::Help ? "help" : "version";
+    std::string out;
+    if (o.Formats.empty()) {
+        out = o.Input == CliInput::Decimal ? "decimal" : o.Input == CliInput::SingleHex ? "single-hex" : "double-hex";
+    } else {
+        out = "format=";
+        for (const std::string& name : o.Formats) out += name + (&name == &o.Formats.back() ? "" : ",");
+        out += " round=" + o.Round + (o.Pattern ? " pattern" : "") + (o.BytesLe ? " bytes-le" : "");
+    }
+    out += std::string(o.Json ? " json" : "") + (o.Strict ? " strict" : "");
+    if (o.Texts.empty()) out += " | <stdin>";
+    for (std::string_view text : o.Texts) out.append(" | ").append(text);
+    return out;
+}
+
+TEST(CliOptions, EachOptionAndUsageError) {
+    const struct {
+        std::vector<const char*> Arguments;
+        const char* Expected;
+        const char* Reason;
+    } cases[] = {
+        {{}, "decimal | <stdin>", "no TEXT: standard input"},
+        {{"-"}, "decimal | <stdin>", "\"-\" alone is standard input, not the text \"-\""},
+        {{"1", "-"}, "error: '-' (standard input) must be the only input", "\"-\" among inputs"},
+        {{"--", "-", "--"}, "decimal | - | --", "after -- even \"-\" and \"--\" are texts"},
+        {{"-5", "--5", "-e5", "-\u221E", "-0,5", "--json"}, "decimal json | -5 | --5 | -e5 | -\u221E | -0,5",
+         "the window's characters make inputs; options may follow them"},
+        {{"-x"}, "error: unknown option '-x'", "a letter the window refuses"},
+        {{"--bogus", "0.1"}, "error: unknown option '--bogus'", "unknown long option"},
+        {{"--json=1"}, "error: unknown option '--json=1'", "a flag takes no value"},
+        {{"--formats", "all"}, "error: unknown option '--formats'", "an option that only starts like --format"},
+        {{"--frmat", "all", "--round", "up"}, "error: unknown option '--frmat'",
+         "a typo is named before the conflict it causes"},
+        {{"--strict", "--single-hex", "-5"}, "error: unknown option '-5'", "hex patterns hold no sign"},
+        {{"--single-hex", "--", "-5"}, "single-hex | -5", "after -- the hex refusal is the window's"},
+        {{"--double-hex", "3FF0000000000000", "--json"}, "double-hex json | 3FF0000000000000", "double hex"},
+        {{"--single-hex", "--double-hex"}, "error: --single-hex and --double-hex exclude each other", "two hex modes"},
+        {{"--strict", "1"}, "decimal strict | 1", "strict decimal"},
+        {{"--strict", "--double-hex"}, "error: --strict applies to the decimal input of the seed report only",
+         "strict is for decimal input"},
+        {{"-x", "-h"}, "help", "help answers whatever else is given"},
+        {{"--help"}, "help", "long help"},
+        {{"-V", "--bogus"}, "version", "short version"},
+        {{"--version"}, "version", "long version"},
+        {{"--format", "all"}, "format=half,bfloat16,single,double,extended,quad,e5m2,e4m3 round=nearest-even | <stdin>",
+         "all in report order"},
+        {{"--format=double,half", "--round=toward-zero", "-inf", "-0x1p3", "-nan(0x1)", "-1.5e3", "- 1"},
+         "format=double,half round=toward-zero | -inf | -0x1p3 | -nan(0x1) | -1.5e3 | - 1",
+         "the every-format grammar's characters make inputs; the = forms"},
+        {{"--format", "single", "--round", "nearest-away", "--round", "down"}, "format=single round=down | <stdin>",
+         "the last --round counts"},
+        {{"--format", "single,quadruple"},
+         "error: unknown format 'quadruple' in --format (half, bfloat16, single, double, extended, quad, e5m2, e4m3 or all)",
+         "an unknown format is named"},
+        {{"--format", "single,"}, "error: unknown format '' in --format (half, bfloat16, single, double, extended, quad, e5m2, e4m3 or all)",
+         "an empty name"},
+        {{"--format", "e4m3", "--round", "sideways"},
+         "error: unknown rounding mode 'sideways' for --round (nearest-even, nearest-away, toward-zero, up, down)",
+         "an unknown mode is named"},
+        {{"--format"}, "error: --format needs a LIST", "LIST missing"},
+        {{"--format", "half", "--round"}, "error: --round needs a MODE", "MODE missing"},
+        {{"--format", "half", "--pattern", "--bytes-le", "--json", "3C00"},
+         "format=half round=nearest-even pattern bytes-le json | 3C00", "pattern input of one format"},
+        {{"--format", "half", "--pattern", "-3C00"}, "error: unknown option '-3C00'", "patterns hold no sign"},
+        {{"--format", "single", "--bogus"}, "error: unknown option '--bogus'", "not in the every-format grammar"},
+        {{"--format", "half,single", "--pattern"}, "error: --pattern needs exactly one format in --format",
+         "pattern of two formats"},
+        {{"--format", "half", "--bytes-le"}, "error: --bytes-le needs --pattern", "bytes-le without pattern"},
+        {{"--round", "up", "1"}, "error: --round needs --format", "round without format"},
+        {{"--pattern"}, "error: --pattern needs --format", "pattern without format"},
+        {{"--bytes-le"}, "error: --bytes-le needs --format", "bytes-le without format"},
+        {{"--format", "single", "--single-hex"},
+         "error: --single-hex belongs to the seed report, not to --format (which takes --pattern)",
+         "the seed report's hex mode with --format"},
+        {{"--strict", "--format", "single"},
+         "error: --strict applies to the decimal input of the seed report only", "strict with format"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Described(c.Arguments), c.Expected) << c.Reason;
+}
+
+TEST(CliOptions, HelpNamesEveryOptionAndUsageErrorShowsUsage) {
+    const std::string help = CliHelpText();
+    for (const char* option : {"--json", "--strict", "--single-hex", "--double-hex", "--format LIST", "--round MODE",
+                               "--pattern", "--bytes-le", "-h, --help", "-V, --version", "Exit status", "json.md",
+                               "3F800001"}) {
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+    }
+    const std::string error = CliUsageErrorText("unknown option '-x'");
+    EXPECT_EQ(error.rfind("pexabit-cli: unknown option '-x'\nusage: pexabit-cli", 0), 0U) << error;
+    EXPECT_NE(error.find("pexabit-cli --help"), std::string::npos);
+}
+
+TEST(CliStrict, RefusesWhatIsNotANumberAndIgnoresBlanks) {
+    const struct {
+        const char* Input;
+        const char* Expected;  // the text converted, or the refusal after "Not a plain decimal number"
+        const char* Reason;
+    } cases[] = {
+        {" \t1.5e3\t ", "1.5e3", "blanks and tabs at both ends dropped"},
+        {"-,5", "-,5", "separator then digits"},
+        {"5.", "5.", "digits then separator"},
+        {"+1E-7", "+1E-7", "signed exponent"},
+        {"-\u221E", "-\u221E", "signed infinity"},
+        {"\u221E", "\u221E", "unsigned infinity"},
+        {"1.5.3", " (character 4, '.'): a second decimal separator", "second separator"},
+        {"1,5.3", " (character 4, '.'): a second decimal separator", "one kind of separator, once"},
+        {"+-1", " (character 2, '-'): a sign stands only at the start of the number or of its exponent", "two signs"},
+        {"1e5e3", " (character 4, 'e'): a second exponent", "second exponent"},
+        {"1ee5", " (character 3, 'e'): a second exponent", "exponent mark twice, no digits between"},
+        {"1e2.5", " (character 4, '.'): the exponent is a whole number", "fraction in the exponent"},
+        {"", ": the input is empty", "empty line"},
+        {" \t ", ": the input is empty", "blank line"},
+        {".", " (at its end): no digits", "separator alone"},
+        {"e5", " (character 1, 'e'): no digits before the exponent", "exponent alone"},
+        {"1e+", " (at its end): the exponent has no digits", "exponent without digits"},
+        {"1 000", " (character 2, ' '): a blank inside the number", "blank inside"},
+        {"  12x", " (character 5, 'x'): not part of a decimal number", "positions count the dropped blanks"},
+        {"abc", " (character 1, 'a'): a digit or a decimal separator was expected", "no number at all"},
+        {"\u221E5", " (character 1, '\u221E'): the infinity sign stands alone, with at most a sign", "infinity and digits"},
+        {"1\u00A0", " (character 2, U+00A0): not part of a decimal number", "a non-breaking space is no blank"},
+        {"1\xFF", " (character 2, byte FF): not part of a decimal number", "a byte that starts no UTF-8"},
+        {"1\x80", " (character 2, byte 80): not part of a decimal number", "a continuation byte alone"},
+        {"\xEF\xBB\xBF" "1", " (character 1, U+FEFF): a digit or a decimal separator was expected",
+         "a byte order mark inside the stream"},
+    };
+    for (const auto& c : cases) {
+        const StrictDecimal checked = CheckStrictDecimal(c.Input);
+        EXPECT_EQ(checked.Error.empty() ? std::string(checked.Text) : checked.Error.substr(26), c.Expected) << c.Reason;
+    }
+    EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB\xBF" "0.1"), "0.1");
+    EXPECT_EQ(WithoutByteOrderMark("0.1"), "0.1");
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+// Reading decimal texts: the C library as a second reference for single and double (strtod and
+// strtof under each rounding mode set with fesetround, std::from_chars for nearest-even), the
+// fast paths against the exact path at their boundaries (the sweeps of RoundingTest run through
+// them too), and the fast lane of RoundTextToFormat against the full reader on well- and
+// ill-formed texts.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cfenv>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "RoundingReference.h"
+#include "format/ShortDecimal.h"
+
+namespace pexabit {
+namespace {
+
+using testing::PatternAndFlags;
+
+constexpr std::array<std::pair<RoundingMode, int>, 4> CModes{{{RoundingMode::NearestEven, FE_TONEAREST},
+                                                              {RoundingMode::TowardZero, FE_TOWARDZERO},
+                                                              {RoundingMode::Up, FE_UPWARD},
+                                                              {RoundingMode::Down, FE_DOWNWARD}}};
+
+// Decimal texts around a binary format's range: random digit strings of 1 to 25 digits with
+// exponents from below its smallest subnormal to above its largest value, the shortest texts of
+// random patterns (std::to_chars) and their 17-digit forms.
+std::vector<std::string> LibraryTexts(int minExponent10, int maxExponent10) {
+    std::mt19937_64 rng(0xC0FFEE ^ static_cast<unsigned>(maxExponent10));
+    std::vector<std::string> texts;
+    for (int i = 0; i < 3000; ++i) {
+        const int n = 1 + static_cast<int>(rng() % 25);
+        std::string digits(1, static_cast<char>('1' + rng() % 9));
+        while (static_cast<int>(digits.size()) < n) digits += static_cast<char>('0' + rng() % 10);
+        const int top = minExponent10 + static_cast<int>(rng() % static_cast<unsigned>(maxExponent10 - minExponent10 + 1));
+        std::string text(rng() % 2 ? "-" : "");
+        text.append(digits, 0, 1).append(".").append(digits, 1).append("e").append(std::to_string(top - 1));
+        texts.push_back(text);
+    }
+    for (int i = 0; i < 1000; ++i) {
+        const double d = std::bit_cast<double>(rng());
+        if (!std::isfinite(d)) continue;
+        char buffer[64];
+        texts.emplace_back(buffer, std::to_chars(buffer, buffer + sizeof buffer, d).ptr);
+        std::snprintf(buffer, sizeof buffer, "%.17g", d);
+        texts.emplace_back(buffer);
+    }
+    return texts;
+}
+
+template <typename Float>
+Bits128 PatternOf(Float value) {
+    if constexpr (sizeof(Float) == 8) {
+        return std::bit_cast<std::uint64_t>(value);
+    } else {
+        return std::bit_cast<std::uint32_t>(value);
+    }
+}
+
+// Every text in every mode against the C library's reading, through both entries, and in
+// nearest-even against std::from_chars.
+template <typename Float>
+void CheckAgainstLibrary(const FloatFormat& format, const std::vector<std::string>& texts,
+                         Float (*read)(const char*, char**)) {
+    int failures = 0;
+    const auto mismatch = [&](RoundingMode mode, const std::string& text) {
+        if (++failures <= 10) ADD_FAILURE() << format.Name << " " << RoundingModeName(mode) << " " << text;
+    };
+    for (const auto& [mode, cMode] : CModes) {
+        ASSERT_EQ(std::fesetround(cMode), 0);
+        for (const std::string& text : texts) {
+            const Bits128 expected = PatternOf(read(text.c_str(), nullptr));
+            const ParsedText parsed = ParseTypedNumber(text);
+            if (RoundToFormat(format, *parsed.Number, mode).Value.Pattern != expected ||
+                RoundTextToFormat(format, text, mode).Value.Pattern != expected) {
+                mismatch(mode, text);
+            }
+        }
+    }
+    std::fesetround(FE_TONEAREST);
+    for (const std::string& text : texts) {
+        Float value = 0;
+        // from_chars leaves the value alone when it is out of range.
+        if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{}) continue;
+        if (RoundTextToFormat(format, text, RoundingMode::NearestEven).Value.Pattern != PatternOf(value)) {
+            mismatch(RoundingMode::NearestEven, text);
+        }
+    }
+}
+
+TEST(CLibrary, StrtodInEveryModeAndFromChars) {
+    CheckAgainstLibrary<double>(DoubleFormat, LibraryTexts(-330, 310), std::strtod);
+}
+
+TEST(CLibrary, StrtofInEveryModeAndFromChars) {
+    CheckAgainstLibrary<float>(SingleFormat, LibraryTexts(-48, 40), std::strtof);
+}
+
+// g cut or widened to exactly GuardedBits(precision) bits, what it says about the value unchanged.
+GuardedSignificand Normalised(GuardedSignificand g, int precision) {
+    const int excess = BitWidth128(g.Bits) - GuardedBits(precision);
+    if (excess > 0) {
+        g.Sticky = g.Sticky || (g.Bits & LowBits(excess)) != 0;
+        g.Bits >>= excess;
+    } else {
+        g.Bits <<= -excess;
+    }
+    g.Exponent += excess;
+    return g;
+}
+
+std::string Describe(const GuardedSignificand& g) {
+    return testing::HexOf(static_cast<std::uint64_t>(g.Bits >> 64), 16) + testing::HexOf(static_cast<std::uint64_t>(g.Bits), 16) +
+           " * 2^" + std::to_string(g.Exponent) + (g.Sticky ? " +" : "");
+}
+
+enum class Path { Table, Division, Exact };
+
+struct FastCase {
+    std::uint64_t Digits;
+    int Exponent;
+    int Precision;
+    Path SettledBy;
+    const char* Reason;
+};
+
+const FastCase FastCases[] = {
+    {9'999'999'999'999'999'999ULL, 55, 113, Path::Table, "last exact power, widest significand: all 192 bits kept"},
+    {9'999'999'999'999'999'999ULL, 56, 113, Path::Table, "first inexact positive power"},
+    {1, MaxTabledDecimalPower, 53, Path::Table, "top of the table"},
+    {9'999'999'999'999'999'999ULL, MinTabledDecimalPower, 53, Path::Table, "bottom of the table"},
+    {9'007'199'254'740'993ULL, 0, 53, Path::Table, "2^53 + 1, a double tie, in an exact power"},
+    {5, -1, 53, Path::Division, "0.5 is exact: the table cannot tell, the division can"},
+    {19'073'486'328'125ULL, -19, MaxDivisionPrecision, Path::Division, "2^-19 over the largest one-word divisor"},
+    {5, -1, 113, Path::Exact, "0.5 in quad: beyond the division's precision"},
+    {95'367'431'640'625ULL, -20, 53, Path::Exact, "2^-20 is exact: the table cannot tell, 10^20 needs two words"},
+};
+
+class FastPaths : public ::testing::TestWithParam<FastCase> {};
+
+TEST_P(FastPaths, AgreeWithTheExactPathAtTheirBoundaries) {
+    const FastCase& c = GetParam();
+    const auto table = ReadDecimalByPowerTable(c.Digits, c.Exponent, c.Precision);
+    const auto fast = ReadShortDecimal(c.Digits, c.Exponent, c.Precision);
+    EXPECT_EQ(table.has_value(), c.SettledBy == Path::Table) << c.Reason;
+    EXPECT_EQ(fast.has_value(), c.SettledBy != Path::Exact) << c.Reason;
+    if (!fast) return;
+    const auto exact = ReadDecimalExactly(std::to_string(c.Digits), c.Exponent, c.Precision);
+    EXPECT_EQ(Describe(Normalised(*fast, c.Precision)), Describe(Normalised(exact, c.Precision))) << c.Reason;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FastPaths, ::testing::ValuesIn(FastCases));
+
+// Texts of 1 to 12 characters from digits, separators, signs, exponent letters and others: the
+// fast lane must give exactly what the full reader gives, refusals included.
+TEST(FastLane, AgreesWithTheFullReader) {
+    static constexpr std::string_view Pieces[] = {"0", "1", "7", "9", "00", "12345678", ".", ",", "e", "E", "-", "+",
+                                                  " ", "x", "p", "0x", "n", "inf", "e400", "e-30"};
+    std::mt19937_64 rng(0x1A7E);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        const int pieces = 1 + static_cast<int>(rng() % 8);
+        for (int k = 0; k < pieces; ++k) text += Pieces[rng() % std::size(Pieces)];
+        const FloatFormat& format = *AllFormats[rng() % AllFormats.size()];
+        const RoundingMode mode = static_cast<RoundingMode>(rng() % 5);
+        const ParsedText parsed = ParseTypedNumber(text);
+        const std::string full = parsed.Number ? PatternAndFlags(format, RoundToFormat(format, *parsed.Number, mode))
+                                               : "error: " + parsed.Error;
+        ASSERT_EQ(PatternAndFlags(format, RoundTextToFormat(format, text, mode)), full) << "'" << text << "' " << format.Name;
+    }
+}
+
+}  // namespace
+}  // namespace pexabit

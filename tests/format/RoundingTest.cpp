@@ -1,0 +1,200 @@
+// Rounding into every format in every mode against MPFR and GMP (RoundingReference.h): random
+// decimal and hex texts over each format's whole range, subnormals and overflow included, and
+// the edges where a fault shows first, each exact, a hair above and a hair below.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "RoundingReference.h"
+#include "format/Rounding.h"
+#include "format/TypedNumber.h"
+
+namespace pexabit {
+namespace {
+
+using namespace testing;
+
+constexpr std::array<RoundingMode, 5> Modes{RoundingMode::NearestEven, RoundingMode::NearestAway,
+                                            RoundingMode::TowardZero, RoundingMode::Up, RoundingMode::Down};
+
+// A typed text and its exact value.
+struct Sample {
+    std::string Text;
+    mpq_class Value;
+};
+
+// digits * 10^exponent as "123e-5", or digits * 2^exponent as "0x7bp-5" when hex.
+Sample MakeSample(const mpz_class& digits, long exponent, bool negative, bool hex) {
+    std::string text(negative ? "-" : "");
+    text += hex ? "0x" + digits.get_str(16) + "p" : digits.get_str() + "e";
+    const mpq_class scale = hex ? PowerOfTwo(exponent) : PowerOfTen(exponent);
+    return {text + std::to_string(exponent), mpq_class(negative ? mpz_class(-digits) : digits) * scale};
+}
+
+// Decimal exponents (of the leading digit's place + 1) from below half the smallest subnormal to
+// above the largest value; a quarter of the draws near the subnormals, an eighth near overflow.
+long RandomTop(std::mt19937_64& rng, const FloatFormat& f, double scale) {
+    const long low = static_cast<long>(f.MinQuantumExponent() * scale) - 3;
+    const long high = static_cast<long>((f.MaxExponent() + 1) * scale) + 3;
+    const long normal = static_cast<long>(f.MinExponent() * scale) + 2;
+    const auto pick = [&](long a, long b) { return a + static_cast<long>(rng() % static_cast<std::uint64_t>(b - a + 1)); };
+    switch (rng() % 8) {
+        case 0:
+        case 1: return pick(low, normal);
+        case 2: return pick(high - 6, high);
+        default: return pick(low, high);
+    }
+}
+
+std::string RandomDigits(std::mt19937_64& rng, std::size_t n, int base) {
+    static constexpr char Alphabet[] = "0123456789abcdef";
+    std::string d(1, Alphabet[1 + rng() % static_cast<unsigned>(base - 1)]);
+    while (d.size() < n) d += Alphabet[rng() % static_cast<unsigned>(base)];
+    return d;
+}
+
+// Mostly up to 20 digits, some up to 120, and now and then past the digits that can matter
+// (about 770 for double) so that only a sticky digit is left of the rest.
+std::vector<Sample> RandomSamples(const FloatFormat& f, int decimals, int hexes) {
+    std::mt19937_64 rng(0x9E3779B97F4A7C15ULL ^ static_cast<unsigned>(f.TotalBits * 31 + f.ExponentBits));
+    std::vector<Sample> samples;
+    for (int i = 0; i < decimals; ++i) {
+        const std::uint64_t kind = rng() % 40;
+        const std::size_t n = kind < 24 ? 1 + rng() % 20 : kind < 34 ? 21 + rng() % 20 : kind < 38 ? 41 + rng() % 80 : 700 + rng() % 500;
+        const long top = RandomTop(rng, f, 0.30103);
+        samples.push_back(MakeSample(mpz_class(RandomDigits(rng, n, 10), 10), top - static_cast<long>(n), rng() % 2 == 0, false));
+    }
+    for (int i = 0; i < hexes; ++i) {
+        const std::size_t n = 1 + rng() % 36;
+        const long top = RandomTop(rng, f, 1.0);
+        samples.push_back(MakeSample(mpz_class(RandomDigits(rng, n, 16), 16), top - 4 * static_cast<long>(n), rng() % 2 == 0, true));
+    }
+    return samples;
+}
+
+// The values where rounding changes its mind: ties, the subnormal and normal boundaries, the
+// tininess boundary (just under the smallest normal, where rounding with an unbounded exponent
+// and with subnormals disagree), the overflow threshold; each as exact decimal and hex texts,
+// and a hair (10^-60 or 2^-130 of the last digit) above and below, in both signs.
+std::vector<Sample> EdgeSamples(const FloatFormat& f) {
+    const mpq_class minSub = PowerOfTwo(f.MinQuantumExponent()), minNormal = PowerOfTwo(f.MinExponent());
+    const mpq_class maxUlp = PowerOfTwo(f.MaxExponent() - f.FractionBits), oneUlp = PowerOfTwo(-f.FractionBits);
+    const mpq_class maxFinite = mpq_class((mpz_class(1) << f.Precision()) - (f.HasInfinities() ? 1 : 2)) * maxUlp;
+    const std::vector<mpq_class> edges{
+        minSub, minSub / 2, minSub * 3 / 2, minSub / 4, minNormal - minSub, minNormal - minSub / 2,
+        minNormal - minSub / 4, minNormal, maxFinite, maxFinite + maxUlp / 2, maxFinite + maxUlp,
+        1 + oneUlp / 2, 1 + oneUlp * 3 / 2};
+    std::vector<Sample> samples;
+    for (const mpq_class& edge : edges) {
+        // edge = num / 2^k: decimal digits num * 5^k at 10^-k; hex digits num at 2^-k.
+        const long k = static_cast<long>(mpz_sizeinbase(edge.get_den_mpz_t(), 2)) - 1;
+        mpz_class five;
+        mpz_ui_pow_ui(five.get_mpz_t(), 5, static_cast<unsigned long>(k));
+        const mpz_class decimal = edge.get_num() * five;
+        mpz_class shift;
+        mpz_ui_pow_ui(shift.get_mpz_t(), 10, 60);
+        for (bool negative : {false, true}) {
+            for (int hair : {0, 1, -1}) {
+                samples.push_back(MakeSample(decimal * (hair == 0 ? 1 : shift) + hair, -k - (hair == 0 ? 0 : 60), negative, false));
+                samples.push_back(MakeSample((edge.get_num() << (hair == 0 ? 0 : 130)) + hair, -k - (hair == 0 ? 0 : 130), negative, true));
+            }
+        }
+    }
+    return samples;
+}
+
+// Every sample in every mode; reports the first mismatches and returns the number of checks.
+int CheckAgainstReference(const FloatFormat& f, const std::vector<Sample>& samples) {
+    int checks = 0, failures = 0;
+    for (const Sample& s : samples) {
+        const ParsedText parsed = ParseTypedNumber(s.Text);
+        if (!parsed.Number) {
+            ADD_FAILURE() << s.Text << ": " << parsed.Error;
+            continue;
+        }
+        for (RoundingMode mode : Modes) {
+            const std::string expected = ExpectedRounding(f, s.Value, mode);
+            const std::string actual = ActualRounding(f, RoundToFormat(f, *parsed.Number, mode));
+            const std::string viaText = ActualRounding(f, RoundTextToFormat(f, s.Text, mode));
+            ++checks;
+            if ((expected != actual || viaText != actual) && ++failures <= 10) {
+                ADD_FAILURE() << f.Name << " " << RoundingModeName(mode) << " " << s.Text.substr(0, 200)
+                              << "\n  expected " << expected << "\n  actual   " << actual;
+            }
+        }
+    }
+    return checks;
+}
+
+// NaNs, infinities, zeros and a single rounding where two would differ, each in one format and mode.
+struct SpecialCase {
+    const char* Text;
+    const FloatFormat* Format;
+    RoundingMode Mode;
+    const char* Expected;  // PatternAndFlags
+    const char* Reason;
+};
+
+constexpr auto NE = RoundingMode::NearestEven;
+const SpecialCase SpecialCases[] = {
+    {"nan", &HalfFormat, NE, "7E00 ---", "default quiet NaN: the top fraction bit"},
+    {"-nan", &SingleFormat, NE, "FFC00000 ---", "the typed sign"},
+    {"nan", &ExtendedFormat, NE, "7FFFC000000000000000 ---", "extended sets its integer bit"},
+    {"snan", &DoubleFormat, NE, "7FF0000000000001 ---", "quiet bit clear, default payload 1"},
+    {"snan(0x1)", &ExtendedFormat, NE, "7FFF8000000000000001 ---", "extended snan keeps its integer bit"},
+    {"-snan(0x2A)", &QuadFormat, NE, "FFFF000000000000000000000000002A ---", "payload in the low bits"},
+    {"nan(0x3FFFFFFFFFFFFFFF)", &ExtendedFormat, NE, "7FFFFFFFFFFFFFFFFFFF ---", "widest extended payload"},
+    {"nan(0x4000000000000000)", &ExtendedFormat, NE,
+     "error: the payload 0x4000000000000000 does not fit extended: its NaNs carry 62 payload bits below the quiet bit",
+     "payload reaching the quiet bit"},
+    {"nan(0x1FF)", &HalfFormat, NE, "7FFF ---", "widest half payload"},
+    {"nan(0x200)", &HalfFormat, NE, "error: the payload 0x200 does not fit half: its NaNs carry 9 payload bits below the quiet bit",
+     "half payload one bit too wide"},
+    {"snan", &E5M2Format, NE, "7D ---", "e5m2 has one payload bit"},
+    {"nan(0x2)", &E5M2Format, NE, "error: the payload 0x2 does not fit e5m2: its NaNs carry 1 payload bits below the quiet bit",
+     "e5m2 payload too wide"},
+    {"nan", &E4M3Format, NE, "7F ---", "e4m3's one NaN"},
+    {"-nan(0x0)", &E4M3Format, NE, "FF ---", "payload zero is e4m3's NaN"},
+    {"snan", &E4M3Format, NE, "error: e4m3 has no signalling NaN: its one NaN is S.1111.111", "no snan in e4m3"},
+    {"nan(0x1)", &E4M3Format, NE, "error: e4m3 carries no NaN payload: its one NaN is S.1111.111", "no payloads in e4m3"},
+    {"inf", &E4M3Format, RoundingMode::TowardZero, "7F I-O", "an infinity typed gives e4m3's NaN, overflow flags, any mode"},
+    {"-inf", &ExtendedFormat, RoundingMode::Up, "FFFF8000000000000000 ---", "an infinity typed is exact"},
+    {"-0", &SingleFormat, RoundingMode::Up, "80000000 ---", "zero keeps its sign"},
+    {"0x0p+0", &QuadFormat, NE, "00000000000000000000000000000000 ---", "hex zero"},
+    {"1.0000000596046447753906251", &SingleFormat, NE, "3F800001 I--", "rounded once, never through double"},
+};
+
+class Specials : public ::testing::TestWithParam<SpecialCase> {};
+
+TEST_P(Specials, PatternAndFlags) {
+    const SpecialCase& c = GetParam();
+    const ParsedText parsed = ParseTypedNumber(c.Text);
+    ASSERT_TRUE(parsed.Number) << parsed.Error;
+    EXPECT_EQ(PatternAndFlags(*c.Format, RoundToFormat(*c.Format, *parsed.Number, c.Mode)), c.Expected) << c.Reason;
+    EXPECT_EQ(PatternAndFlags(*c.Format, RoundTextToFormat(*c.Format, c.Text, c.Mode)), c.Expected) << c.Reason;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Specials, ::testing::ValuesIn(SpecialCases));
+
+class RoundingReference : public ::testing::TestWithParam<const FloatFormat*> {};
+
+TEST_P(RoundingReference, RandomTextsOverTheWholeRange) {
+    const FloatFormat& f = *GetParam();
+    const int checks = CheckAgainstReference(f, RandomSamples(f, 400, 100));
+    RecordProperty("checks", checks);
+}
+
+TEST_P(RoundingReference, TiesBoundariesAndOverflowThresholds) {
+    const FloatFormat& f = *GetParam();
+    const int checks = CheckAgainstReference(f, EdgeSamples(f));
+    RecordProperty("checks", checks);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFormats, RoundingReference, ::testing::ValuesIn(AllFormats),
+                         [](const auto& info) { return std::string(info.param->Name); });
+
+}  // namespace
+}  // namespace pexabit

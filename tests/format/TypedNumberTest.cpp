@@ -1,0 +1,159 @@
+// The grammar of typed texts: every accepted form with the record it gives, every refusal with its
+// message (what is wrong, at which character, what would do), and the 4 MiB bound at its edges.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "format/TypedNumber.h"
+
+namespace pexabit {
+namespace {
+
+// "-125e2", "+0x18p-3", "+inf", "-snan(A)", "+nan", "+0": a record in one short text.
+std::string Describe(const TypedNumber& n) {
+    std::string d = n.Negative ? "-" : "+";
+    if (n.Type != TypedNumber::Kind::Nan && (n.Signalling || n.Payload)) return d + " with NaN fields set";
+    switch (n.Type) {
+        case TypedNumber::Kind::Infinity: return d + "inf";
+        case TypedNumber::Kind::Nan:
+            return d + (n.Signalling ? "snan" : "nan") + (n.Payload ? "(" + *n.Payload + ")" : "");
+        case TypedNumber::Kind::Finite: break;
+    }
+    if (n.Digits.empty()) return d + (n.Exponent == 0 ? "0" : "0 with exponent " + std::to_string(n.Exponent));
+    return d + (n.Hex ? "0x" : "") + n.Digits + (n.Hex ? "p" : "e") + std::to_string(n.Exponent);
+}
+
+struct GrammarCase {
+    const char* Text;
+    const char* Expected;  // Describe() of the record, or the whole refusal message
+    const char* Reason;
+};
+
+const GrammarCase Cases[] = {
+    {"1.5", "+15e-1", "point as separator"},
+    {"1,5", "+15e-1", "comma as separator"},
+    {" \t-12.50E+3\t ", "-125e2", "blanks and tabs at both ends dropped, trailing zeros into the exponent, E and +"},
+    {".5", "+5e-1", "separator before the first digit"},
+    {"5.", "+5e0", "separator after the last digit"},
+    {"000123", "+123e0", "leading zeros dropped"},
+    {"-0.000", "-0", "zero keeps its sign and has exponent 0"},
+    {"0e99999999999999999999999", "+0", "a saturated exponent of zero is still zero"},
+    {"1e-0004194303", "+1e-4194303", "exponent with leading zeros, at the digit bound"},
+    {"inf", "+inf", "inf"},
+    {"-INFINITY", "-inf", "infinity in any case"},
+    {"+\xE2\x88\x9E", "+inf", "the infinity sign"},
+    {"NaN", "+nan", "nan in any case, no payload"},
+    {"-sNaN", "-snan", "signalling NaN with the default payload"},
+    {"nan(0X001f)", "+nan(1f)", "payload with 0X, leading zeros dropped"},
+    {"nan(0x0)", "+nan(0)", "a quiet NaN may carry payload zero"},
+    {"SNAN(0xA)", "+snan(A)", "snan with a payload"},
+    {"0x1.8p+1", "+0x18p-3", "C99 hex float"},
+    {"-0X.8P0", "-0x8p-4", "hex float from the separator on, upper case prefix and p"},
+    {"0x10p0", "+0x1p4", "trailing hex zeros move four bits each"},
+    {"0x1.p1", "+0x1p1", "hex separator after the digits"},
+    {"0x0p-99999999999999999999", "+0", "hex zero"},
+
+    {"", "empty text: type a number such as 1.5, -2e-3, 0x1.8p+1, inf or nan", "nothing typed"},
+    {"-", "incomplete number: the sign at position 1 needs a number after it, such as 1.5, -2e-3, 0x1.8p+1, inf or nan", "sign alone"},
+    {"+-1", "unexpected character '-' at position 2: expected a digit, '.', ',', inf, infinity, nan, snan or 0x", "two signs"},
+    {".", "incomplete number: the separator at position 1 needs a digit before or after it, such as .5", "separator alone"},
+    {".e5", "unexpected character 'e' at position 2: expected a digit after the separator", "separator without digits"},
+    {"e5", "unexpected character 'e' at position 1: expected a digit, '.', ',', inf, infinity, nan, snan or 0x", "exponent without digits"},
+    {"1.2,3", "unexpected character ',' at position 4: expected a digit or an exponent such as e5: a number has one separator at most", "second separator"},
+    {"12a", "unexpected character 'a' at position 3: expected a digit, '.', ',' or an exponent such as e5", "letter after digits"},
+    {"1.5x", "unexpected character 'x' at position 4: expected a digit or an exponent such as e5", "letter after the fraction"},
+    {"1 2", "unexpected blank at position 2: expected a digit, '.', ',' or an exponent such as e5", "blank inside"},
+    {"1\n", "unexpected control character U+000A at position 2: expected a digit, '.', ',' or an exponent such as e5", "line break is not a blank"},
+    {"  1\xE2\x82\xAC", "unexpected character '\xE2\x82\xAC' at position 4: expected a digit, '.', ',' or an exponent such as e5", "positions count from the text as given, UTF-8 characters shown whole"},
+    {"\xF5\x80\x80\x80", "unexpected byte 0xF5 at position 1: expected a digit, '.', ',', inf, infinity, nan, snan or 0x", "no UTF-8 sequence starts with F5"},
+    {"1E+", "incomplete number: the exponent at position 2 needs digits after 'E', such as 1E-5", "exponent sign without digits"},
+    {"1ex", "unexpected character 'x' at position 3: expected a sign or a digit of the exponent", "letter after e"},
+    {"1e-x", "unexpected character 'x' at position 4: expected a digit of the exponent", "letter after the exponent sign"},
+    {"1e5.0", "unexpected character '.' at position 4: expected a digit of the exponent: the exponent ends the number", "fraction after the exponent"},
+    {"\xE2\x88\x9Ex", "unexpected character 'x' at position 2: expected nothing after the infinity sign", "the infinity sign counts as one character"},
+    {"infx", "unexpected character 'x' at position 4: expected nothing after inf", "letter after inf"},
+    {"infinx", "unexpected character 'x' at position 6: expected infinity", "word left halfway"},
+    {"na", "incomplete number: the word at position 1 is cut short: expected nan", "nan cut short"},
+    {"nano", "unexpected character 'o' at position 4: expected nothing after nan, or a payload such as (0x1F)", "letter after nan"},
+    {"nan(", "incomplete number: the payload at position 4 needs 0x and hexadecimal digits, such as nan(0x1F)", "payload cut short"},
+    {"nan(12)", "unexpected character '1' at position 5: expected 0x: a payload is hexadecimal, such as nan(0x1F)", "payload without 0x"},
+    {"nan(0x)", "unexpected character ')' at position 7: expected a hexadecimal digit", "payload without digits"},
+    {"nan(0x1", "incomplete number: the payload at position 4 needs a closing ')'", "payload not closed"},
+    {"nan(0x1g)", "unexpected character 'g' at position 8: expected a hexadecimal digit or ')'", "payload with a non-hex digit"},
+    {"nan(0x1)x", "unexpected character 'x' at position 9: expected nothing after the payload", "text after the payload"},
+    {"snan(0x00)", "snan needs a nonzero payload: with payload 0 its pattern would be an infinity; leave the payload out for payload 1", "zero signalling payload"},
+    {"0x", "incomplete number: the prefix 0x at position 1 needs hexadecimal digits and a binary exponent, such as 0x1.8p+1", "prefix alone"},
+    {"-0x1.8e3", "incomplete number: the hexadecimal number at position 2 needs a binary exponent such as p+1 at its end, e.g. 0x1.8p+1", "e is a hex digit: no exponent"},
+    {"0x1,8p0", "unexpected character ',' at position 4: expected a hexadecimal digit, '.' or the binary exponent p", "comma in a hex float"},
+    {"0x1.8.p0", "unexpected character '.' at position 6: expected a hexadecimal digit or the binary exponent p", "second hex separator"},
+    {"0x.p1", "unexpected character 'p' at position 4: expected a hexadecimal digit after the separator", "hex separator without digits"},
+    {"0xg", "unexpected character 'g' at position 3: expected a hexadecimal digit or '.'", "no hex digit after the prefix"},
+    {"0x1p", "incomplete number: the exponent at position 4 needs digits after 'p', such as 0x1p-5", "binary exponent without digits"},
+    {"0x1p1.5", "unexpected character '.' at position 6: expected a digit of the exponent: the exponent ends the number", "fraction after the binary exponent"},
+};
+
+class Grammar : public ::testing::TestWithParam<GrammarCase> {};
+
+TEST_P(Grammar, RecordOrMessage) {
+    const GrammarCase& c = GetParam();
+    const ParsedText parsed = ParseTypedNumber(c.Text);
+    EXPECT_EQ(parsed.Number ? Describe(*parsed.Number) : parsed.Error, c.Expected) << c.Reason;
+    EXPECT_NE(parsed.Number.has_value(), !parsed.Error.empty()) << "a record and a refusal at once: " << c.Reason;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Grammar, ::testing::ValuesIn(Cases));
+
+constexpr const char* TooLong =
+    "too large or too precise: the exact value of this number needs more than 4194304 decimal digits (4 MiB), "
+    "the most Pexabit writes out";
+
+// 10^4194304 lies between 2^13933176 and 2^13933177, at 2^13933176 * 1.3a526053f3...: hex floats of
+// that bit length are compared with it exactly; the longer significands agree with it in more
+// bits than the first bounds of 5^4194304 hold.
+constexpr const char* BandRatio = "3a526053f3a75795d0d05aae051d7fbabcfcc6ee636cd2683f8fe206f883d8b536003ce4d6aa06b1";
+
+struct BoundCase {
+    std::string Text;
+    bool Accepted;
+    const char* Reason;
+};
+
+std::vector<BoundCase> BoundCases() {
+    const std::string ratio(BandRatio);
+    const std::string ratioUp = ratio.substr(0, ratio.size() - 1) + "2";
+    return {
+        {"1e4194303", true, "4194304 integer digits"},
+        {"1e4194304", false, "4194305 integer digits"},
+        {"1e-4194303", true, "0 and 4194303 fraction digits"},
+        {"1e-4194304", false, "0 and 4194304 fraction digits"},
+        {"1" + std::string(4194303, '0'), true, "4194304 typed digits"},
+        {"1" + std::string(4194303, '0') + "1e-1", false, "4194304 integer digits and one fraction digit"},
+        {"0." + std::string(4194302, '0') + "1", true, "4194304 digits in all, the leading 0 counted"},
+        {"-0x1p-4194303", true, "2^-4194303 has 4194303 fraction digits"},
+        {"0x1p-4194304", false, "2^-4194304 has 4194304 fraction digits"},
+        {"0x2p-4194304", true, "a trailing zero bit shortens the fraction"},
+        {"0x1p13933175", true, "below 10^4194304 by bit length alone"},
+        {"0x1p13933177", false, "above 10^4194304 by bit length alone"},
+        {"0x1p13933176", true, "same bit length as 10^4194304, below it"},
+        {"0x1.3a5p13933176", true, "just below 10^4194304 in 12 bits"},
+        {"0x1.3a6p13933176", false, "just above 10^4194304 in 12 bits"},
+        {"0x1." + ratio + "p13933176", true, "below 10^4194304, agreeing with it in 321 bits"},
+        {"0x1." + ratioUp + "p13933176", false, "above 10^4194304, agreeing with it in 320 bits"},
+        {"0x1p99999999999999999999", false, "saturated binary exponent"},
+        {"1e-99999999999999999999", false, "saturated decimal exponent"},
+    };
+}
+
+TEST(DigitBound, ExactValuesUpTo4MiBOfDigits) {
+    for (const BoundCase& c : BoundCases()) {
+        const ParsedText parsed = ParseTypedNumber(c.Text);
+        EXPECT_EQ(parsed.Number.has_value(), c.Accepted) << c.Reason;
+        if (!c.Accepted) {
+            EXPECT_EQ(parsed.Error, TooLong) << c.Reason;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pexabit

@@ -1,0 +1,123 @@
+// The error and the relative error against GMP: random decimal and hex float texts of every
+// size, in every format and rounding mode. The stored value is taken from the exact text (which
+// the read-back sweep proves to be the stored value); typed minus stored must be the error
+// exactly, and the relative error its quotient by the typed value correctly rounded to 17 digits.
+#include <gmpxx.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "GmpReference.h"
+#include "TextValues.h"
+
+#include "report/ExactError.h"
+#include "report/FormatReport.h"
+
+namespace pexabit {
+namespace {
+
+// q to 17 significant digits, nearest with ties to even, as the report writes it.
+std::string SeventeenDigits(const mpq_class& q) {
+    if (q == 0) return "0";
+    const mpq_class magnitude = abs(q);
+    // An estimate from the digit counts (each may be one too many), moved to the leading digit.
+    long exponent = static_cast<long>(mpz_sizeinbase(magnitude.get_num_mpz_t(), 10)) -
+                    static_cast<long>(mpz_sizeinbase(magnitude.get_den_mpz_t(), 10));
+    while (magnitude < testing::PowerOfTen(exponent)) --exponent;
+    while (magnitude >= testing::PowerOfTen(exponent + 1)) ++exponent;
+    const mpq_class scaled = magnitude * testing::PowerOfTen(16 - exponent);
+    mpz_class n = scaled.get_num() / scaled.get_den();
+    const mpq_class rest = scaled - n;
+    if (rest > mpq_class(1, 2) || (rest == mpq_class(1, 2) && n % 2 == 1)) ++n;
+    if (n == testing::PowerOfTen(17)) {
+        n /= 10;
+        ++exponent;
+    }
+    const std::string digits = n.get_str();
+    char exponentText[32];
+    std::snprintf(exponentText, sizeof exponentText, "e%c%02ld", exponent < 0 ? '-' : '+', std::labs(exponent));
+    std::string text(q < 0 ? "-" : "");
+    text.append(digits, 0, 1).append(".").append(digits, 1).append(exponentText);
+    return text;
+}
+
+// The plain text of a rational with a finite decimal expansion: "-0.25", "3", "0".
+std::string Plain(const mpq_class& q) {
+    std::string text = testing::ToDecimalString(q, q < 0 ? '-' : '+');
+    if (text.size() > 2 && text.compare(text.size() - 2, 2, ",0") == 0) text.resize(text.size() - 2);
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text[0] == '+' ? text.substr(1) : text;
+}
+
+struct RandomText {
+    std::string Text;
+    mpq_class Value;
+};
+
+// Decimal texts of 1 to 40 digits with exponents over every format's range and beyond, and
+// hex floats of up to 40 hex digits, some of up to 300 (their p exponents three times as large).
+RandomText MakeText(std::mt19937_64& random) {
+    const bool hex = random() % 4 == 0;
+    const int length = 1 + static_cast<int>(random() % (hex && random() % 4 == 0 ? 300 : 40));
+    std::string digits;
+    for (int i = 0; i < length; ++i) digits += "0123456789abcdef"[random() % (hex ? 16 : 10)];
+    // One in eight far below every format, where the error's plain form passes 10,000 characters.
+    const long exponent = random() % 8 == 0 ? -10000 - static_cast<long>(random() % 3000)
+                                            : static_cast<long>(random() % 10000) - 5000;
+    const bool negative = random() % 2 == 1;
+    RandomText t;
+    const long scale = hex ? exponent * 3 : exponent;
+    t.Text = std::string(negative ? "-" : "") + (hex ? "0x" : "") + digits + (hex ? "p" : "e") + std::to_string(scale);
+    t.Value = mpq_class(mpz_class(digits, hex ? 16 : 10)) * (hex ? testing::PowerOfTwo(scale) : testing::PowerOfTen(scale));
+    if (negative) t.Value = -t.Value;
+    return t;
+}
+
+TEST(ErrorSweep, TypedMinusStoredExactlyAndItsRelativeSize) {
+    std::mt19937_64 random(2024);
+    ReportRequest request{{AllFormats.begin(), AllFormats.end()}, RoundingMode::NearestEven, false, false};
+    InputReport report;
+    for (int i = 0; i < 200; ++i) {
+        const RandomText t = MakeText(random);
+        request.Mode = static_cast<RoundingMode>(random() % 5);
+        BuildReport(t.Text, request, report);
+        ASSERT_TRUE(report.Refusal.empty()) << t.Text << ": " << report.Refusal;
+        for (const FormatReport& r : report.Formats) {
+            if (!r.Error) continue;
+            const mpq_class error = t.Value - testing::ReadPlain(r.Exact);
+            const std::string plain = Plain(error);
+            if (plain.size() <= MaxPlainErrorLength) {
+                EXPECT_EQ(*r.Error, plain) << t.Text << " in " << r.Format->Name;
+            } else {  // scientific, every significant digit and no more
+                EXPECT_EQ(testing::ReadPlain(*r.Error), error) << t.Text << " in " << r.Format->Name;
+                EXPECT_EQ(r.Error->find("0e"), std::string::npos) << *r.Error;
+            }
+            EXPECT_EQ(r.RelativeError, t.Value == 0 ? std::nullopt : std::optional(SeventeenDigits(error / t.Value)))
+                << t.Text << " in " << r.Format->Name;
+        }
+    }
+}
+
+// Quotients exactly on a rounding boundary, where the leading digits of long operands cannot
+// decide and where rounding up carries into a new digit.
+TEST(RelativeError, TiesAndCarries) {
+    const struct {
+        const char* Difference;
+        const char* Typed;
+        const char* Expected;
+        const char* Reason;
+    } rows[] = {
+        {"+1,00000000000000015000000000000000000000000000000000000000000100000000000000015",
+         "+1,000000000000000000000000000000000000000000000000000000000001", "1.0000000000000002e+00",
+         "a tie to even hidden behind 60 digits: the leading digits alone round it down"},
+        {"-9,99999999999999995", "+1,0", "-1.0000000000000000e+01", "rounding up carries into a new digit"},
+        {"+0,0000000000000000000003", "+3,0", "1.0000000000000000e-22", "a small quotient's exponent"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(RelativeErrorText(row.Difference, row.Typed), std::optional<std::string>(row.Expected)) << row.Reason;
+    }
+}
+
+}  // namespace
+}  // namespace pexabit

@@ -1,0 +1,81 @@
+// Every pattern of half, bfloat16, e5m2 and e4m3, and random patterns of the wide formats,
+// through the report: its exact texts (base 10 and base 2) and its ulp are, read by GMP, the
+// stored value and its last bit's weight exactly, and its shortest and hex-float texts read back
+// to the same pattern as MPFR reads them (the formatters' own sweeps prove them shortest).
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "../format/TextReference.h"
+#include "TextValues.h"
+#include "report/FieldTexts.h"
+#include "report/FormatReport.h"
+
+namespace pexabit {
+namespace {
+
+using testing::ReadBack;
+using testing::ReadPlain;
+
+struct Sweep {
+    const FloatFormat* Format;
+    int RandomCount;  // 0: every pattern
+};
+
+std::string Hex(const FloatFormat& f, Bits128 pattern) {
+    std::string s;
+    AppendHex(s, pattern, f.HexDigits());
+    return s;
+}
+
+// A text of the stored value: its sign and its value exactly.
+void ExpectExactText(const FloatFormat& f, const StoredValue& v, const std::string& text, int base, const char* key) {
+    EXPECT_TRUE((text[0] == '-') == v.Negative && ReadPlain(text, base) == testing::ValueOf(f, v.Pattern))
+        << f.Name << " " << Hex(f, v.Pattern) << " " << key << " " << text;
+}
+
+void CheckFormatReport(const FloatFormat& f, const FormatReport& r) {
+    const StoredValue& v = r.Value;
+    if (v.Class == ValueClass::Noncanonical) return;  // the rules of those are rows of their own
+    if (!HasFiniteValue(v)) {
+        const bool infinite = v.Class == ValueClass::Infinite;
+        const std::string expected = infinite ? (v.Negative ? "-inf" : "inf") : "nan";
+        EXPECT_TRUE(r.Exact == expected && r.ExactBinary == expected) << f.Name << " " << Hex(f, v.Pattern);
+        EXPECT_EQ(r.Shortest, infinite ? std::optional(expected) : std::nullopt) << Hex(f, v.Pattern);
+        EXPECT_EQ(r.HexFloat, infinite ? std::optional(expected) : std::nullopt) << Hex(f, v.Pattern);
+        return;
+    }
+    ExpectExactText(f, v, r.Exact, 10, "exact");
+    ExpectExactText(f, v, r.ExactBinary, 2, "exact_binary");
+    ASSERT_TRUE(r.HexFloat && r.Shortest && r.Ulp) << f.Name << " " << Hex(f, v.Pattern);
+    EXPECT_EQ(ReadBack(f, *r.HexFloat), v.Pattern) << f.Name << " hexfloat " << *r.HexFloat;
+    EXPECT_EQ(ReadBack(f, *r.Shortest), v.Pattern) << f.Name << " shortest " << *r.Shortest;
+    EXPECT_EQ(ReadPlain(*r.Ulp), testing::PowerOfTwo(v.Exponent)) << f.Name << " " << Hex(f, v.Pattern) << " ulp " << *r.Ulp;
+}
+
+class ReadBackSweep : public ::testing::TestWithParam<Sweep> {};
+
+TEST_P(ReadBackSweep, ExactTextsAreTheValueAndShortestReadsBack) {
+    const FloatFormat& f = *GetParam().Format;
+    std::mt19937_64 random(97);
+    const bool every = GetParam().RandomCount == 0;
+    const std::uint64_t count = every ? std::uint64_t{1} << f.TotalBits : static_cast<std::uint64_t>(GetParam().RandomCount);
+    FormatReport report;
+    DecimalExpansion digits;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const Bits128 pattern = every ? Bits128{i} : MakeBits128(random(), random()) & LowBits(f.TotalBits);
+        DescribeStoredValue(f, DecodePattern(f, pattern), report, digits);
+        CheckFormatReport(f, report);
+        if (::testing::Test::HasFailure()) return;  // one pattern's failure says it all
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ReadBackSweep,
+                         ::testing::Values(Sweep{&HalfFormat, 0}, Sweep{&Bfloat16Format, 0}, Sweep{&E5M2Format, 0},
+                                           Sweep{&E4M3Format, 0}, Sweep{&SingleFormat, 3000},
+                                           Sweep{&DoubleFormat, 3000}, Sweep{&ExtendedFormat, 600},
+                                           Sweep{&QuadFormat, 300}),
+                         [](const auto& info) { return std::string(info.param.Format->Name); });
+
+}  // namespace
+}  // namespace pexabit
