@@ -19,9 +19,8 @@ int BitWidth(Bits128 v) {
 std::optional<StoredValue> CanonicalValue(const FloatFormat& format, const StoredValue& value) {
     if (value.Class != ValueClass::Noncanonical) return value;
     if (value.BiasedExponent == format.AllOnesExponent) return std::nullopt;
-    if (value.Significand == 0) return FromSignificand(format, value.Negative, 0, format.MinQuantumExponent());
     // Shift the leading bit up to the integer bit's place, but never below the smallest
-    // quantum: what stays short of it is a subnormal.
+    // quantum: what stays short of it is a subnormal (or, from a pseudo-zero, a zero).
     const int missing = format.Precision() - BitWidth(value.Significand);
     const int shift = std::min(missing, value.Exponent - format.MinQuantumExponent());
     return FromSignificand(format, value.Negative, value.Significand << shift, value.Exponent - shift);

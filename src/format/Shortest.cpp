@@ -83,7 +83,8 @@ char* WriteDigitsBefore(Bits128 v, char* end) {
     return end - DigitCount(static_cast<std::uint64_t>(v));
 }
 
-int DecimalWidth(int v) { return v < 10 ? 1 : v < 100 ? 2 : v < 1000 ? 3 : v < 10000 ? 4 : 5; }
+// Digits of a decimal exponent: below 10^4 in every format (binary128 reaches 4966).
+int DecimalWidth(int v) { return v < 10 ? 1 : v < 100 ? 2 : v < 1000 ? 3 : 4; }
 
 // Lengths of digits * 10^exponent (n digits, scientific exponent x) in each notation.
 int ScientificLength(int n, int x) {
