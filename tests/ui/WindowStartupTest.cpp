@@ -67,31 +67,24 @@ const FirstStartCase FirstStarts[] = {
 };
 
 // The width the style leaves a control's caption: beside the indicator of an option button or
-// check box, inside a button's bevel, inside a label's frame, margin and indent, and from a
-// frame's title to the frame's right edge. -1 for a control without a caption.
+// check box, inside a button's bevel, inside a label's frame and indent (half an "x" when a
+// framed label is not told otherwise), from a frame's title to its right edge; -1: no caption.
 int CaptionSpace(QWidget* widget) {
     QStyle* style = widget->style();
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const auto element = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
-                             : qobject_cast<QCheckBox*>(button) ? QStyle::SE_CheckBoxContents
-                                                                 : QStyle::SE_PushButtonContents;
-        return style->subElementRect(element, &option, button).width();
-    }
+    QStyleOptionButton button;
+    button.initFrom(widget);
+    if (qobject_cast<QRadioButton*>(widget)) return style->subElementRect(QStyle::SE_RadioButtonContents, &button, widget).width();
+    if (qobject_cast<QCheckBox*>(widget)) return style->subElementRect(QStyle::SE_CheckBoxContents, &button, widget).width();
+    if (qobject_cast<QPushButton*>(widget)) return style->subElementRect(QStyle::SE_PushButtonContents, &button, widget).width();
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        const int indent = label->indent() >= 0       ? label->indent()
-                           : label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance('x') / 2
-                                                     : 0;
-        return label->contentsRect().width() - 2 * label->margin() - indent;
+        const bool halfX = label->indent() < 0 && label->frameWidth() > 0;
+        return label->contentsRect().width() - (halfX ? label->fontMetrics().horizontalAdvance('x') / 2 : std::max(label->indent(), 0));
     }
     if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-        QStyleOptionGroupBox option;
-        option.initFrom(frame);
-        option.text = frame->title();
-        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        const QRect title = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
-        return frame->width() - title.left();
+        QStyleOptionGroupBox box;
+        box.initFrom(frame);
+        box.text = frame->title();
+        return frame->width() - style->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxLabel, frame).left();
     }
     return -1;
 }

@@ -9,8 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,10 +88,7 @@ public:
     // ("#ff8080") or "shaded". The caption's darkest pixel follows: "#ff8080 ink #000000".
     static QString Face(QPushButton* b) {
         const QImage image = b->grab().toImage();
-        QStyleOptionButton option;
-        option.initFrom(b);
-        const QRect contents = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
-        const QRect caption = b->style()->itemTextRect(b->fontMetrics(), contents, Qt::AlignCenter, true, b->text());
+        const QRect caption = b->fontMetrics().boundingRect(b->rect(), Qt::AlignCenter, b->text());
         QSet<QRgb> face;
         QRgb ink = 0xFFFFFFFF;
         for (int y = 3; y < image.height() - 3; ++y) {
