@@ -111,6 +111,10 @@ TEST(RelativeError, TiesAndCarries) {
         {"+1,00000000000000015000000000000000000000000000000000000000000100000000000000015",
          "+1,000000000000000000000000000000000000000000000000000000000001", "1.0000000000000002e+00",
          "a tie to even hidden behind 60 digits: the leading digits alone round it down"},
+        {"+1,000000000000000149999999999999999999999999999999999999999999", "+1,0", "1.0000000000000001e+00",
+         "a hair below a tie: the leading digits rounded up would make it the tie"},
+        {"+0,00000000000000000001", "+0,99999999999999999999999999999999999999999999999999", "1.0000000000000000e-20",
+         "the bound above fifty nines carries into a new digit"},
         {"-9,99999999999999995", "+1,0", "-1.0000000000000000e+01", "rounding up carries into a new digit"},
         {"+0,0000000000000000000003", "+3,0", "1.0000000000000000e-22", "a small quotient's exponent"},
     };
