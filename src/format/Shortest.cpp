@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "decimal/ExactExpansion.h"
 #include "format/CanonicalValue.h"
@@ -146,7 +147,7 @@ char* IntegerBefore(const StoredValue& v, char* end) {
     return std::copy_backward(expansion.Integer.begin(), expansion.Integer.end(), end);
 }
 
-std::string Written(const StoredValue& v, const ShortestDecimal& d) {
+char* Written(const StoredValue& v, const ShortestDecimal& d, char* out) {
     char text[TextCapacity];
     char* end = text + DigitsEnd;
     char* digits = WriteDigitsBefore(d.Digits, end);
@@ -166,31 +167,40 @@ std::string Written(const StoredValue& v, const ShortestDecimal& d) {
         start = IntegerBefore(v, end);
     }
     if (v.Negative) *--start = '-';
-    assert(start >= text && end <= text + TextCapacity);
-    return std::string(start, end);
+    assert(start >= text && end <= text + TextCapacity && end - start <= std::ptrdiff_t{ShortestTextCapacity});
+    return std::copy(start, end, out);
 }
+
+char* Copied(std::string_view text, char* out) { return std::copy(text.begin(), text.end(), out); }
 
 }  // namespace
 
-std::optional<std::string> ShortestText(const FloatFormat& format, const StoredValue& value) {
+char* WriteShortestText(const FloatFormat& format, const StoredValue& value, char* out) {
     switch (value.Class) {
         case ValueClass::QuietNan:
         case ValueClass::SignallingNan:
-            return std::nullopt;
+            return nullptr;
         case ValueClass::Noncanonical: {
             const std::optional<StoredValue> canonical = CanonicalValue(format, value);
-            if (!canonical) return std::nullopt;
-            return ShortestText(format, *canonical);
+            if (!canonical) return nullptr;
+            return WriteShortestText(format, *canonical, out);
         }
         case ValueClass::Infinite:
-            return value.Negative ? "-inf" : "inf";
+            return Copied(value.Negative ? "-inf" : "inf", out);
         case ValueClass::Zero:
-            return value.Negative ? "-0" : "0";
+            return Copied(value.Negative ? "-0" : "0", out);
         case ValueClass::Subnormal:
         case ValueClass::Normal:
             break;
     }
-    return Written(value, ShortestDigits(format, value));
+    return Written(value, ShortestDigits(format, value), out);
+}
+
+std::optional<std::string> ShortestText(const FloatFormat& format, const StoredValue& value) {
+    char text[ShortestTextCapacity];
+    const char* end = WriteShortestText(format, value, text);
+    if (end == nullptr) return std::nullopt;
+    return std::string(static_cast<const char*>(text), end);
 }
 
 }  // namespace pexabit
