@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "decimal/PowerTables.h"
+#include "text/Characters.h"
 
 namespace pexabit::limbs {
 
@@ -107,7 +108,7 @@ namespace {
 Limbs HexLeaf(std::string_view digits) {
     Limbs r{0};
     for (const char c : digits) {
-        MultiplyAdd(r, HexRadix, static_cast<std::uint32_t>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10));
+        MultiplyAdd(r, HexRadix, static_cast<std::uint32_t>(HexDigitValue(c)));
     }
     return r;
 }

@@ -8,15 +8,9 @@
 #include <string>
 #include <string_view>
 
-namespace pexabit {
+#include "text/Characters.h"
 
-// The value of a hex digit in either case, -1 for any other character: HexDigitValue('b') == 11.
-constexpr int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+namespace pexabit {
 
 struct TypedNumber {
     enum class Kind { Finite, Infinity, Nan };

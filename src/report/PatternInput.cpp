@@ -2,18 +2,13 @@
 
 #include <string>
 
+#include "text/Characters.h"
+
 namespace pexabit {
 
 namespace {
 
 constexpr int BitsPerByte = 8;
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -23,8 +18,7 @@ std::string CharacterName(char c) {
     const auto byte = static_cast<unsigned char>(c);
     if (c == ' ') return "blank";
     if (byte > 0x20 && byte < 0x7F) return std::string("character '") + c + "'";
-    static constexpr char Hex[] = "0123456789ABCDEF";
-    return std::string("byte 0x") + Hex[byte >> 4] + Hex[byte & 15];
+    return std::string("byte 0x") + UpperHexDigits[byte >> 4] + UpperHexDigits[byte & 15];
 }
 
 // The bytes of the pattern in the opposite order: byte i moves to byte (Bytes - 1 - i).
@@ -43,7 +37,7 @@ PatternText ReadPatternText(const FloatFormat& format, std::string_view text, bo
     while (end > begin && IsBlank(text[end - 1])) --end;
     if (end - begin >= 2 && text[begin] == '0' && (text[begin + 1] == 'x' || text[begin + 1] == 'X')) begin += 2;
     for (std::size_t i = begin; i < end; ++i) {
-        if (HexValue(text[i]) < 0) {
+        if (HexDigitValue(text[i]) < 0) {
             r.Error = "unexpected " + CharacterName(text[i]) + " at position " + std::to_string(i + 1) +
                       ": expected a hex digit";
             return r;
@@ -56,7 +50,7 @@ PatternText ReadPatternText(const FloatFormat& format, std::string_view text, bo
         return r;
     }
     Bits128 pattern = 0;
-    for (std::size_t i = begin; i < end; ++i) pattern = (pattern << 4) | static_cast<unsigned>(HexValue(text[i]));
+    for (std::size_t i = begin; i < end; ++i) pattern = (pattern << 4) | static_cast<unsigned>(HexDigitValue(text[i]));
     r.Pattern = bytesLe ? ReverseBytes(format, pattern) : pattern;
     return r;
 }
