@@ -5,6 +5,8 @@
 #include <cstring>
 #include <utility>
 
+#include "text/Characters.h"
+
 namespace pexabit::limbs {
 
 namespace {
@@ -18,28 +20,15 @@ namespace {
     return !x.empty() && (x.size() == 1 || x.back() != 0);
 }
 
-// "00" "01" ... "99": two digits per table read halves the divisions of the digit output.
-constexpr std::array<char, 200> MakeDigitPairs() {
-    std::array<char, 200> t{};
-    for (int i = 0; i < 100; ++i) {
-        t[2 * i] = static_cast<char>('0' + i / 10);
-        t[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return t;
-}
-constexpr std::array<char, 200> DigitPairs = MakeDigitPairs();
-
-void WritePair(char* p, std::uint32_t v) { std::memcpy(p, &DigitPairs[2 * v], 2); }
-
 // All nine digits of one limb below the top one, leading zeros included.
 void WriteNine(std::uint32_t v, char* p) {
-    WritePair(p + 7, v % 100);
+    WriteDigitPair(p + 7, v % 100);
     v /= 100;
-    WritePair(p + 5, v % 100);
+    WriteDigitPair(p + 5, v % 100);
     v /= 100;
-    WritePair(p + 3, v % 100);
+    WriteDigitPair(p + 3, v % 100);
     v /= 100;
-    WritePair(p + 1, v % 100);
+    WriteDigitPair(p + 1, v % 100);
     p[0] = static_cast<char>('0' + v / 100);
 }
 
@@ -48,12 +37,12 @@ void WriteNine(std::uint32_t v, char* p) {
 char* WriteTop(std::uint32_t v, char* end) {
     while (v >= 100) {
         end -= 2;
-        WritePair(end, v % 100);
+        WriteDigitPair(end, v % 100);
         v /= 100;
     }
     if (v >= 10) {
         end -= 2;
-        WritePair(end, v);
+        WriteDigitPair(end, v);
     } else if (v > 0) {
         *--end = static_cast<char>('0' + v);
     }
@@ -157,25 +146,6 @@ void WriteDigits(LimbSpan x, char* out, std::size_t width) {
     }
     p = WriteTop(x.back(), p);
     std::memset(out, '0', static_cast<std::size_t>(p - out));
-}
-
-std::size_t WriteUint64(std::uint64_t v, char* out) {
-    char buffer[20];
-    char* end = buffer + sizeof buffer;
-    char* p = end;
-    do {
-        if (v >= 10) {
-            p -= 2;
-            WritePair(p, static_cast<std::uint32_t>(v % 100));
-            v /= 100;
-        } else {
-            *--p = static_cast<char>('0' + v);
-            v = 0;
-        }
-    } while (v != 0);
-    const auto n = static_cast<std::size_t>(end - p);
-    std::memcpy(out, p, n);
-    return n;
 }
 
 

@@ -42,8 +42,4 @@ std::size_t DecimalLength(LimbSpan x);
 // WriteDigits({5}, out, 3) writes "005".
 void WriteDigits(LimbSpan x, char* out, std::size_t width);
 
-// Writes v as decimal digits without leading zeros ("0" for 0); returns the count written.
-// out must hold 20 characters. WriteUint64(1234, out) writes "1234" and returns 4.
-std::size_t WriteUint64(std::uint64_t v, char* out);
-
 }  // namespace pexabit::limbs

@@ -12,6 +12,7 @@
 #include "decimal/ExactExpansion.h"
 #include "format/CanonicalValue.h"
 #include "format/ShortestDigits.h"
+#include "text/Characters.h"
 
 namespace pexabit {
 
@@ -25,27 +26,14 @@ constexpr std::size_t DigitsEnd = 72;
 constexpr std::size_t TextCapacity = 96;
 constexpr int MinExponentDigits = 2;  // "e+05", as printf writes exponents
 
-// "00" "01" ... "99": two digits per table read.
-constexpr std::array<char, 200> MakeDigitPairs() {
-    std::array<char, 200> t{};
-    for (int i = 0; i < 100; ++i) {
-        t[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
-        t[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
-    }
-    return t;
-}
-constexpr std::array<char, 200> DigitPairs = MakeDigitPairs();
-
-void WritePair(char* p, std::uint32_t v) { std::memcpy(p, &DigitPairs[2 * v], 2); }
-
 // The eight digits of v < 10^8, leading zeros included: two independent halves, so the
 // divisions by constants overlap instead of chaining digit after digit.
 void WriteEight(std::uint32_t v, char* out) {
     const std::uint32_t high = v / 10000, low = v % 10000;
-    WritePair(out, high / 100);
-    WritePair(out + 2, high % 100);
-    WritePair(out + 4, low / 100);
-    WritePair(out + 6, low % 100);
+    WriteDigitPair(out, high / 100);
+    WriteDigitPair(out + 2, high % 100);
+    WriteDigitPair(out + 4, low / 100);
+    WriteDigitPair(out + 6, low % 100);
 }
 
 constexpr std::array<std::uint64_t, 20> MakePowersOfTen() {
@@ -108,12 +96,12 @@ char* Scientific(char* digits, int n, int x, char*& end) {
     *end++ = x < 0 ? '-' : '+';
     const auto e = static_cast<std::uint32_t>(std::abs(x));  // below 10^4 in every format
     if (e >= 1000) {
-        WritePair(end, e / 100);
+        WriteDigitPair(end, e / 100);
         end += 2;
     } else if (e >= 100) {
         *end++ = static_cast<char>('0' + e / 100);
     }
-    WritePair(end, e % 100);
+    WriteDigitPair(end, e % 100);
     end += 2;
     return start;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace pexabit {
@@ -17,6 +18,17 @@ inline constexpr std::string_view UpperHexDigits = "0123456789ABCDEF";
 inline constexpr std::string_view LowerHexDigits = "0123456789abcdef";
 
 namespace detail {
+// "00" "01" ... "99": two digits per table read halves the divisions of every digit writer.
+constexpr std::array<char, 200> MakeDigitPairs() {
+    std::array<char, 200> t{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        t[2 * i] = static_cast<char>('0' + i / 10);
+        t[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return t;
+}
+inline constexpr std::array<char, 200> DigitPairs = MakeDigitPairs();
+
 // The value of every digit (hex digits upper and lower case); -1 for every other byte. A table
 // keeps the digit loops over long texts free of branches.
 constexpr std::array<std::int8_t, 256> MakeDigitValues() {
@@ -35,6 +47,9 @@ inline constexpr std::array<std::int8_t, 256> DigitValues = MakeDigitValues();
 // 0..9 for a decimal digit; every other character (the "," among them) reads as 0, as the
 // digit arithmetic on texts requires.
 constexpr int DecimalDigitValue(char c) { return IsDigit(c) ? c - '0' : 0; }
+
+// Writes the two digits of v < 100 at p, a leading zero included: WriteDigitPair(p, 7) writes "07".
+inline void WriteDigitPair(char* p, std::uint32_t v) { std::memcpy(p, &detail::DigitPairs[2 * v], 2); }
 
 constexpr bool IsHexDigit(char c) { return detail::DigitValues[static_cast<unsigned char>(c)] >= 0; }
 
