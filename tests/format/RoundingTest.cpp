@@ -82,7 +82,7 @@ std::vector<Sample> RandomSamples(const FloatFormat& f, int decimals, int hexes)
 std::vector<Sample> EdgeSamples(const FloatFormat& f) {
     const mpq_class minSub = PowerOfTwo(f.MinQuantumExponent()), minNormal = PowerOfTwo(f.MinExponent());
     const mpq_class maxUlp = PowerOfTwo(f.MaxExponent() - f.FractionBits), oneUlp = PowerOfTwo(-f.FractionBits);
-    const mpq_class maxFinite = mpq_class((mpz_class(1) << f.Precision()) - (f.HasInfinities() ? 1 : 2)) * maxUlp;
+    const mpq_class maxFinite = MaxFinite(f);
     const std::vector<mpq_class> edges{
         minSub, minSub / 2, minSub * 3 / 2, minSub / 4, minNormal - minSub, minNormal - minSub / 2,
         minNormal - minSub / 4, minNormal, maxFinite, maxFinite + maxUlp / 2, maxFinite + maxUlp,
@@ -91,11 +91,7 @@ std::vector<Sample> EdgeSamples(const FloatFormat& f) {
     for (const mpq_class& edge : edges) {
         // edge = num / 2^k: decimal digits num * 5^k at 10^-k; hex digits num at 2^-k.
         const long k = static_cast<long>(mpz_sizeinbase(edge.get_den_mpz_t(), 2)) - 1;
-        mpz_class five;
-        mpz_ui_pow_ui(five.get_mpz_t(), 5, static_cast<unsigned long>(k));
-        const mpz_class decimal = edge.get_num() * five;
-        mpz_class shift;
-        mpz_ui_pow_ui(shift.get_mpz_t(), 10, 60);
+        const mpz_class decimal = mpq_class(edge * PowerOfTen(k)).get_num(), shift = PowerOfTen(60).get_num();
         for (bool negative : {false, true}) {
             for (int hair : {0, 1, -1}) {
                 samples.push_back(MakeSample(decimal * (hair == 0 ? 1 : shift) + hair, -k - (hair == 0 ? 0 : 60), negative, false));
@@ -181,16 +177,11 @@ INSTANTIATE_TEST_SUITE_P(Table, Specials, ::testing::ValuesIn(SpecialCases));
 
 class RoundingReference : public ::testing::TestWithParam<const FloatFormat*> {};
 
-TEST_P(RoundingReference, RandomTextsOverTheWholeRange) {
+TEST_P(RoundingReference, RandomTextsTiesBoundariesAndOverflowThresholds) {
     const FloatFormat& f = *GetParam();
-    const int checks = CheckAgainstReference(f, RandomSamples(f, 400, 100));
-    RecordProperty("checks", checks);
-}
-
-TEST_P(RoundingReference, TiesBoundariesAndOverflowThresholds) {
-    const FloatFormat& f = *GetParam();
-    const int checks = CheckAgainstReference(f, EdgeSamples(f));
-    RecordProperty("checks", checks);
+    std::vector<Sample> samples = RandomSamples(f, 2000, 300);
+    for (Sample& edge : EdgeSamples(f)) samples.push_back(std::move(edge));
+    RecordProperty("checks", CheckAgainstReference(f, samples));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFormats, RoundingReference, ::testing::ValuesIn(AllFormats),

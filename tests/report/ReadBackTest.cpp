@@ -1,7 +1,7 @@
 // Every pattern of half, bfloat16, e5m2 and e4m3, and random patterns of the wide formats,
 // through the report: its exact texts (base 10 and base 2) and its ulp are, read by GMP, the
-// stored value and its last bit's weight exactly, and its shortest and hex-float texts read back
-// to the same pattern as MPFR reads them (the formatters' own sweeps prove them shortest).
+// stored value and its last bit's weight exactly. Its shortest and hex-float texts are the
+// formatters' own, swept in tests/format.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -14,7 +14,6 @@
 namespace pexabit {
 namespace {
 
-using testing::ReadBack;
 using testing::ReadPlain;
 
 struct Sweep {
@@ -47,9 +46,7 @@ void CheckFormatReport(const FloatFormat& f, const FormatReport& r) {
     }
     ExpectExactText(f, v, r.Exact, 10, "exact");
     ExpectExactText(f, v, r.ExactBinary, 2, "exact_binary");
-    ASSERT_TRUE(r.HexFloat && r.Shortest && r.Ulp) << f.Name << " " << Hex(f, v.Pattern);
-    EXPECT_EQ(ReadBack(f, *r.HexFloat), v.Pattern) << f.Name << " hexfloat " << *r.HexFloat;
-    EXPECT_EQ(ReadBack(f, *r.Shortest), v.Pattern) << f.Name << " shortest " << *r.Shortest;
+    ASSERT_TRUE(r.Ulp) << f.Name << " " << Hex(f, v.Pattern);
     EXPECT_EQ(ReadPlain(*r.Ulp), testing::PowerOfTwo(v.Exponent)) << f.Name << " " << Hex(f, v.Pattern) << " ulp " << *r.Ulp;
 }
 

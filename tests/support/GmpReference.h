@@ -18,14 +18,22 @@ inline mpz_class ToMpz(Bits128 v) {
     return (high << 64) + mpz_class(static_cast<unsigned long>(static_cast<std::uint64_t>(v)));
 }
 
-// m * 2^e exactly.
-inline mpq_class Scaled(const mpz_class& m, long e) {
-    mpq_class q(m);
-    if (e >= 0) q *= mpq_class(mpz_class(1) << e);
-    else q /= mpq_class(mpz_class(1) << -e);
-    q.canonicalize();
-    return q;
+// 2^e and 10^e exactly, e of either sign.
+inline mpq_class PowerOfTwo(long e) {
+    mpq_class r(1);
+    if (e >= 0) mpq_mul_2exp(r.get_mpq_t(), r.get_mpq_t(), static_cast<unsigned long>(e));
+    else mpq_div_2exp(r.get_mpq_t(), r.get_mpq_t(), static_cast<unsigned long>(-e));
+    return r;
 }
+
+inline mpq_class PowerOfTen(long e) {
+    mpz_class p;
+    mpz_ui_pow_ui(p.get_mpz_t(), 10, static_cast<unsigned long>(e < 0 ? -e : e));
+    return e >= 0 ? mpq_class(p) : mpq_class(1, p);
+}
+
+// m * 2^e exactly.
+inline mpq_class Scaled(const mpz_class& m, long e) { return m * PowerOfTwo(e); }
 
 // |q| as a DecimalString with the given sign; q's denominator must divide a power of ten.
 // ToDecimalString(mpq_class(5, 4), '+') == "+1,25".
