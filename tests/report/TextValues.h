@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "../format/RoundingReference.h"
+#include "GmpReference.h"
 
 namespace pexabit::testing {
 
