@@ -10,7 +10,6 @@
 #include <random>
 
 #include "GmpReference.h"
-#include "TextValues.h"
 
 #include "report/ExactError.h"
 #include "report/FormatReport.h"

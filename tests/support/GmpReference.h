@@ -1,7 +1,7 @@
 #pragma once
-// GMP as an independent reference for the exact arithmetic: rationals written as DecimalStrings
-// and the value of any pattern of any format, without any of the system's own digit arithmetic
-// or format model.
+// GMP as an independent reference for the exact arithmetic: powers of two and ten, rationals
+// written as DecimalStrings, the reports' number texts read back, and the value of any pattern
+// of any format, without any of the system's own digit arithmetic or format model.
 
 #include <gmpxx.h>
 
@@ -49,6 +49,24 @@ inline std::string ToDecimalString(const mpq_class& q, char sign) {
     std::string r(1, sign);
     r.append(mpz_class(num / den).get_str()).append(1, ',').append(digits.empty() ? "0" : digits);
     return r;
+}
+
+// A number text of the reports read exactly: plain decimal or binary ("-0.25", "0.0101"), or
+// decimal scientific ("1.5e-20000"). ReadPlain("-0.25") == mpq_class(-1, 4).
+inline mpq_class ReadPlain(std::string text, int base = 10) {
+    const bool negative = text[0] == '-';
+    if (negative) text.erase(0, 1);
+    long exponent = 0;  // of the base
+    if (const std::size_t e = text.find('e'); base == 10 && e != std::string::npos) {
+        exponent = std::stol(text.substr(e + 1));
+        text.erase(e);
+    }
+    if (const std::size_t dot = text.find('.'); dot != std::string::npos) {
+        exponent -= static_cast<long>(text.size() - dot - 1);
+        text.erase(dot, 1);
+    }
+    const mpq_class q = mpq_class(mpz_class(text, base)) * (base == 10 ? PowerOfTen(exponent) : PowerOfTwo(exponent));
+    return negative ? mpq_class(-q) : q;
 }
 
 // The magnitude of a finite pattern with the given field widths, read from its bits alone: the
