@@ -15,6 +15,20 @@
 
 namespace pexabit::testing {
 
+// A typed text and its exact value.
+struct Sample {
+    std::string Text;
+    mpq_class Value;
+};
+
+// digits * 10^exponent as "123e-5", or digits * 2^exponent as "0x7bp-5" when hex.
+inline Sample MakeSample(const mpz_class& digits, long exponent, bool negative, bool hex) {
+    std::string text(negative ? "-" : "");
+    text += hex ? "0x" + digits.get_str(16) + "p" : digits.get_str() + "e";
+    const mpq_class scale = hex ? PowerOfTwo(exponent) : PowerOfTen(exponent);
+    return {text + std::to_string(exponent), mpq_class(negative ? mpz_class(-digits) : digits) * scale};
+}
+
 // |x| rounded by MPFR to `precision` bits in a directed or nearest-even mode; with the format's
 // exponent range and subnormals when `subnormals` is set (x then below the largest finite value).
 inline mpq_class MpfrRound(const mpq_class& x, const FloatFormat& format, mpfr_rnd_t rnd, bool subnormals) {

@@ -20,20 +20,6 @@ using namespace testing;
 constexpr std::array<RoundingMode, 5> Modes{RoundingMode::NearestEven, RoundingMode::NearestAway,
                                             RoundingMode::TowardZero, RoundingMode::Up, RoundingMode::Down};
 
-// A typed text and its exact value.
-struct Sample {
-    std::string Text;
-    mpq_class Value;
-};
-
-// digits * 10^exponent as "123e-5", or digits * 2^exponent as "0x7bp-5" when hex.
-Sample MakeSample(const mpz_class& digits, long exponent, bool negative, bool hex) {
-    std::string text(negative ? "-" : "");
-    text += hex ? "0x" + digits.get_str(16) + "p" : digits.get_str() + "e";
-    const mpq_class scale = hex ? PowerOfTwo(exponent) : PowerOfTen(exponent);
-    return {text + std::to_string(exponent), mpq_class(negative ? mpz_class(-digits) : digits) * scale};
-}
-
 // Decimal exponents (of the leading digit's place + 1) from below half the smallest subnormal to
 // above the largest value; a quarter of the draws near the subnormals, an eighth near overflow.
 long RandomTop(std::mt19937_64& rng, const FloatFormat& f, double scale) {

@@ -2,11 +2,8 @@
 // each must contain (in order), and the exit statuses of refusals and usage errors.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,19 +14,15 @@ struct CliRun {
     int Status = -1;
 };
 
-// Runs pexabit-cli through the shell; `arguments` is shell text, `input` goes to stdin.
+// Runs pexabit-cli through the shell; `arguments` is shell text, `input` (no single quotes) goes
+// to stdin.
 CliRun RunCli(const std::string& arguments, const std::string& input) {
-    const std::filesystem::path stdinFile =
-        std::filesystem::temp_directory_path() / ("pexabit-report-test-" + std::to_string(::getpid()));
-    std::ofstream(stdinFile, std::ios::binary) << input;
-    const std::string command =
-        std::string("'") + PEXABIT_CLI + "' " + arguments + " < '" + stdinFile.string() + "' 2>/dev/null";
+    const std::string command = "printf '%s' '" + input + "' | '" + PEXABIT_CLI + "' " + arguments + " 2>/dev/null";
     CliRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     char buffer[65536];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.Out.append(buffer, n);
     run.Status = WEXITSTATUS(::pclose(pipe));
-    std::filesystem::remove(stdinFile);
     return run;
 }
 

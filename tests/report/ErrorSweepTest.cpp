@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <random>
 
-#include "GmpReference.h"
+#include "../format/RoundingReference.h"
 
 #include "report/ExactError.h"
 #include "report/FormatReport.h"
@@ -41,14 +41,9 @@ std::string Plain(const mpq_class& q) {
     return text[0] == '+' ? text.substr(1) : text;
 }
 
-struct RandomText {
-    std::string Text;
-    mpq_class Value;
-};
-
 // Decimal texts of 1 to 40 digits with exponents over every format's range and beyond, and
 // hex floats of up to 40 hex digits, some of up to 300 (their p exponents three times as large).
-RandomText MakeText(std::mt19937_64& random) {
+testing::Sample MakeText(std::mt19937_64& random) {
     const bool hex = random() % 4 == 0;
     const int length = 1 + static_cast<int>(random() % (hex && random() % 4 == 0 ? 300 : 40));
     std::string digits;
@@ -56,13 +51,7 @@ RandomText MakeText(std::mt19937_64& random) {
     // One in eight far below every format, where the error's plain form passes 10,000 characters.
     const long exponent = random() % 8 == 0 ? -10000 - static_cast<long>(random() % 3000)
                                             : static_cast<long>(random() % 10000) - 5000;
-    const bool negative = random() % 2 == 1;
-    RandomText t;
-    const long scale = hex ? exponent * 3 : exponent;
-    t.Text = std::string(negative ? "-" : "") + (hex ? "0x" : "") + digits + (hex ? "p" : "e") + std::to_string(scale);
-    t.Value = mpq_class(mpz_class(digits, hex ? 16 : 10)) * (hex ? testing::PowerOfTwo(scale) : testing::PowerOfTen(scale));
-    if (negative) t.Value = -t.Value;
-    return t;
+    return testing::MakeSample(mpz_class(digits, hex ? 16 : 10), hex ? exponent * 3 : exponent, random() % 2 == 1, hex);
 }
 
 TEST(ErrorSweep, TypedMinusStoredExactlyAndItsRelativeSize) {
@@ -70,7 +59,7 @@ TEST(ErrorSweep, TypedMinusStoredExactlyAndItsRelativeSize) {
     ReportRequest request{{AllFormats.begin(), AllFormats.end()}, RoundingMode::NearestEven, false, false};
     InputReport report;
     for (int i = 0; i < 200; ++i) {
-        const RandomText t = MakeText(random);
+        const testing::Sample t = MakeText(random);
         request.Mode = static_cast<RoundingMode>(random() % 5);
         BuildReport(t.Text, request, report);
         ASSERT_TRUE(report.Refusal.empty()) << t.Text << ": " << report.Refusal;
