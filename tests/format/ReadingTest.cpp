@@ -1,19 +1,10 @@
-// Reading decimal texts: the C library as a second reference for single and double (strtod and
-// strtof under each rounding mode set with fesetround, std::from_chars for nearest-even), the
-// fast paths against the exact path at their boundaries (the sweeps of RoundingTest run through
-// them too), and the fast lane of RoundTextToFormat against the full reader on well- and
-// ill-formed texts.
+// Reading decimal texts: the fast paths against the exact path at their boundaries (the MPFR
+// sweeps of RoundingTest run through them too), and the fast lane of RoundTextToFormat against
+// the full reader on well- and ill-formed texts.
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cfenv>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "RoundingReference.h"
 #include "format/ShortDecimal.h"
@@ -22,88 +13,6 @@ namespace pexabit {
 namespace {
 
 using testing::PatternAndFlags;
-
-constexpr std::array<std::pair<RoundingMode, int>, 4> CModes{{{RoundingMode::NearestEven, FE_TONEAREST},
-                                                              {RoundingMode::TowardZero, FE_TOWARDZERO},
-                                                              {RoundingMode::Up, FE_UPWARD},
-                                                              {RoundingMode::Down, FE_DOWNWARD}}};
-
-// Decimal texts around a binary format's range: random digit strings of 1 to 25 digits with
-// exponents from below its smallest subnormal to above its largest value, the shortest texts of
-// random patterns (std::to_chars) and their 17-digit forms.
-std::vector<std::string> LibraryTexts(int minExponent10, int maxExponent10) {
-    std::mt19937_64 rng(0xC0FFEE ^ static_cast<unsigned>(maxExponent10));
-    std::vector<std::string> texts;
-    for (int i = 0; i < 3000; ++i) {
-        const int n = 1 + static_cast<int>(rng() % 25);
-        std::string digits(1, static_cast<char>('1' + rng() % 9));
-        while (static_cast<int>(digits.size()) < n) digits += static_cast<char>('0' + rng() % 10);
-        const int top = minExponent10 + static_cast<int>(rng() % static_cast<unsigned>(maxExponent10 - minExponent10 + 1));
-        std::string text(rng() % 2 ? "-" : "");
-        text.append(digits, 0, 1).append(".").append(digits, 1).append("e").append(std::to_string(top - 1));
-        texts.push_back(text);
-    }
-    for (int i = 0; i < 1000; ++i) {
-        const double d = std::bit_cast<double>(rng());
-        if (!std::isfinite(d)) continue;
-        char buffer[64];
-        texts.emplace_back(buffer, std::to_chars(buffer, buffer + sizeof buffer, d).ptr);
-        std::snprintf(buffer, sizeof buffer, "%.17g", d);
-        texts.emplace_back(buffer);
-    }
-    return texts;
-}
-
-template <typename Float>
-Bits128 PatternOf(Float value) {
-    if constexpr (sizeof(Float) == 8) {
-        return std::bit_cast<std::uint64_t>(value);
-    } else {
-        return std::bit_cast<std::uint32_t>(value);
-    }
-}
-
-// Every text in every mode against the C library's reading, through both entries, and in
-// nearest-even against std::from_chars.
-template <typename Float>
-void CheckAgainstLibrary(const FloatFormat& format, const std::vector<std::string>& texts,
-                         Float (*read)(const char*, char**)) {
-    int failures = 0, checks = 0;
-    const auto mismatch = [&](RoundingMode mode, const std::string& text) {
-        if (++failures <= 10) ADD_FAILURE() << format.Name << " " << RoundingModeName(mode) << " " << text;
-    };
-    for (const auto& [mode, cMode] : CModes) {
-        ASSERT_EQ(std::fesetround(cMode), 0);
-        for (const std::string& text : texts) {
-            const Bits128 expected = PatternOf(read(text.c_str(), nullptr));
-            checks += 2;
-            const ParsedText parsed = ParseTypedNumber(text);
-            if (RoundToFormat(format, *parsed.Number, mode).Value.Pattern != expected ||
-                RoundTextToFormat(format, text, mode).Value.Pattern != expected) {
-                mismatch(mode, text);
-            }
-        }
-    }
-    std::fesetround(FE_TONEAREST);
-    for (const std::string& text : texts) {
-        Float value = 0;
-        // from_chars leaves the value alone when it is out of range.
-        if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{}) continue;
-        ++checks;
-        if (RoundTextToFormat(format, text, RoundingMode::NearestEven).Value.Pattern != PatternOf(value)) {
-            mismatch(RoundingMode::NearestEven, text);
-        }
-    }
-    ::testing::Test::RecordProperty("checks", checks);
-}
-
-TEST(CLibrary, StrtodInEveryModeAndFromChars) {
-    CheckAgainstLibrary<double>(DoubleFormat, LibraryTexts(-330, 310), std::strtod);
-}
-
-TEST(CLibrary, StrtofInEveryModeAndFromChars) {
-    CheckAgainstLibrary<float>(SingleFormat, LibraryTexts(-48, 40), std::strtof);
-}
 
 // g cut or widened to exactly GuardedBits(precision) bits, what it says about the value unchanged.
 GuardedSignificand Normalised(GuardedSignificand g, int precision) {

@@ -15,19 +15,18 @@
 
 namespace pexabit::testing {
 
-inline mpq_class PowerOfTwo(long e) {
-    mpq_class r(1);
-    if (e >= 0) mpq_mul_2exp(r.get_mpq_t(), r.get_mpq_t(), static_cast<unsigned long>(e));
-    if (e < 0) mpq_div_2exp(r.get_mpq_t(), r.get_mpq_t(), static_cast<unsigned long>(-e));
-    return r;
-}
+// A typed text and its exact value.
+struct Sample {
+    std::string Text;
+    mpq_class Value;
+};
 
-inline mpq_class PowerOfTen(long e) {
-    mpz_class p;
-    mpz_ui_pow_ui(p.get_mpz_t(), 10, static_cast<unsigned long>(e < 0 ? -e : e));
-    mpq_class r = e >= 0 ? mpq_class(p) : mpq_class(1, p);
-    r.canonicalize();
-    return r;
+// digits * 10^exponent as "123e-5", or digits * 2^exponent as "0x7bp-5" when hex.
+inline Sample MakeSample(const mpz_class& digits, long exponent, bool negative, bool hex) {
+    std::string text(negative ? "-" : "");
+    text += hex ? "0x" + digits.get_str(16) + "p" : digits.get_str() + "e";
+    const mpq_class scale = hex ? PowerOfTwo(exponent) : PowerOfTen(exponent);
+    return {text + std::to_string(exponent), mpq_class(negative ? mpz_class(-digits) : digits) * scale};
 }
 
 // |x| rounded by MPFR to `precision` bits in a directed or nearest-even mode; with the format's
@@ -82,12 +81,16 @@ inline std::string FlagsText(bool inexact, bool underflow, bool overflow) {
     return std::string(" ") + (inexact ? "I" : "-") + (underflow ? "U" : "-") + (overflow ? "O" : "-");
 }
 
+// The largest finite value; E4M3's all-ones significand at the top exponent is its NaN.
+inline mpq_class MaxFinite(const FloatFormat& f) {
+    return Scaled((mpz_class(1) << f.Precision()) - (f.HasInfinities() ? 1 : 2), f.MaxExponent() - f.FractionBits);
+}
+
 // "+0x3p-1074 IU-", "-inf I-O": the expected value and flags (inexact, underflow, overflow) of
 // rounding the nonzero x into `format`.
 inline std::string ExpectedRounding(const FloatFormat& format, const mpq_class& x, RoundingMode mode) {
     const bool negative = sgn(x) < 0;
-    const mpq_class maxFinite = mpq_class((mpz_class(1) << format.Precision()) - (format.HasInfinities() ? 1 : 2)) *
-                                PowerOfTwo(format.MaxExponent() - format.FractionBits);
+    const mpq_class maxFinite = MaxFinite(format);
     const mpq_class unbounded = ReferenceMagnitude(x, format, mode, false);
     if (unbounded > maxFinite) {
         const bool toInfinity = mode == RoundingMode::NearestEven || mode == RoundingMode::NearestAway ||
@@ -109,9 +112,7 @@ inline std::string ActualRounding(const FloatFormat& format, const RoundedValue&
     const std::string sign = v.Negative ? "-" : "+";
     std::string value = v.Class == ValueClass::Infinite ? sign + "inf" : sign + "nan";
     if (v.Class != ValueClass::Infinite && v.Class != ValueClass::QuietNan && v.Class != ValueClass::SignallingNan) {
-        const mpz_class significand = (mpz_class(static_cast<unsigned long>(v.Significand >> 64)) << 64) +
-                                      mpz_class(static_cast<unsigned long>(v.Significand));
-        value = ValueText(v.Negative, mpq_class(significand) * PowerOfTwo(v.Exponent));
+        value = ValueText(v.Negative, Scaled(ToMpz(v.Significand), v.Exponent));
     }
     return value + FlagsText(r.Flags.Inexact, r.Flags.Underflow, r.Flags.Overflow);
 }

@@ -20,20 +20,6 @@ using namespace testing;
 constexpr std::array<RoundingMode, 5> Modes{RoundingMode::NearestEven, RoundingMode::NearestAway,
                                             RoundingMode::TowardZero, RoundingMode::Up, RoundingMode::Down};
 
-// A typed text and its exact value.
-struct Sample {
-    std::string Text;
-    mpq_class Value;
-};
-
-// digits * 10^exponent as "123e-5", or digits * 2^exponent as "0x7bp-5" when hex.
-Sample MakeSample(const mpz_class& digits, long exponent, bool negative, bool hex) {
-    std::string text(negative ? "-" : "");
-    text += hex ? "0x" + digits.get_str(16) + "p" : digits.get_str() + "e";
-    const mpq_class scale = hex ? PowerOfTwo(exponent) : PowerOfTen(exponent);
-    return {text + std::to_string(exponent), mpq_class(negative ? mpz_class(-digits) : digits) * scale};
-}
-
 // Decimal exponents (of the leading digit's place + 1) from below half the smallest subnormal to
 // above the largest value; a quarter of the draws near the subnormals, an eighth near overflow.
 long RandomTop(std::mt19937_64& rng, const FloatFormat& f, double scale) {
@@ -82,7 +68,7 @@ std::vector<Sample> RandomSamples(const FloatFormat& f, int decimals, int hexes)
 std::vector<Sample> EdgeSamples(const FloatFormat& f) {
     const mpq_class minSub = PowerOfTwo(f.MinQuantumExponent()), minNormal = PowerOfTwo(f.MinExponent());
     const mpq_class maxUlp = PowerOfTwo(f.MaxExponent() - f.FractionBits), oneUlp = PowerOfTwo(-f.FractionBits);
-    const mpq_class maxFinite = mpq_class((mpz_class(1) << f.Precision()) - (f.HasInfinities() ? 1 : 2)) * maxUlp;
+    const mpq_class maxFinite = MaxFinite(f);
     const std::vector<mpq_class> edges{
         minSub, minSub / 2, minSub * 3 / 2, minSub / 4, minNormal - minSub, minNormal - minSub / 2,
         minNormal - minSub / 4, minNormal, maxFinite, maxFinite + maxUlp / 2, maxFinite + maxUlp,
@@ -91,11 +77,7 @@ std::vector<Sample> EdgeSamples(const FloatFormat& f) {
     for (const mpq_class& edge : edges) {
         // edge = num / 2^k: decimal digits num * 5^k at 10^-k; hex digits num at 2^-k.
         const long k = static_cast<long>(mpz_sizeinbase(edge.get_den_mpz_t(), 2)) - 1;
-        mpz_class five;
-        mpz_ui_pow_ui(five.get_mpz_t(), 5, static_cast<unsigned long>(k));
-        const mpz_class decimal = edge.get_num() * five;
-        mpz_class shift;
-        mpz_ui_pow_ui(shift.get_mpz_t(), 10, 60);
+        const mpz_class decimal = mpq_class(edge * PowerOfTen(k)).get_num(), shift = PowerOfTen(60).get_num();
         for (bool negative : {false, true}) {
             for (int hair : {0, 1, -1}) {
                 samples.push_back(MakeSample(decimal * (hair == 0 ? 1 : shift) + hair, -k - (hair == 0 ? 0 : 60), negative, false));
@@ -141,7 +123,6 @@ struct SpecialCase {
 constexpr auto NE = RoundingMode::NearestEven;
 const SpecialCase SpecialCases[] = {
     {"nan", &HalfFormat, NE, "7E00 ---", "default quiet NaN: the top fraction bit"},
-    {"-nan", &SingleFormat, NE, "FFC00000 ---", "the typed sign"},
     {"nan", &ExtendedFormat, NE, "7FFFC000000000000000 ---", "extended sets its integer bit"},
     {"snan", &DoubleFormat, NE, "7FF0000000000001 ---", "quiet bit clear, default payload 1"},
     {"snan(0x1)", &ExtendedFormat, NE, "7FFF8000000000000001 ---", "extended snan keeps its integer bit"},
@@ -154,8 +135,6 @@ const SpecialCase SpecialCases[] = {
     {"nan(0x200)", &HalfFormat, NE, "error: the payload 0x200 does not fit half: its NaNs carry 9 payload bits below the quiet bit",
      "half payload one bit too wide"},
     {"snan", &E5M2Format, NE, "7D ---", "e5m2 has one payload bit"},
-    {"nan(0x2)", &E5M2Format, NE, "error: the payload 0x2 does not fit e5m2: its NaNs carry 1 payload bits below the quiet bit",
-     "e5m2 payload too wide"},
     {"nan", &E4M3Format, NE, "7F ---", "e4m3's one NaN"},
     {"-nan(0x0)", &E4M3Format, NE, "FF ---", "payload zero is e4m3's NaN"},
     {"snan", &E4M3Format, NE, "error: e4m3 has no signalling NaN: its one NaN is S.1111.111", "no snan in e4m3"},
@@ -181,16 +160,11 @@ INSTANTIATE_TEST_SUITE_P(Table, Specials, ::testing::ValuesIn(SpecialCases));
 
 class RoundingReference : public ::testing::TestWithParam<const FloatFormat*> {};
 
-TEST_P(RoundingReference, RandomTextsOverTheWholeRange) {
+TEST_P(RoundingReference, RandomTextsTiesBoundariesAndOverflowThresholds) {
     const FloatFormat& f = *GetParam();
-    const int checks = CheckAgainstReference(f, RandomSamples(f, 400, 100));
-    RecordProperty("checks", checks);
-}
-
-TEST_P(RoundingReference, TiesBoundariesAndOverflowThresholds) {
-    const FloatFormat& f = *GetParam();
-    const int checks = CheckAgainstReference(f, EdgeSamples(f));
-    RecordProperty("checks", checks);
+    std::vector<Sample> samples = RandomSamples(f, 2000, 300);
+    for (Sample& edge : EdgeSamples(f)) samples.push_back(std::move(edge));
+    RecordProperty("checks", CheckAgainstReference(f, samples));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFormats, RoundingReference, ::testing::ValuesIn(AllFormats),

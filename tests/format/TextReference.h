@@ -26,11 +26,7 @@ inline int ExponentShift(const FloatFormat& f) { return f.FractionBits + (f.Stor
 
 // The exact value of a finite canonical pattern, its sign kept.
 inline mpq_class ValueOf(const FloatFormat& f, Bits128 pattern) {
-    const int biased = static_cast<int>((pattern >> ExponentShift(f)) & LowBits(f.ExponentBits));
-    mpq_class q(ToMpz((Bits128{biased != 0} << f.FractionBits) | (pattern & LowBits(f.FractionBits))));
-    const int exponent = (biased == 0 ? 1 : biased) - f.Bias - f.FractionBits;
-    if (exponent >= 0) mpq_mul_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<unsigned long>(exponent));
-    if (exponent < 0) mpq_div_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<unsigned long>(-exponent));
+    const mpq_class q = PatternMagnitude(pattern, f.ExponentBits, f.FractionBits, f.StoredIntegerBit);
     return ((pattern >> (f.TotalBits - 1)) & 1) != 0 ? mpq_class(-q) : q;
 }
 
@@ -87,10 +83,7 @@ inline ShortestDecimal ReferenceShortest(const FloatFormat& f, Bits128 pattern) 
         mpfr_free_str(s);
         const std::string text = c.Digits.get_str() + "e" + std::to_string(c.Exponent);
         c.In = ReadBack(f, text) == pattern;
-        mpq_class d(text.substr(0, text.find('e')));
-        mpz_class scale;
-        mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(c.Exponent)));
-        c.Distance = abs(mpq_class(c.Exponent < 0 ? mpq_class(d / scale) : mpq_class(d * scale)) - value);
+        c.Distance = abs(mpq_class(c.Digits) * PowerOfTen(c.Exponent) - value);
         return c;
     };
     Candidate best{0, 0, false, 0};

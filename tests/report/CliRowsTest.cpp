@@ -1,13 +1,9 @@
 // pexabit-cli --format as a user runs it: rows of telling inputs with the pieces of the answer
-// each must contain (in order), the exit statuses of refusals and usage errors, and the
-// seed report beside it for the one input where the two differ.
+// each must contain (in order), and the exit statuses of refusals and usage errors.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -18,19 +14,15 @@ struct CliRun {
     int Status = -1;
 };
 
-// Runs pexabit-cli through the shell; `arguments` is shell text, `input` goes to stdin.
+// Runs pexabit-cli through the shell; `arguments` is shell text, `input` (no single quotes) goes
+// to stdin.
 CliRun RunCli(const std::string& arguments, const std::string& input) {
-    const std::filesystem::path stdinFile =
-        std::filesystem::temp_directory_path() / ("pexabit-report-test-" + std::to_string(::getpid()));
-    std::ofstream(stdinFile, std::ios::binary) << input;
-    const std::string command =
-        std::string("'") + PEXABIT_CLI + "' " + arguments + " < '" + stdinFile.string() + "' 2>/dev/null";
+    const std::string command = "printf '%s' '" + input + "' | '" + PEXABIT_CLI + "' " + arguments + " 2>/dev/null";
     CliRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     char buffer[65536];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.Out.append(buffer, n);
     run.Status = WEXITSTATUS(::pclose(pipe));
-    std::filesystem::remove(stdinFile);
     return run;
 }
 
@@ -68,17 +60,11 @@ const Row Rows[] = {
      {R"("exact":"0.1000000000000000055511151231257827021181583404541015625")",
       R"("shortest":"0.1","hexfloat":"0x1.999999999999ap-4")",
       R"("error":"-0.0000000000000000055511151231257827021181583404541015625","relative_error":"-5.5511151231257827e-17","inexact":true)"}},
-    {"one rounding: the single is not made from the double", "--format single --json 1.0000000596046447753906251",
-     "", 0, {R"("pattern":"3F800001")"}},
-    {"the seed report's single is made from the double", "--json 1.0000000596046447753906251", "", 0,
-     {R"("SingleHex":"3F800000")"}},
     {"half's largest value, and the tie above it overflows to even", "--format half --json 65504 65520", "", 0,
      {R"("pattern":"7BFF")", R"("inexact":false,"underflow":false,"overflow":false)", R"("pattern":"7C00")",
       R"("error":null,"relative_error":null,"inexact":true,"underflow":false,"overflow":true)"}},
     {"toward zero the same tie stays finite", "--format half --round toward-zero --json 65520", "", 0,
      {R"("round":"toward-zero")", R"("pattern":"7BFF")", R"("error":"16")", R"("overflow":false)"}},
-    {"e4m3: 448 is the largest value, 464 ties to it", "--format e4m3 --json 448 464", "", 0,
-     {R"("pattern":"7E")", R"("next_up":null)", R"("pattern":"7E")", R"("error":"16")"}},
     {"e4m3 has no infinity: overflow and inf give its NaN with the typed sign",
      "--format e4m3 --round nearest-away --json 464 -inf", "", 0,
      {R"("pattern":"7F")", R"("class":"quiet_nan")", R"("overflow":true,"nan_payload":"3")", R"("pattern":"FF")",
@@ -98,8 +84,6 @@ const Row Rows[] = {
      {R"("pattern":"0000000000000000")", R"("error":"1e-20000","relative_error":"1.0000000000000000e+00")"}},
     {"a zero typed value has no relative error", "--format half --json 0", "", 0,
      {R"("error":"0","relative_error":null)"}},
-    {"a C hex float is read exactly", "--format single --json 0x1.8p+1", "", 0,
-     {R"("pattern":"40400000")", R"("exact":"3")", R"("error":"0")"}},
     {"patterns least significant byte first, any case, optional 0x",
      "--format single --pattern --bytes-le --json 0000803f 0x0000803F", "", 0,
      {R"("pattern":"3F800000","bytes_le":"0000803F")", R"("exact":"1")", R"("error":null)",
@@ -109,17 +93,16 @@ const Row Rows[] = {
      {R"("exponent":0,"integer_bit":0)", R"("class":"noncanonical","exact":"nan")", R"("next_up":null)",
       R"("exponent":-16382,"integer_bit":1)", R"("class":"noncanonical","exact":"0.0000)",
       R"("exponent":null,"integer_bit":0)", R"("class":"noncanonical","exact":"nan")"}},
-    {"refused texts and patterns answer in place, status 1",
-     "--format half --pattern --json", "3C00\n3C0\n3C0G\n", 1,
-     {R"("pattern":"3C00")", R"({"input":"3C0","error":")", R"({"input":"3C0G","error":")"}},
+    {"refused patterns answer in place, status 1; a bare 0x is a prefix with no digits after it; blanks around "
+     "a pattern are dropped", "--format half --pattern --json", "3C00\n3C0\n3C0G\n0x\n\t0x3c00 \n", 1,
+     {R"("pattern":"3C00")", R"({"input":"3C0","error":"a half pattern has 4 hex digits, not 3"})",
+      R"({"input":"3C0G","error":"unexpected character 'G' at position 4: expected a hex digit"})",
+      R"({"input":"0x","error":"a half pattern has 4 hex digits, not 0"})", R"("pattern":"3C00")"}},
     {"the readable block", "--format half 1.5", "", 0,
      {"Input:", "Round:            nearest-even", "half              3E00", "fraction        200 = 1000000000",
       "exact           1.5", "flags           none"}},
-    {"unknown format", "--format quarter 1", "", 2, {}},
-    {"--pattern takes one format", "--format half,single --pattern 3C00", "", 2, {}},
-    {"--round needs --format", "--round up 1", "", 2, {}},
-    {"--bytes-le needs --pattern", "--format half --bytes-le 3C00", "", 2, {}},
-    {"unknown rounding mode", "--format half --round sideways 1", "", 2, {}},
+    // Every usage error takes the same way out; their messages are the option parser's rows.
+    {"a usage error: status 2", "--format quarter 1", "", 2, {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cli, ReportRows, ::testing::ValuesIn(Rows));

@@ -4,12 +4,12 @@
 // exactly, and the relative error its quotient by the typed value correctly rounded to 17 digits.
 #include <gmpxx.h>
 #include <gtest/gtest.h>
+#include <mpfr.h>
 
 #include <algorithm>
 #include <random>
 
-#include "GmpReference.h"
-#include "TextValues.h"
+#include "../format/RoundingReference.h"
 
 #include "report/ExactError.h"
 #include "report/FormatReport.h"
@@ -17,29 +17,20 @@
 namespace pexabit {
 namespace {
 
-// q to 17 significant digits, nearest with ties to even, as the report writes it.
+// q to 17 significant digits, nearest with ties to even, as the report writes it: MPFR's "%.16Re"
+// of q held in 2048 bits (a quotient that close to a tie without being one is out of reach of
+// the sweep; TiesAndCarries has the ties).
 std::string SeventeenDigits(const mpq_class& q) {
     if (q == 0) return "0";
-    const mpq_class magnitude = abs(q);
-    // An estimate from the digit counts (each may be one too many), moved to the leading digit.
-    long exponent = static_cast<long>(mpz_sizeinbase(magnitude.get_num_mpz_t(), 10)) -
-                    static_cast<long>(mpz_sizeinbase(magnitude.get_den_mpz_t(), 10));
-    while (magnitude < testing::PowerOfTen(exponent)) --exponent;
-    while (magnitude >= testing::PowerOfTen(exponent + 1)) ++exponent;
-    const mpq_class scaled = magnitude * testing::PowerOfTen(16 - exponent);
-    mpz_class n = scaled.get_num() / scaled.get_den();
-    const mpq_class rest = scaled - n;
-    if (rest > mpq_class(1, 2) || (rest == mpq_class(1, 2) && n % 2 == 1)) ++n;
-    if (n == testing::PowerOfTen(17)) {
-        n /= 10;
-        ++exponent;
-    }
-    const std::string digits = n.get_str();
-    char exponentText[32];
-    std::snprintf(exponentText, sizeof exponentText, "e%c%02ld", exponent < 0 ? '-' : '+', std::labs(exponent));
-    std::string text(q < 0 ? "-" : "");
-    text.append(digits, 0, 1).append(".").append(digits, 1).append(exponentText);
-    return text;
+    mpfr_t x;
+    mpfr_init2(x, 2048);
+    mpfr_set_q(x, q.get_mpq_t(), MPFR_RNDN);
+    char* text = nullptr;
+    mpfr_asprintf(&text, "%.16Re", x);
+    const std::string result(text);
+    mpfr_free_str(text);
+    mpfr_clear(x);
+    return result;
 }
 
 // The plain text of a rational with a finite decimal expansion: "-0.25", "3", "0".
@@ -50,14 +41,9 @@ std::string Plain(const mpq_class& q) {
     return text[0] == '+' ? text.substr(1) : text;
 }
 
-struct RandomText {
-    std::string Text;
-    mpq_class Value;
-};
-
 // Decimal texts of 1 to 40 digits with exponents over every format's range and beyond, and
 // hex floats of up to 40 hex digits, some of up to 300 (their p exponents three times as large).
-RandomText MakeText(std::mt19937_64& random) {
+testing::Sample MakeText(std::mt19937_64& random) {
     const bool hex = random() % 4 == 0;
     const int length = 1 + static_cast<int>(random() % (hex && random() % 4 == 0 ? 300 : 40));
     std::string digits;
@@ -65,13 +51,7 @@ RandomText MakeText(std::mt19937_64& random) {
     // One in eight far below every format, where the error's plain form passes 10,000 characters.
     const long exponent = random() % 8 == 0 ? -10000 - static_cast<long>(random() % 3000)
                                             : static_cast<long>(random() % 10000) - 5000;
-    const bool negative = random() % 2 == 1;
-    RandomText t;
-    const long scale = hex ? exponent * 3 : exponent;
-    t.Text = std::string(negative ? "-" : "") + (hex ? "0x" : "") + digits + (hex ? "p" : "e") + std::to_string(scale);
-    t.Value = mpq_class(mpz_class(digits, hex ? 16 : 10)) * (hex ? testing::PowerOfTwo(scale) : testing::PowerOfTen(scale));
-    if (negative) t.Value = -t.Value;
-    return t;
+    return testing::MakeSample(mpz_class(digits, hex ? 16 : 10), hex ? exponent * 3 : exponent, random() % 2 == 1, hex);
 }
 
 TEST(ErrorSweep, TypedMinusStoredExactlyAndItsRelativeSize) {
@@ -79,7 +59,7 @@ TEST(ErrorSweep, TypedMinusStoredExactlyAndItsRelativeSize) {
     ReportRequest request{{AllFormats.begin(), AllFormats.end()}, RoundingMode::NearestEven, false, false};
     InputReport report;
     for (int i = 0; i < 200; ++i) {
-        const RandomText t = MakeText(random);
+        const testing::Sample t = MakeText(random);
         request.Mode = static_cast<RoundingMode>(random() % 5);
         BuildReport(t.Text, request, report);
         ASSERT_TRUE(report.Refusal.empty()) << t.Text << ": " << report.Refusal;

@@ -1,7 +1,7 @@
 #pragma once
-// GMP as an independent reference for the exact arithmetic: rationals written as DecimalStrings
-// and the value of any pattern of any format, without any of the system's own digit arithmetic
-// or format model.
+// GMP as an independent reference for the exact arithmetic: powers of two and ten, rationals
+// written as DecimalStrings, the reports' number texts read back, and the value of any pattern
+// of any format, without any of the system's own digit arithmetic or format model.
 
 #include <gmpxx.h>
 
@@ -18,14 +18,22 @@ inline mpz_class ToMpz(Bits128 v) {
     return (high << 64) + mpz_class(static_cast<unsigned long>(static_cast<std::uint64_t>(v)));
 }
 
-// m * 2^e exactly.
-inline mpq_class Scaled(const mpz_class& m, long e) {
-    mpq_class q(m);
-    if (e >= 0) q *= mpq_class(mpz_class(1) << e);
-    else q /= mpq_class(mpz_class(1) << -e);
-    q.canonicalize();
-    return q;
+// 2^e and 10^e exactly, e of either sign.
+inline mpq_class PowerOfTwo(long e) {
+    mpq_class r(1);
+    if (e >= 0) mpq_mul_2exp(r.get_mpq_t(), r.get_mpq_t(), static_cast<unsigned long>(e));
+    else mpq_div_2exp(r.get_mpq_t(), r.get_mpq_t(), static_cast<unsigned long>(-e));
+    return r;
 }
+
+inline mpq_class PowerOfTen(long e) {
+    mpz_class p;
+    mpz_ui_pow_ui(p.get_mpz_t(), 10, static_cast<unsigned long>(e < 0 ? -e : e));
+    return e >= 0 ? mpq_class(p) : mpq_class(1, p);
+}
+
+// m * 2^e exactly.
+inline mpq_class Scaled(const mpz_class& m, long e) { return m * PowerOfTwo(e); }
 
 // |q| as a DecimalString with the given sign; q's denominator must divide a power of ten.
 // ToDecimalString(mpq_class(5, 4), '+') == "+1,25".
@@ -41,6 +49,24 @@ inline std::string ToDecimalString(const mpq_class& q, char sign) {
     std::string r(1, sign);
     r.append(mpz_class(num / den).get_str()).append(1, ',').append(digits.empty() ? "0" : digits);
     return r;
+}
+
+// A number text of the reports read exactly: plain decimal or binary ("-0.25", "0.0101"), or
+// decimal scientific ("1.5e-20000"). ReadPlain("-0.25") == mpq_class(-1, 4).
+inline mpq_class ReadPlain(std::string text, int base = 10) {
+    const bool negative = text[0] == '-';
+    if (negative) text.erase(0, 1);
+    long exponent = 0;  // of the base
+    if (const std::size_t e = text.find('e'); base == 10 && e != std::string::npos) {
+        exponent = std::stol(text.substr(e + 1));
+        text.erase(e);
+    }
+    if (const std::size_t dot = text.find('.'); dot != std::string::npos) {
+        exponent -= static_cast<long>(text.size() - dot - 1);
+        text.erase(dot, 1);
+    }
+    const mpq_class q = mpq_class(mpz_class(text, base)) * (base == 10 ? PowerOfTen(exponent) : PowerOfTwo(exponent));
+    return negative ? mpq_class(-q) : q;
 }
 
 // The magnitude of a finite pattern with the given field widths, read from its bits alone: the
