@@ -1,8 +1,15 @@
-// Reading decimal texts: the fast paths against the exact path at their boundaries (the MPFR
-// sweeps of RoundingTest run through them too), and the fast lane of RoundTextToFormat against
-// the full reader on well- and ill-formed texts.
+// Reading decimal texts: the C library as a second reference for single and double (strtod and
+// strtof under each rounding mode fesetround sets, std::from_chars for nearest-even), the fast
+// paths against the exact path at their boundaries (the MPFR sweeps of RoundingTest run through
+// them too), and the fast lane of RoundTextToFormat against the full reader.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cfenv>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -13,6 +20,42 @@ namespace pexabit {
 namespace {
 
 using testing::PatternAndFlags;
+
+// The shortest and the 17-digit texts of random doubles (every one a value or a neighbour's
+// halfway region for single and double alike), read in every mode the C library has, and in
+// nearest-even by std::from_chars, must give the library's pattern.
+template <typename Float>
+void CheckAgainstLibrary(const FloatFormat& format, Float (*read)(const char*, char**)) {
+    constexpr std::pair<RoundingMode, int> Modes[] = {{RoundingMode::NearestEven, FE_TONEAREST},
+        {RoundingMode::TowardZero, FE_TOWARDZERO}, {RoundingMode::Up, FE_UPWARD}, {RoundingMode::Down, FE_DOWNWARD}};
+    using Pattern = std::conditional_t<sizeof(Float) == 8, std::uint64_t, std::uint32_t>;
+    std::mt19937_64 rng(0xC0FFEE);
+    int checks = 0;
+    for (int i = 0; i < 1500; ++i) {
+        const double d = std::bit_cast<double>(rng());
+        if (!std::isfinite(d)) continue;
+        char buffer[64];
+        const std::string texts[] = {std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, d).ptr),
+                                     (std::snprintf(buffer, sizeof buffer, "%.17g", d), buffer)};
+        for (const std::string& text : texts) {
+            for (const auto& [mode, cMode] : Modes) {
+                ASSERT_EQ(std::fesetround(cMode), 0);
+                const Bits128 expected = std::bit_cast<Pattern>(read(text.c_str(), nullptr));
+                std::fesetround(FE_TONEAREST);
+                ++checks;
+                ASSERT_EQ(RoundTextToFormat(format, text, mode).Value.Pattern, expected) << text;
+            }
+            Float value = 0;  // from_chars leaves it alone when the text is out of range
+            if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{}) continue;
+            ++checks;
+            ASSERT_EQ(RoundTextToFormat(format, text, RoundingMode::NearestEven).Value.Pattern, std::bit_cast<Pattern>(value));
+        }
+    }
+    ::testing::Test::RecordProperty("checks", checks);
+}
+
+TEST(CLibrary, StrtodInEveryModeAndFromChars) { CheckAgainstLibrary<double>(DoubleFormat, std::strtod); }
+TEST(CLibrary, StrtofInEveryModeAndFromChars) { CheckAgainstLibrary<float>(SingleFormat, std::strtof); }
 
 // g cut or widened to exactly GuardedBits(precision) bits, what it says about the value unchanged.
 GuardedSignificand Normalised(GuardedSignificand g, int precision) {
