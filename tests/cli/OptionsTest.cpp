@@ -1,6 +1,9 @@
 // The command line's options as plain values: each option, each usage error naming the
-// argument at fault, "-" as standard input, inputs that start with "-" in each mode; and the
-// --strict grammar: what it refuses (with the character at fault) and what it ignores.
+// argument at fault, "-" among inputs, inputs that start with "-" in each mode; and the
+// --strict grammar: what it refuses (with the character at fault) and what it ignores. The
+// plain spellings (no TEXT, "-", --help, --version, --bogus, --strict, a second separator, a
+// byte order mark inside the stream) run end to end in the command line's own tests and the
+// output guard.
 
 #include <gtest/gtest.h>
 
@@ -41,29 +44,22 @@ TEST(CliOptions, EachOptionAndUsageError) {
         const char* Expected;
         const char* Reason;
     } cases[] = {
-        {{}, "decimal | <stdin>", "no TEXT: standard input"},
-        {{"-"}, "decimal | <stdin>", "\"-\" alone is standard input, not the text \"-\""},
         {{"1", "-"}, "error: '-' (standard input) must be the only input", "\"-\" among inputs"},
         {{"--", "-", "--"}, "decimal | - | --", "after -- even \"-\" and \"--\" are texts"},
         {{"-5", "--5", "-e5", "-\u221E", "-0,5", "--json"}, "decimal json | -5 | --5 | -e5 | -\u221E | -0,5",
          "the window's characters make inputs; options may follow them"},
         {{"-x"}, "error: unknown option '-x'", "a letter the window refuses"},
-        {{"--bogus", "0.1"}, "error: unknown option '--bogus'", "unknown long option"},
         {{"--json=1"}, "error: unknown option '--json=1'", "a flag takes no value"},
         {{"--formats", "all"}, "error: unknown option '--formats'", "an option that only starts like --format"},
         {{"--frmat", "all", "--round", "up"}, "error: unknown option '--frmat'",
          "a typo is named before the conflict it causes"},
         {{"--strict", "--single-hex", "-5"}, "error: unknown option '-5'", "hex patterns hold no sign"},
         {{"--single-hex", "--", "-5"}, "single-hex | -5", "after -- the hex refusal is the window's"},
-        {{"--double-hex", "3FF0000000000000", "--json"}, "double-hex json | 3FF0000000000000", "double hex"},
         {{"--single-hex", "--double-hex"}, "error: --single-hex and --double-hex exclude each other", "two hex modes"},
-        {{"--strict", "1"}, "decimal strict | 1", "strict decimal"},
         {{"--strict", "--double-hex"}, "error: --strict applies to the decimal input of the seed report only",
          "strict is for decimal input"},
         {{"-x", "-h"}, "help", "help answers whatever else is given"},
-        {{"--help"}, "help", "long help"},
         {{"-V", "--bogus"}, "version", "short version"},
-        {{"--version"}, "version", "long version"},
         {{"--format", "all"}, "format=half,bfloat16,single,double,extended,quad,e5m2,e4m3 round=nearest-even | <stdin>",
          "all in report order"},
         {{"--format=double,half", "--round=toward-zero", "-inf", "-0x1p3", "-nan(0x1)", "-1.5e3", "- 1"},
@@ -84,7 +80,6 @@ TEST(CliOptions, EachOptionAndUsageError) {
         {{"--format", "half", "--pattern", "--bytes-le", "--json", "3C00"},
          "format=half round=nearest-even pattern bytes-le json | 3C00", "pattern input of one format"},
         {{"--format", "half", "--pattern", "-3C00"}, "error: unknown option '-3C00'", "patterns hold no sign"},
-        {{"--format", "single", "--bogus"}, "error: unknown option '--bogus'", "not in the every-format grammar"},
         {{"--format", "half,single", "--pattern"}, "error: --pattern needs exactly one format in --format",
          "pattern of two formats"},
         {{"--format", "half", "--bytes-le"}, "error: --bytes-le needs --pattern", "bytes-le without pattern"},
@@ -107,9 +102,9 @@ TEST(CliOptions, HelpNamesEveryOptionAndUsageErrorShowsUsage) {
                                "3F800001"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
+    // How a usage error starts is seen in the command line's own tests; it ends naming --help.
     const std::string error = CliUsageErrorText("unknown option '-x'");
-    EXPECT_EQ(error.rfind("pexabit-cli: unknown option '-x'\nusage: pexabit-cli", 0), 0U) << error;
-    EXPECT_NE(error.find("pexabit-cli --help"), std::string::npos);
+    EXPECT_NE(error.find("pexabit-cli --help"), std::string::npos) << error;
 }
 
 TEST(CliStrict, RefusesWhatIsNotANumberAndIgnoresBlanks) {
@@ -124,14 +119,12 @@ TEST(CliStrict, RefusesWhatIsNotANumberAndIgnoresBlanks) {
         {"+1E-7", "+1E-7", "signed exponent"},
         {"-\u221E", "-\u221E", "signed infinity"},
         {"\u221E", "\u221E", "unsigned infinity"},
-        {"1.5.3", " (character 4, '.'): a second decimal separator", "second separator"},
         {"1,5.3", " (character 4, '.'): a second decimal separator", "one kind of separator, once"},
         {"+-1", " (character 2, '-'): a sign stands only at the start of the number or of its exponent", "two signs"},
         {"1e5e3", " (character 4, 'e'): a second exponent", "second exponent"},
         {"1ee5", " (character 3, 'e'): a second exponent", "exponent mark twice, no digits between"},
         {"1e2.5", " (character 4, '.'): the exponent is a whole number", "fraction in the exponent"},
-        {"", ": the input is empty", "empty line"},
-        {" \t ", ": the input is empty", "blank line"},
+        {" \t ", ": the input is empty", "a blank line is empty once its blanks are dropped"},
         {".", " (at its end): no digits", "separator alone"},
         {"e5", " (character 1, 'e'): no digits before the exponent", "exponent alone"},
         {"1e+", " (at its end): the exponent has no digits", "exponent without digits"},
@@ -142,14 +135,12 @@ TEST(CliStrict, RefusesWhatIsNotANumberAndIgnoresBlanks) {
         {"1\u00A0", " (character 2, U+00A0): not part of a decimal number", "a non-breaking space is no blank"},
         {"1\xFF", " (character 2, byte FF): not part of a decimal number", "a byte that starts no UTF-8"},
         {"1\x80", " (character 2, byte 80): not part of a decimal number", "a continuation byte alone"},
-        {"\xEF\xBB\xBF" "1", " (character 1, U+FEFF): a digit or a decimal separator was expected",
-         "a byte order mark inside the stream"},
     };
     for (const auto& c : cases) {
         const StrictDecimal checked = CheckStrictDecimal(c.Input);
         EXPECT_EQ(checked.Error.empty() ? std::string(checked.Text) : checked.Error.substr(26), c.Expected) << c.Reason;
     }
-    EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB\xBF" "0.1"), "0.1");
+    // A mark at the start is dropped in the command line's own tests; a line without one is kept.
     EXPECT_EQ(WithoutByteOrderMark("0.1"), "0.1");
 }
 

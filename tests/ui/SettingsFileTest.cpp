@@ -13,29 +13,26 @@ const SettingsRecord Sample{"Pexabit", "v.1.00", "/opt/Pexabit/", "/home/ann/Ð Ð
 
 std::string Length(unsigned n) { return {char(n & 0xFFU), char(n >> 8U)}; }  // little-endian
 
+// A write over a longer old file: four records of 500 bytes, the old file replaced whole through
+// a temporary file that is not left behind. A value of 499 bytes cannot be stored: refused, the
+// file kept.
 TEST(SettingsFile, FourRecordsOf500BytesWithLittleEndianLengths) {
+    const test::TempFolder folder;
+    const std::string path = folder.Root + "Pexabit.eng";
+    test::WriteBytes(path, std::string(3000, 'x'));
     SettingsRecord record = Sample;
     record.InstallDirectory = "/" + std::string(497, 'd');  // 498 bytes: the most a record holds
-    const std::string bytes = EncodeSettingsFile(record);
+    ASSERT_EQ(WriteSettingsFile(path, record), std::nullopt);
+    const std::string bytes = test::ReadBytes(path);
     ASSERT_EQ(bytes.size(), 2000U);
     EXPECT_EQ(bytes.substr(0, 9), Length(7) + "Pexabit");
     EXPECT_EQ(bytes.substr(500, 8), Length(6) + "v.1.00");
     EXPECT_EQ(bytes.substr(1000, 2), Length(498)) << "a length beyond 255 uses the high byte";
     EXPECT_EQ(bytes.substr(1500, 33), Length(31) + Sample.ResultsDirectory) << "UTF-8 bytes, not characters";
-}
-
-TEST(SettingsFile, ReplacesTheOldFileWholeAndRefusesAnOverlongValue) {
-    test::StoreFixture f;
-    const std::string path = f.Root + "Pexabit.eng";
-    test::WriteBytes(path, std::string(3000, 'x'));  // longer than a new file
-    ASSERT_EQ(WriteSettingsFile(path, Sample), std::nullopt);
-    EXPECT_EQ(test::ReadBytes(path), EncodeSettingsFile(Sample));
     EXPECT_FALSE(std::filesystem::exists(path + ".new")) << "no temporary file left";
-    // A value of 499 bytes cannot be stored: refused, the old file kept.
-    SettingsRecord tooLong = Sample;
-    tooLong.ResultsDirectory = "/" + std::string(498, 'd');
-    EXPECT_NE(WriteSettingsFile(path, tooLong), std::nullopt);
-    EXPECT_EQ(test::ReadBytes(path), EncodeSettingsFile(Sample));
+    record.ResultsDirectory = "/" + std::string(498, 'd');
+    EXPECT_NE(WriteSettingsFile(path, record), std::nullopt);
+    EXPECT_EQ(test::ReadBytes(path), bytes);
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "SettingsTestSupport.h"
 #include "ui/settings/SettingsFile.h"
 
@@ -23,14 +21,6 @@ std::string WithLength(std::size_t record, unsigned length) {
     return bytes;
 }
 
-// 2000 bytes of noise, the same on every run.
-std::string RandomBytes() {
-    std::mt19937 random(2026);
-    std::string bytes(2000, '\0');
-    for (char& b : bytes) b = static_cast<char>(random() & 0xFFU);
-    return bytes;
-}
-
 // A stored file that cannot be used is rebuilt with the defaults; damage is told, a file of
 // another program or version is replaced silently.
 TEST(SettingsStartup, UnusableFileIsRebuiltWithTheDefaults) {
@@ -41,7 +31,6 @@ TEST(SettingsStartup, UnusableFileIsRebuiltWithTheDefaults) {
     } cases[] = {
         {"the name one byte too long: 499", WithLength(0, 499), true},
         {"high bit set: negative if read as a 16-bit integer", WithLength(3, 0x8000), true},
-        {"random bytes", RandomBytes(), true},
         {"the name is compared case-sensitively", EncodeSettingsFile({"pexabit", "v.1.00", "/a/", "/tmp/"}), false},
         {"another version", EncodeSettingsFile({"Pexabit", "v.0.99", "/a/", "/tmp/"}), false},
     };

@@ -37,7 +37,6 @@ struct ViewCase {
 };
 const ViewCase ViewCases[] = {
     {"Single BIN", {"Option1"}, &Texts::Binary, &Texts::Exact},
-    {"Single Exp", {"Check1"}, &Texts::ExactSci, &Texts::Exact},
     {"Single BIN and Exp", {"Check1", "Option1"}, &Texts::BinarySci, &Texts::Exact},
     {"grey Exp counts as unchecked", {"~Check1"}, &Texts::Exact, &Texts::Exact},
     {"Double BIN", {"Option3"}, &Texts::Exact, &Texts::Binary},
@@ -58,10 +57,9 @@ const ConvertCase ConvertCases[] = {
     {"empty text converts as zero", "", {"Text7", "00000000", "Text12", "0000000000000000", "Label15", "S= 0"}},
     {"1e39: Single overflow only", "1e39", {"Label21", "Number of Single displayed in the Windows F = Overflow",
                                             "Text7", "7F800000", "Text9", "+Infinity", "Text11", "", "Text8", "", "Text10", "*"}},
-    {"1e309: both overflow, no difference", "1e309", {"Label22", "Double the number displayed in the Windows F = Overflow",
-                                                      "Text12", "7FF0000000000000", "Text8", "", "Text10", "", "Text11", ""}},
-    {"-1e309: both overflow, negative", "-1e309", {"Text12", "FFF0000000000000", "Text6", "-Infinity",
-                                                   "Text4", "11111111111", "Text3", QString(52, '0'), "Text10", ""}},
+    {"-1e309: both overflow, no difference; the Double's fields", "-1e309",
+     {"Label22", "Double the number displayed in the Windows F = Overflow", "Text12", "FFF0000000000000", "Text6",
+      "-Infinity", "Text4", "11111111111", "Text3", QString(52, '0'), "Text8", "", "Text10", "", "Text11", ""}},
     {"refused: a blank inside", "1 2", {"Text2", Refused, "Text7", "3DCCCCCD", "Text9", "+0,100000001490116119384765625"}},
 };
 

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -168,10 +167,8 @@ private slots:
         QFETCH(int, row);
         const StartupProblemCase& c = StartupProblems[row];
         QTemporaryDir programFiles;
-        QFile blocked(programFiles.filePath(c.Blocked));
-        QVERIFY(QDir(programFiles.path()).mkpath(QFileInfo(c.Blocked).path()) && blocked.open(QIODevice::WriteOnly));
-        blocked.write(QByteArray(2000, '\xFF'));
-        blocked.close();
+        QVERIFY(QDir(programFiles.path()).mkpath(QFileInfo(c.Blocked).path()));
+        pexabit::test::WriteBytes(programFiles.filePath(c.Blocked).toStdString(), std::string(2000, '\xFF'));
         WindowUnderTest w(programFiles.path());
         QCOMPARE(w.Dialogs.Messages.size(), 1);
         const QString expected = c.NamesFolder ? programFiles.path() + "/Pexabit/" : pexabit::CorruptSettingsMessage;
