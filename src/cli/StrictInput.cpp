@@ -62,7 +62,7 @@ std::string Shown(std::string_view text, std::size_t at) {
     if (text.substr(at, Infinity.size()) == Infinity) return "'\u221E'";
     if (text[at] >= 0x20 && text[at] < 0x7F) return std::string("'") + text[at] + "'";
     const long code = CodePoint(text, at);
-    char shown[16];
+    char shown[24];  // room for any long in "U+%04lX", though code points stop at U+10FFFF
     if (code < 0) std::snprintf(shown, sizeof shown, "byte %02X", static_cast<unsigned char>(text[at]));
     else std::snprintf(shown, sizeof shown, "U+%04lX", code);
     return shown;

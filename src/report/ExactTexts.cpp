@@ -45,7 +45,8 @@ void WriteExactDecimal(const StoredValue& value, DecimalExpansion& digits, std::
 // written in -e places, so the last one is M's last (set) bit.
 void WriteExactBinary(const StoredValue& value, std::string& out) {
     if (WriteNonFinite(value, out)) return;
-    out.assign(value.Negative ? "-" : "");
+    out.clear();
+    if (value.Negative) out += '-';
     Bits128 m = value.Significand;
     int e = value.Exponent;
     if (m == 0) {
