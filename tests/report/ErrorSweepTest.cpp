@@ -97,6 +97,7 @@ TEST(RelativeError, TiesAndCarries) {
          "the bound above fifty nines carries into a new digit"},
         {"-9,99999999999999995", "+1,0", "-1.0000000000000000e+01", "rounding up carries into a new digit"},
         {"+0,0000000000000000000003", "+3,0", "1.0000000000000000e-22", "a small quotient's exponent"},
+        {"+0,0000000003", "+3,0", "1.0000000000000000e-10", "the smallest exponent of two digits, not padded"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(RelativeErrorText(row.Difference, row.Typed), std::optional<std::string>(row.Expected)) << row.Reason;
