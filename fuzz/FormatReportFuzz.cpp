@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "../tests/format/RoundingReference.h"
-#include "../tests/report/TextValues.h"
 #include "FuzzSupport.h"
 #include "cli/FormatReport.h"
 #include "format/TypedNumber.h"
