@@ -1,7 +1,6 @@
 #include "decimal/ExactDifference.h"
 
 #include <algorithm>
-#include <bit>
 #include <cassert>
 
 #include "decimal/ExactExpansion.h"
@@ -25,14 +24,9 @@ Scaled Stripped(const StoredValue& v) {
     return s;
 }
 
-[[maybe_unused]] int BitWidth(Bits128 m) {
-    const auto high = static_cast<std::uint64_t>(m >> 64);
-    return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(m));
-}
-
 // m * 2^shift, which must stay below 2^128.
 Bits128 Raised(Bits128 m, int shift) {
-    assert(m == 0 || BitWidth(m) + shift <= 127);
+    assert(m == 0 || BitWidth128(m) + shift <= 127);
     return m << shift;
 }
 

@@ -5,7 +5,6 @@
 // the fast paths answer most short decimal texts with 128-bit arithmetic and say when they
 // cannot.
 
-#include <bit>
 #include <cstdint>
 #include <string_view>
 
@@ -13,12 +12,6 @@
 #include "format/FloatFormat.h"
 
 namespace pexabit {
-
-// Bits of v up to its highest set one (std::bit_width for 128 bits): 0 for 0, 1 for 1.
-constexpr int BitWidth128(Bits128 v) {
-    const auto high = static_cast<std::uint64_t>(v >> 64);
-    return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(v));
-}
 
 // value = (Bits + f) * 2^Exponent with 0 <= f < 1, Sticky == (f != 0). Bits is nonzero, and when
 // Sticky is set it holds at least Precision + 1 bits, so that the bit after the last kept one

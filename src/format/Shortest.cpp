@@ -120,16 +120,11 @@ char* FixedFraction(char* digits, int x) {
     return start;
 }
 
-int BitWidth(Bits128 v) {
-    const auto high = static_cast<std::uint64_t>(v >> 64);
-    return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(v));
-}
-
 // The exact digits of an integer value M * 2^e ending before `end`: within 128 bits by shifting,
 // else expanded.
 char* IntegerBefore(const StoredValue& v, char* end) {
     if (v.Exponent <= 0) return WriteDigitsBefore(v.Significand >> -v.Exponent, end);
-    if (BitWidth(v.Significand) + v.Exponent <= 128) return WriteDigitsBefore(v.Significand << v.Exponent, end);
+    if (BitWidth128(v.Significand) + v.Exponent <= 128) return WriteDigitsBefore(v.Significand << v.Exponent, end);
     DecimalExpansion expansion;
     ExpandExact(v.Significand, v.Exponent, expansion);
     return std::copy_backward(expansion.Integer.begin(), expansion.Integer.end(), end);
