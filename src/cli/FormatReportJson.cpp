@@ -39,7 +39,7 @@ public:
         if (!value) return Null(key);
         Key(key);
         out_ += '"';
-        if (digits > 0) AppendHex(out_, *value, digits);
+        if (digits > 0) AppendHexText(out_, *value, digits);
         else AppendHexDigits(out_, *value);
         out_ += '"';
     }
@@ -78,7 +78,7 @@ void AppendFields(FormatObject& json, const FormatReport& r) {
     json.Hex("fraction_hex", v.Fraction, (f.FractionBits + 3) / 4);
     json.Key("fraction_bits");
     json.Out() += '"';
-    AppendBits(json.Out(), v.Fraction, f.FractionBits);
+    AppendBitsText(json.Out(), v.Fraction, f.FractionBits);
     json.Out() += '"';
     json.Text("class", ClassName(v.Class));
 }

@@ -20,12 +20,6 @@ void OptionalLine(std::string& out, std::string_view label, const std::optional<
     if (value) Line(out, label, *value);
 }
 
-std::string HexText(const FloatFormat& format, Bits128 pattern) {
-    std::string hex;
-    AppendHex(hex, pattern, format.HexDigits());
-    return hex;
-}
-
 // "-4 (biased 11)", or only the field where the exponent has no unbiased meaning.
 std::string ExponentText(const FloatFormat& format, const StoredValue& v) {
     const std::string biased = std::to_string(v.BiasedExponent);
@@ -37,9 +31,9 @@ std::string ExponentText(const FloatFormat& format, const StoredValue& v) {
 std::string FractionText(const FloatFormat& format, const StoredValue& v) {
     std::string text;
     if (format.StoredIntegerBit) text.append("integer bit ").append(v.IntegerBit ? "1, " : "0, ");
-    AppendHex(text, v.Fraction, (format.FractionBits + 3) / 4);
+    AppendHexText(text, v.Fraction, (format.FractionBits + 3) / 4);
     text += " = ";
-    AppendBits(text, v.Fraction, format.FractionBits);
+    AppendBitsText(text, v.Fraction, format.FractionBits);
     return text;
 }
 
@@ -56,7 +50,7 @@ std::string FlagsText(const RoundingFlags& flags) {
 void AppendFormat(std::string& out, const FormatReport& r, bool pattern) {
     const FloatFormat& f = *r.Format;
     const StoredValue& v = r.Value;
-    Line(out, f.Name, HexText(f, v.Pattern));
+    Line(out, f.Name, HexText(v.Pattern, f.HexDigits()));
     std::string bytes;
     AppendBytesLe(bytes, f, v.Pattern);
     Line(out, "  bytes_le", bytes);
@@ -73,8 +67,8 @@ void AppendFormat(std::string& out, const FormatReport& r, bool pattern) {
     Line(out, "  exact_binary", r.ExactBinary);
     OptionalLine(out, "  shortest", r.Shortest);
     OptionalLine(out, "  hexfloat", r.HexFloat);
-    if (r.NextUp) Line(out, "  next_up", HexText(f, *r.NextUp));
-    if (r.NextDown) Line(out, "  next_down", HexText(f, *r.NextDown));
+    if (r.NextUp) Line(out, "  next_up", HexText(*r.NextUp, f.HexDigits()));
+    if (r.NextDown) Line(out, "  next_down", HexText(*r.NextDown, f.HexDigits()));
     OptionalLine(out, "  ulp", r.Ulp);
     OptionalLine(out, "  error", r.Error);
     OptionalLine(out, "  relative_error", r.RelativeError);

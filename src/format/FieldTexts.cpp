@@ -40,10 +40,16 @@ std::string BitsText(Bits128 bits, int count) {
     return text;
 }
 
-std::string HexText(Bits128 value, int digits) {
+void AppendHexText(std::string& out, Bits128 value, int digits) {
     assert(digits >= 0 && digits <= 32);
-    std::string text(static_cast<std::size_t>(digits), '0');
-    for (auto i = text.size(); i-- > 0; value >>= 4) text[i] = UpperHexDigits[static_cast<std::size_t>(value & 0xF)];
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(digits));
+    for (auto i = out.size(); i-- > at; value >>= 4) out[i] = UpperHexDigits[static_cast<std::size_t>(value & 0xF)];
+}
+
+std::string HexText(Bits128 value, int digits) {
+    std::string text;
+    AppendHexText(text, value, digits);
     return text;
 }
 

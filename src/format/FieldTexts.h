@@ -15,6 +15,8 @@ void AppendBitsText(std::string& out, Bits128 bits, int count);
 
 // The low `digits` hex digits of `value`, upper case. HexText(0x7F, 4) == "007F".
 std::string HexText(Bits128 value, int digits);
+// The same, appended to `out`.
+void AppendHexText(std::string& out, Bits128 value, int digits);
 
 // The whole pattern, HexDigits() digits: "3DCCCCCD" for the Single 0.1.
 std::string PatternHex(const FloatFormat& format, const StoredValue& value);

@@ -16,13 +16,6 @@ bool WriteNonFinite(const StoredValue& value, std::string& out) {
     return true;
 }
 
-// Bit length of v (0 for 0).
-int BitLength(Bits128 v) {
-    int n = 0;
-    while (n < SignificandWidth && (v >> n) != 0) ++n;
-    return n;
-}
-
 }  // namespace
 
 void AppendPlain(std::string& out, bool negative, const DecimalExpansion& digits) {
@@ -55,17 +48,17 @@ void WriteExactBinary(const StoredValue& value, std::string& out) {
     }
     for (; (m & 1) == 0; m >>= 1) ++e;
     if (e >= 0) {
-        AppendBits(out, m, BitLength(m));
+        AppendBitsText(out, m, BitWidth128(m));
         out.append(static_cast<std::size_t>(e), '0');
         return;
     }
     const int places = -e;
     const Bits128 integer = places >= SignificandWidth ? 0 : m >> places;
-    AppendBits(out, integer, integer == 0 ? 1 : BitLength(integer));
+    AppendBitsText(out, integer, integer == 0 ? 1 : BitWidth128(integer));
     out += '.';
     if (places > SignificandWidth) out.append(static_cast<std::size_t>(places - SignificandWidth), '0');
     const int width = places > SignificandWidth ? SignificandWidth : places;
-    AppendBits(out, m & LowBits(width), width);
+    AppendBitsText(out, m & LowBits(width), width);
 }
 
 void WritePowerOfTwo(int exponent, DecimalExpansion& digits, std::string& out) {

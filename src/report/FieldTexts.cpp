@@ -3,31 +3,18 @@
 namespace pexabit {
 
 namespace {
-constexpr char HexDigitChars[] = "0123456789ABCDEF";
 constexpr int BitsPerHexDigit = 4;
 constexpr int BitsPerByte = 8;
 }  // namespace
 
-void AppendHex(std::string& out, Bits128 v, int digits) {
-    const std::size_t at = out.size();
-    out.resize(at + static_cast<std::size_t>(digits));
-    for (int i = digits; i-- > 0; v >>= BitsPerHexDigit) out[at + static_cast<std::size_t>(i)] = HexDigitChars[v & 15];
-}
-
 void AppendHexDigits(std::string& out, Bits128 v) {
     int digits = 1;
     while (digits < 32 && (v >> (BitsPerHexDigit * digits)) != 0) ++digits;
-    AppendHex(out, v, digits);
-}
-
-void AppendBits(std::string& out, Bits128 v, int width) {
-    const std::size_t at = out.size();
-    out.resize(at + static_cast<std::size_t>(width));
-    for (int i = width; i-- > 0; v >>= 1) out[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + (v & 1));
+    AppendHexText(out, v, digits);
 }
 
 void AppendBytesLe(std::string& out, const FloatFormat& format, Bits128 pattern) {
-    for (int i = 0; i < format.Bytes(); ++i, pattern >>= BitsPerByte) AppendHex(out, pattern & 0xFF, 2);
+    for (int i = 0; i < format.Bytes(); ++i, pattern >>= BitsPerByte) AppendHexText(out, pattern & 0xFF, 2);
 }
 
 std::string_view ClassName(ValueClass c) {

@@ -7,18 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "format/FieldTexts.h"
 #include "format/StoredValue.h"
 
 namespace pexabit {
 
-// Appends the low `digits` hex digits of v, upper case: AppendHex(out, 0x3F8, 4) appends "03F8".
-void AppendHex(std::string& out, Bits128 v, int digits);
-
 // Appends v in hex without leading zeros ("0" for 0): AppendHexDigits(out, 0x1A) appends "1A".
 void AppendHexDigits(std::string& out, Bits128 v);
-
-// Appends the low `width` bits of v, most significant first: AppendBits(out, 5, 4) appends "0101".
-void AppendBits(std::string& out, Bits128 v, int width);
 
 // Appends the pattern's bytes least significant first, two hex digits each: single 1.0
 // (3F800000) gives "0000803F"; extended's 10 bytes give 20 digits.
