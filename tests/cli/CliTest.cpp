@@ -52,7 +52,6 @@ TEST_F(Cli, AnswersEveryInputInPlace) {
         std::vector<std::string> Pieces;  // found in this order in the output
         const char* Reason;
     } cases[] = {
-        {"--json 0.1", "", 0, 1, {"\"SingleHex\":\"3DCCCCCD\"", "\"SingleSign\":0,"}, "an argument; integers as numbers"},
         {"--json --single-hex 7F800000 1234567G 3F800000", "", 1, 3,
          {"\"SingleExact\":\"+Infinity\"", R"({"input":"1234567G","error":"You misspelled hex-number"})",
           "{\"input\":\"3F800000\",\"OriginalNumber\":\"+1,0\""},
@@ -100,12 +99,11 @@ const ReportRow FormatRows[] = {
     {"half's largest value, and the tie above it overflows to even", "--format half --json 65504 65520", "", 0,
      {R"("pattern":"7BFF")", R"("inexact":false,"underflow":false,"overflow":false)", R"("pattern":"7C00")",
       R"("error":null,"relative_error":null,"inexact":true,"underflow":false,"overflow":true)"}},
-    {"toward zero the same tie stays finite", "--format half --round toward-zero --json 65520", "", 0,
-     {R"("round":"toward-zero")", R"("pattern":"7BFF")", R"("error":"16")", R"("overflow":false)"}},
-    {"e4m3 has no infinity: overflow and inf give its NaN with the typed sign",
+    {"e4m3 has no infinity: overflow and inf give its NaN with the typed sign; 464 is a tie that only the chosen "
+     "mode sends past 448",
      "--format e4m3 --round nearest-away --json 464 -inf", "", 0,
-     {R"("pattern":"7F")", R"("class":"quiet_nan")", R"("overflow":true,"nan_payload":"3")", R"("pattern":"FF")",
-      R"("overflow":true)"}},
+     {R"("round":"nearest-away")", R"("pattern":"7F")", R"("class":"quiet_nan")", R"("overflow":true,"nan_payload":"3")",
+      R"("pattern":"FF")", R"("overflow":true)"}},
     {"NaN kinds, payloads, negative zero and infinity", "--format double --json 'nan(0x1)' snan -0 inf", "", 0,
      {R"("pattern":"7FF8000000000001")", R"("class":"quiet_nan","exact":"nan")", R"("nan_payload":"1")",
       R"("pattern":"7FF0000000000001")", R"("class":"signalling_nan")", R"("nan_payload":"1")",
@@ -117,8 +115,6 @@ const ReportRow FormatRows[] = {
     {"a subnormal: minimum exponent, underflow", "--format double --json 1e-310", "", 0,
      {R"("pattern":"000012688B70E62B")", R"("exponent":-1022)", R"("class":"subnormal")",
       R"("underflow":true)"}},
-    {"an error past 10,000 plain characters is scientific", "--format double --json 1e-20000", "", 0,
-     {R"("pattern":"0000000000000000")", R"("error":"1e-20000","relative_error":"1.0000000000000000e+00")"}},
     {"a zero typed value has no relative error", "--format half --json 0", "", 0,
      {R"("error":"0","relative_error":null)"}},
     {"patterns least significant byte first, any case, optional 0x",

@@ -1,5 +1,6 @@
 // The exact arithmetic against GMP: the expansion of M x 2^e for significands of every width
-// and exponents beyond the power tables, and the limb operations at their boundaries. The
+// and exponents beyond the power tables, the limb operations at their boundaries, and the
+// large-number products behind the exact values of long hex floats. The
 // differences of decimal texts and of a value and its rounding are swept by the output guard
 // (every typed number's and every pattern's differences) and the fuzz target.
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include "GmpReference.h"
 #include "decimal/DecimalLimbs.h"
 #include "decimal/ExactExpansion.h"
+#include "decimal/LargeLimbs.h"
 #include "format/Bits128.h"
 
 namespace pexabit {
@@ -37,7 +39,9 @@ TEST(ExactExpansion, RandomSignificandsAndExponents) {
     }
 }
 
-mpz_class ValueOf(const limbs::Limbs& x) {
+// The value of normalised limbs; -1 for a zero limb on top, which no operation may leave.
+mpz_class ValueOf(limbs::LimbSpan x) {
+    if (x.size() > 1 && x.back() == 0) return -1;
     mpz_class v;
     for (auto it = x.rbegin(); it != x.rend(); ++it) v = v * limbs::LimbBase + *it;
     return v;
@@ -71,13 +75,43 @@ TEST(Limbs, OperationsAtTheirBoundaries) {
             expected = ValueOf(c.A) * ValueOf(c.B);
         }
         EXPECT_EQ(ValueOf(x), expected) << c.Reason;
-        EXPECT_TRUE(x.size() == 1 || x.back() != 0) << c.Reason << ": no zero limb on top";
         const std::string digits = expected.get_str();
         ASSERT_EQ(limbs::DecimalLength(x), digits.size()) << c.Reason;
         std::string written(digits.size() + 2, '?');
         limbs::WriteDigits(x, written.data(), written.size());
         EXPECT_EQ(written, "00" + digits) << c.Reason << ": zeros pad on the left";
     }
+}
+
+// Limbs of a random number; runs of zero limbs and of 999999999 stress the carries and borrows.
+limbs::Limbs RandomLimbs(std::mt19937_64& random, std::size_t size) {
+    limbs::Limbs x(size);
+    for (auto& limb : x) {
+        const auto kind = random() % 4;
+        limb = kind == 0 ? 0 : kind == 1 ? limbs::LimbBase - 1 : static_cast<std::uint32_t>(random() % limbs::LimbBase);
+    }
+    x.back() = 1 + static_cast<std::uint32_t>(random() % (limbs::LimbBase - 1));
+    return x;
+}
+
+// Random factors of every shape (balanced, lopsided, with zero limbs inside), powers of 2 and 5
+// far beyond the tables, and hex digits of both cases.
+TEST(LargeLimbs, ProductsPowersAndHexAgreeWithGmp) {
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 60; ++i) {
+        const limbs::Limbs a = RandomLimbs(random, 1 + random() % 700), b = RandomLimbs(random, 1 + random() % 700);
+        ASSERT_EQ(ValueOf(limbs::MultiplyLarge(a, b)), ValueOf(a) * ValueOf(b)) << a.size() << " x " << b.size();
+    }
+    for (const unsigned long k : {0UL, 1101UL, 4099UL, 20001UL}) {
+        for (const unsigned long base : {2UL, 5UL}) {
+            mpz_class power;
+            mpz_ui_pow_ui(power.get_mpz_t(), base, k);
+            EXPECT_EQ(ValueOf(limbs::PowerLarge(static_cast<std::uint32_t>(base), k)), power) << base << "^" << k;
+        }
+    }
+    std::string hex;
+    for (int i = 0; i < 5000; ++i) hex += "0123456789abcdefABCDEF"[random() % 22];
+    EXPECT_EQ(ValueOf(limbs::FromHexDigits(hex)), mpz_class(hex, 16));
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The convert operation as typed data, where the window differs from the command line: the
-// user's separator and the scratch file. What the command line prints for every form of input
+// user's separator, the scratch file, and the canonical text at the length bound that the window
+// checks before its busy state. What the command line prints for every form of input (the comma
+// moved, the infinity sign counted as one character, the exponent's own exponent and its ties)
 // is pinned by the output guard; a refused text over an earlier report, by the window's tests.
 
 #include <gtest/gtest.h>
 
 #include "TestFolder.h"
 #include "encode/ConvertReport.h"
+#include "encode/DecimalInput.h"
 
 namespace pexabit {
 namespace {
@@ -35,6 +38,28 @@ TEST(ConvertText, ScratchFile) {
     test::WriteBytes(path, std::string(20, 'x'));
     ConvertPattern(state, PatternFormat::Double, 0x3FB999999999999A, ConvertSettings{".", &dir}, r);
     EXPECT_EQ(test::ReadBytes(path), zeroPointOne + "xxxx") << "a longer file, from a decoded pattern";
+}
+
+// Long results are compared without printing them; FitsCanonicalLength, which the window asks
+// before its busy state, must answer as the conversion does.
+TEST(NormaliseDecimal, LongTextsAndTheLengthBound) {
+    const std::size_t bound = static_cast<std::size_t>(MaxCanonicalLength);
+    const struct {
+        std::string Typed;
+        std::optional<std::string> Canonical;
+        const char* Reason;
+    } cases[] = {
+        {"1e" + std::to_string(bound - 2), "+1" + std::string(bound - 2, '0'), "exactly at the bound"},
+        {"1e" + std::to_string(bound - 1), std::nullopt, "one character beyond the bound"},
+        {"1," + std::string(bound - 3, '5') + "e1", "+15," + std::string(bound - 4, '5'),
+         "a fraction longer than the exponent, exactly at the bound"},
+        {"1," + std::string(bound - 2, '5') + "e1", std::nullopt, "the same, one beyond"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<std::string> canonical = NormaliseDecimal(c.Typed);
+        EXPECT_TRUE(canonical == c.Canonical) << c.Reason;
+        EXPECT_EQ(FitsCanonicalLength(c.Typed), c.Canonical.has_value()) << c.Reason;
+    }
 }
 
 }  // namespace

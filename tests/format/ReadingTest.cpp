@@ -1,4 +1,4 @@
-// Reading decimal texts: the C library as a second reference for single and double (strtod and
+// Reading decimal texts: the power-of-ten table against GMP, the C library as a second reference for single and double (strtod and
 // strtof under each rounding mode fesetround sets, std::from_chars for nearest-even), the fast
 // paths against the exact path at their boundaries (the MPFR sweeps of RoundingTest run through
 // them too), and the fast lane of RoundTextToFormat against the full reader.
@@ -14,6 +14,7 @@
 #include <string>
 
 #include "RoundingReference.h"
+#include "format/DecimalPowers.h"
 #include "format/ShortDecimal.h"
 
 namespace pexabit {
@@ -56,6 +57,19 @@ void CheckAgainstLibrary(const FloatFormat& format, Float (*read)(const char*, c
 
 TEST(CLibrary, StrtodInEveryModeAndFromChars) { CheckAgainstLibrary<double>(DoubleFormat, std::strtod); }
 TEST(CLibrary, StrtofInEveryModeAndFromChars) { CheckAgainstLibrary<float>(SingleFormat, std::strtof); }
+
+// Catches a wrong rounding direction of the power-of-ten table (ceil for floor), an exponent off
+// by one, a lost top bit after the reciprocal's division, and an exact flag on a cut entry.
+TEST(DecimalPowers, EveryEntryIsTheNormalisedFloorOfItsPower) {
+    for (int k = MinTabledDecimalPower; k <= MaxTabledDecimalPower; ++k) {
+        const DecimalPower& p = PowerOfTen(k);
+        const mpz_class significand = testing::ToMpz(p.Significand);
+        const mpq_class low = testing::Scaled(significand, p.BinaryExponent), ten = testing::PowerOfTen(k);
+        ASSERT_EQ(significand >> 127, 1) << "k=" << k;
+        ASSERT_TRUE(low <= ten && ten < testing::Scaled(significand + 1, p.BinaryExponent)) << "k=" << k;
+        ASSERT_EQ(p.Exact, low == ten) << "k=" << k;
+    }
+}
 
 // g cut or widened to exactly GuardedBits(precision) bits, what it says about the value unchanged.
 GuardedSignificand Normalised(GuardedSignificand g, int precision) {
