@@ -3,13 +3,14 @@
 // --strict grammar: what it refuses (with the character at fault) and what it ignores. The
 // plain spellings (no TEXT, "-", --help, --version, --bogus, --strict, a second separator, a
 // byte order mark inside the stream) run end to end in the command line's own tests and the
-// output guard.
+// output guard. Last, the JSON strings the reports write.
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "cli/JsonWriter.h"
 #include "cli/Options.h"
 #include "cli/StrictInput.h"
 
@@ -142,6 +143,26 @@ TEST(CliStrict, RefusesWhatIsNotANumberAndIgnoresBlanks) {
     }
     // A mark at the start is dropped in the command line's own tests; a line without one is kept.
     EXPECT_EQ(WithoutByteOrderMark("0.1"), "0.1");
+}
+
+// Each text is a view into a longer line buffer, as the command line's inputs are: the
+// word-at-a-time scan for plain bytes must read the text's own bytes and stop where an escape is
+// due, at the text's end too.
+TEST(JsonString, EscapesWhatJsonAndUtf8Require) {
+    const struct {
+        std::string Text, Expected;
+        const char* Reason;
+    } rows[] = {
+        {"0123456789\x01" "ABCDEFGHIJ", "\"0123456789\\u0001ABCDEFGHIJ\"", "a control byte after a plain word"},
+        {"abcdefgh\"ijklmnop\\q", "\"abcdefgh\\\"ijklmnop\\\\q\"", "a quote and a backslash at word edges"},
+        {"\xE2\x88\x9E\xFF\x1F", "\"\xE2\x88\x9E\\ufffd\\u001f\"", "UTF-8 kept, a stray byte replaced, the last control"},
+    };
+    for (const auto& row : rows) {
+        const std::string line = std::string(16, 'P') + row.Text + "PPPPPPPP";
+        std::string out;
+        AppendJsonString(out, std::string_view(line).substr(16, row.Text.size()));
+        EXPECT_EQ(out, row.Expected) << row.Reason;
+    }
 }
 
 }  // namespace

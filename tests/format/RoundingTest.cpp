@@ -111,7 +111,8 @@ int CheckAgainstReference(const FloatFormat& f, const std::vector<Sample>& sampl
     return checks;
 }
 
-// NaNs, infinities, zeros and a single rounding where two would differ, each in one format and mode.
+// NaNs, infinities, zeros, a single rounding where two would differ and an exact reader's edge,
+// each in one format and mode.
 struct SpecialCase {
     const char* Text;
     const FloatFormat* Format;
@@ -143,6 +144,8 @@ const SpecialCase SpecialCases[] = {
     {"-0", &SingleFormat, RoundingMode::Up, "80000000 ---", "zero keeps its sign"},
     {"0x0p+0", &QuadFormat, NE, "00000000000000000000000000000000 ---", "hex zero"},
     {"1.0000000596046447753906251", &SingleFormat, NE, "3F800001 I--", "rounded once, never through double"},
+    {"340282366920938463463374607431768211457", &DoubleFormat, NE, "47F0000000000000 I--",
+     "2^128 + 1: an integer of 129 bits, one past what the exact reader may keep whole"},
 };
 
 class Specials : public ::testing::TestWithParam<SpecialCase> {};
