@@ -18,12 +18,11 @@ namespace {
 
 using test::StoreFixture;
 
+std::string Length(unsigned n) { return {char(n & 0xFFU), char(n >> 8U)}; }  // little-endian
+
 // A stored file with one length set to `length` in record `record` (0..3).
 std::string WithLength(std::size_t record, unsigned length) {
-    std::string bytes = EncodeSettingsFile({"Pexabit", "v.1.00", "/a/", "/b/"});
-    bytes[record * 500] = char(length & 0xFFU);
-    bytes[record * 500 + 1] = char(length >> 8U);
-    return bytes;
+    return EncodeSettingsFile({"Pexabit", "v.1.00", "/a/", "/b/"}).replace(record * 500, 2, Length(length));
 }
 
 // A stored file that cannot be used is rebuilt with the defaults; damage is told, a file of
@@ -127,8 +126,6 @@ TEST(SettingsChange, StoresOrRefusesAndKeepsThePrevious) {
 }
 
 const SettingsRecord Sample{"Pexabit", "v.1.00", "/opt/Pexabit/", "/home/ann/Результаты/"};
-
-std::string Length(unsigned n) { return {char(n & 0xFFU), char(n >> 8U)}; }  // little-endian
 
 // A write over a longer old file: four records of 500 bytes, the old file replaced whole (the
 // temporary file's fate on a failed write is the fault tests' concern). A value of 499 bytes

@@ -28,11 +28,16 @@ public:
 };
 
 // Qt Test data for an array of cases: one row per case, named by its Reason, holding its index
-// in the column "row".
+// in the column "row"; CurrentRow gives the case of the row that runs.
 template <typename Case, std::size_t N>
 void AddRows(const Case (&cases)[N]) {
     QTest::addColumn<int>("row");
     for (std::size_t i = 0; i < N; ++i) QTest::newRow(cases[i].Reason) << int(i);
+}
+template <typename Case, std::size_t N>
+const Case& CurrentRow(const Case (&cases)[N]) {
+    QFETCH(int, row);
+    return cases[row];
 }
 
 // A window started on 5 December 2026 in `locale` with "ProgramFiles" set to `programFiles` (a
