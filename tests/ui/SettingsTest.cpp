@@ -16,8 +16,6 @@ namespace fs = std::filesystem;
 namespace pexabit {
 namespace {
 
-using test::StoreFixture;
-
 std::string Length(unsigned n) { return {char(n & 0xFFU), char(n >> 8U)}; }  // little-endian
 
 // A stored file with one length set to `length` in record `record` (0..3).
@@ -39,7 +37,7 @@ TEST(SettingsStartup, UnusableFileIsRebuiltWithTheDefaults) {
         {"another version", EncodeSettingsFile({"Pexabit", "v.0.99", "/a/", "/tmp/"}), false},
     };
     for (const auto& c : cases) {
-        StoreFixture f;
+        test::StoreFixture f;
         fs::create_directories(f.Values.ProgramDirectory);
         test::WriteBytes(f.SettingsPath(), c.Bytes);
         EXPECT_TRUE(f.Start().empty()) << c.Reason;
@@ -73,7 +71,7 @@ TEST(SettingsStartup, StoredResultsFolderIsUsedOrNamedOnce) {
         {"empty: the program folder serves this run", "", "", nullptr, "is empty", nullptr, 1},
     };
     for (const auto& c : cases) {
-        StoreFixture f;
+        test::StoreFixture f;
         std::string stored;
         if (c.Stored != nullptr) {
             fs::create_directories(f.Values.ProgramDirectory);
@@ -112,7 +110,7 @@ TEST(SettingsChange, StoresOrRefusesAndKeepsThePrevious) {
         {"an empty path is refused, not read beyond its end", "", ""},
     };
     for (const auto& c : cases) {
-        StoreFixture f;
+        test::StoreFixture f;
         ASSERT_TRUE(f.Start().empty());
         fs::create_directories(f.Root + "data");
         test::WriteBytes(f.Root + "afile", "x");

@@ -14,30 +14,30 @@ using namespace pexabit::test;
 namespace {
 
 // Literal values of the design, written independently of the control table, so that a
-// mistyped row, a wrong twips conversion or a lost font or colour shows up.
-struct ControlCase {
+// mistyped row, a wrong twips conversion or a lost font, colour or alignment shows up.
+const char* const Mono14 = "Courier New 14.25";
+const auto Base = QPalette::Base;
+const struct {
     const char *Reason, *Control, *Kind, *Text;
     QRect Pixels;
     const char* Font;  // family and points; "" = not checked
     QPalette::ColorRole Role;
-    QColor Colour;  // in `Role`; invalid = not checked
-};
-const char* const Mono14 = "Courier New 14.25";
-const auto Base = QPalette::Base;
-const ControlCase Controls[] = {
+    QColor Colour;          // in `Role`; invalid = not checked
+    Qt::Alignment Align{};  // a label's horizontal alignment
+} Controls[] = {
     {"Double mantissa: 52 zeros in 8715 twips", "Text3", "QLineEdit", "0000000000000000000000000000000000000000000000000000", {175, 298, 581, 33}, Mono14, Base, {128, 255, 255}},
     {"Double exact value, small font", "Text6", "QPlainTextEdit", "", {63, 21, 727, 64}, "Courier New 8.25", Base, {}},
-    {"two blanks kept in the Double frame", "Label8", "QLabel", "Double(64bit Pexabit)=", {24, 276, 253, 21}, "", Base, {}},
-    {"maker's name in blue", "AboutMakerLabel", "QLabel", "Tavrilendor", {27, 99, 88, 28}, "MS Sans Serif 12", QPalette::WindowText, {0, 0, 255}},
+    {"two blanks kept, right-aligned", "Label8", "QLabel", "Double(64bit Pexabit)=", {24, 276, 253, 21}, "", Base, {}, Qt::AlignRight},
+    {"maker's name in blue", "AboutMakerLabel", "QLabel", "Tavrilendor", {27, 99, 88, 28}, "MS Sans Serif 12", QPalette::WindowText, {0, 0, 255}, Qt::AlignLeft},
+    {"sign bit centred on red", "Label9", "QLabel", "0", {20, 86, 25, 33}, Mono14, QPalette::Window, {255, 0, 0}, Qt::AlignHCenter},
 };
 
 // A start-up problem reaches the user once and conversions go on; the store's tests cover every
 // kind of damage, these show the message box is wired.
-struct StartupProblemCase {
+const struct {
     const char *Reason, *Blocked;  // the file written in the program files folder
     bool NamesFolder;              // the message names the program folder; else it is the corrupt one
-};
-const StartupProblemCase StartupProblems[] = {
+} StartupProblems[] = {
     {"a damaged settings file", "Pexabit/Pexabit.eng", false},
     {"a file in the place of the program folder: its scratch file not told again", "Pexabit", true},
 };
@@ -45,12 +45,11 @@ const StartupProblemCase StartupProblems[] = {
 // First starts on 5 December 2026, a Saturday: the month folder takes the locale's full month
 // name, the title its English name (which the Russian name, capitalised as the original
 // platform writes it, must match) and the weekday as the locale writes it.
-struct FirstStartCase {
+const struct {
     const char* Reason;
     QLocale::Language Language;
     const char *MonthFolder, *Weekday;
-};
-const FirstStartCase FirstStarts[] = {
+} FirstStarts[] = {
     {"English", QLocale::English, "December", "Saturday"},
     {"Russian: the standalone name with a capital", QLocale::Russian, "Декабрь", "суббота"},
 };
@@ -78,7 +77,6 @@ int CaptionSpace(QWidget* widget) {
     return -1;
 }
 
-
 // The buttons while button `running` (0 convert, 1 Single hex, 2 Double hex) works: it shows
 // `caption` in black on flat light red (not the style's pale disabled shading and grey caption)
 // and is disabled; the other two are hidden.
@@ -96,12 +94,11 @@ QString IdleButtons(const QString& single, const QString& dbl) {
 
 // Changes in the frames after a report of 0.1: each box follows its own frame's choices only.
 using Texts = pexabit::ExactTexts;
-struct ViewCase {
+const struct {
     const char* Reason;
     QStringList Changes;                      // option buttons set, check boxes checked; "~Check1" = grey
     std::string Texts::*Text9, Texts::*Text6;  // the Single's and the Double's text shown afterwards
-};
-const ViewCase ViewCases[] = {
+} ViewCases[] = {
     {"Single BIN", {"Option1"}, &Texts::Binary, &Texts::Exact},
     {"Single BIN and Exp", {"Check1", "Option1"}, &Texts::BinarySci, &Texts::Exact},
     {"grey Exp counts as unchecked", {"~Check1"}, &Texts::Exact, &Texts::Exact},
@@ -113,11 +110,10 @@ const ViewCase ViewCases[] = {
 // The convert button after a report of 0.1. Expected: pairs of control and text ("*" = not
 // empty). A refused text leaves the report as it was and never enters the busy state.
 const QString Refused = QString::fromUtf8(pexabit::InvalidNumberMessage.data());
-struct ConvertCase {
+const struct {
     const char *Reason, *Typed;
     QStringList Expected;
-};
-const ConvertCase ConvertCases[] = {
+} ConvertCases[] = {
     {"0.1", "0.1", {"Text7", "3DCCCCCD", "Text12", "3FB999999999999A", "Label16", "E=7B hex", "Label19", "E=3FB hex",
                     "Text9", "+0,100000001490116119384765625", "Text8", "*", "Text10", "*", "Text11", "*"}},
     {"empty text converts as zero", "", {"Text7", "00000000", "Text12", "0000000000000000", "Label15", "S= 0"}},
@@ -133,13 +129,12 @@ const ConvertCase ConvertCases[] = {
 // after a bad character) and no busy state. Special patterns are named by the hex button
 // alone, Text2 and the other format cleared; finite ones go through their exact value and the
 // convert button: two busy states in turn. An accepted button shows its format's name.
-struct HexCase {
+const struct {
     const char* Reason;
     bool Single;
     const char *Typed, *Message, *Text7, *Text12;
     const char* Named;  // the special pattern's name in the exact-value box; "" = finite
-};
-const HexCase HexCases[] = {
+} HexCases[] = {
     {"Single: 7 digits", true, "3F80000", "hex number must be 8 digits", "3F80000", "3FB999999999999A", ""},
     {"Single: a G", true, "3F80000G", "You misspelled hex-number", "00000000", "3FB999999999999A", ""},
     {"Double: 16 Cyrillic letters are 16 characters", false, "ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ", "ou misspelled hex-number", "3DCCCCCD", "0000000000000000", ""},
@@ -165,7 +160,7 @@ private slots:
 
     void keyControls_data() { AddRows(Controls); }
     void keyControls() {
-        const ControlCase& c = CurrentRow(Controls);
+        const auto& c = CurrentRow(Controls);
         WindowUnderTest w;
         auto* widget = w.Find(c.Control);
         QVERIFY(widget != nullptr);
@@ -177,6 +172,7 @@ private slots:
         // The installed fallback must be the metric-compatible one, or 52 digits overflow.
         if (c.Font == Mono14) QCOMPARE(QFontMetrics(font).horizontalAdvance(QString(52, '0')), 572);
         if (c.Colour.isValid()) QCOMPARE(widget->palette().color(c.Role), c.Colour);
+        if (auto* label = qobject_cast<QLabel*>(widget)) QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, c.Align);
     }
 
     // A first start in a fresh ProgramFiles folder (the view rule's test starts from its
@@ -184,7 +180,7 @@ private slots:
     // settings file and date folders, and the Setting panel showing the folder.
     void firstStartInAFreshProgramFolder_data() { AddRows(FirstStarts); }
     void firstStartInAFreshProgramFolder() {
-        const FirstStartCase& c = CurrentRow(FirstStarts);
+        const auto& c = CurrentRow(FirstStarts);
         WindowUnderTest w({}, QLocale(c.Language));
         QCOMPARE(w.Form->centralWidget()->size(), QSize(904, 632));
         QVERIFY(w.Find<QLineEdit>("Text1")->isReadOnly());
@@ -223,7 +219,7 @@ private slots:
 
     void startupProblemToldOnce_data() { AddRows(StartupProblems); }
     void startupProblemToldOnce() {
-        const StartupProblemCase& c = CurrentRow(StartupProblems);
+        const auto& c = CurrentRow(StartupProblems);
         QTemporaryDir programFiles;
         QVERIFY(QDir(programFiles.path()).mkpath(QFileInfo(c.Blocked).path()));
         WriteBytes(programFiles.filePath(c.Blocked).toStdString(), std::string(2000, '\xFF'));
@@ -274,7 +270,7 @@ private slots:
 
     void viewRuleEachFrameAlone_data() { AddRows(ViewCases); }
     void viewRuleEachFrameAlone() {
-        const ViewCase& c = CurrentRow(ViewCases);
+        const auto& c = CurrentRow(ViewCases);
         WindowUnderTest w;
         w.Convert("0.1");
         for (const QString& change : c.Changes) {
@@ -295,7 +291,7 @@ private slots:
 
     void convertButton_data() { AddRows(ConvertCases); }
     void convertButton() {
-        const ConvertCase& c = CurrentRow(ConvertCases);
+        const auto& c = CurrentRow(ConvertCases);
         WindowUnderTest w;
         w.Convert("0.1");
         w.Busy.clear();
@@ -315,7 +311,7 @@ private slots:
 
     void hexButtons_data() { AddRows(HexCases); }
     void hexButtons() {
-        const HexCase& c = CurrentRow(HexCases);
+        const auto& c = CurrentRow(HexCases);
         WindowUnderTest w;
         w.Convert("0.1");
         w.Busy.clear();
