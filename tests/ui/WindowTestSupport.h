@@ -3,15 +3,8 @@
 // fixed date over a fresh program folder, and the three conversion buttons at every busy
 // repaint.
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSet>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "TestFolder.h"
@@ -35,21 +28,25 @@ public:
 };
 
 // Qt Test data for an array of cases: one row per case, named by its Reason, holding its index
-// in the column "row".
+// in the column "row"; CurrentRow gives the case of the row that runs.
 template <typename Case, std::size_t N>
 void AddRows(const Case (&cases)[N]) {
     QTest::addColumn<int>("row");
     for (std::size_t i = 0; i < N; ++i) QTest::newRow(cases[i].Reason) << int(i);
 }
+template <typename Case, std::size_t N>
+const Case& CurrentRow(const Case (&cases)[N]) {
+    QFETCH(int, row);
+    return cases[row];
+}
 
 // A window started on 5 December 2026 in `locale` with "ProgramFiles" set to `programFiles` (a
 // fresh temporary folder when empty). At every busy repaint Busy gets Buttons() and BusyReport
 // the texts of Text7 and Label15.
-class WindowUnderTest {
-public:
+struct WindowUnderTest {
     explicit WindowUnderTest(const QString& programFiles = QString(), const QLocale& locale = QLocale::system())
-        : ProgramFilesPath(programFiles.isEmpty() ? Temporary.path() : programFiles) {
-        qputenv("ProgramFiles", ProgramFilesPath.toUtf8());
+        : ProgramFiles(programFiles.isEmpty() ? Temporary.path() : programFiles) {
+        qputenv("ProgramFiles", ProgramFiles.toUtf8());
         Form = std::make_unique<Form1>(Dialogs);
         Form->AfterBusyRepaint = [this] {
             Busy << Buttons();
@@ -57,19 +54,16 @@ public:
         };
         Form->Form_Load(QDate(2026, 12, 5), locale);
     }
-    Form1& Window() { return *Form; }
-    QString ProgramFiles() const { return ProgramFilesPath; }
     template <typename T = QWidget>
     T* Find(const QString& name) const { return Form->findChild<T*>(name); }
 
     // The text of a label or edit box, the caption of a button or frame.
     QString Text(const QString& control) const {
-        QWidget* widget = Find(control);
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
-        if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
-        if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
-        if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
-        if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) return multi->toPlainText();
+        for (const char* property : {"text", "title", "plainText"}) {
+            if (QWidget* widget = Find(control); widget && widget->property(property).isValid()) {
+                return widget->property(property).toString();
+            }
+        }
         return "<no control " + control + ">";
     }
 
@@ -107,13 +101,11 @@ public:
         Form->Command2_Click();
     }
 
-    RecordingDialogs Dialogs;
-    QStringList Busy, BusyReport;
-
-private:
     QTemporaryDir Temporary;
-    QString ProgramFilesPath;
+    const QString ProgramFiles;
+    RecordingDialogs Dialogs;
     std::unique_ptr<Form1> Form;
+    QStringList Busy, BusyReport;
 };
 
 }  // namespace pexabit::test
