@@ -1,5 +1,7 @@
 #include "report/FieldTexts.h"
 
+#include <algorithm>
+
 namespace pexabit {
 
 namespace {
@@ -8,9 +10,7 @@ constexpr int BitsPerByte = 8;
 }  // namespace
 
 void AppendHexDigits(std::string& out, Bits128 v) {
-    int digits = 1;
-    while (digits < 32 && (v >> (BitsPerHexDigit * digits)) != 0) ++digits;
-    AppendHexText(out, v, digits);
+    AppendHexText(out, v, std::max(1, (BitWidth128(v) + BitsPerHexDigit - 1) / BitsPerHexDigit));
 }
 
 void AppendBytesLe(std::string& out, const FloatFormat& format, Bits128 pattern) {

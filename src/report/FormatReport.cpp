@@ -102,7 +102,9 @@ void ReportNumber(const TypedNumber& number, const ReportRequest& request, Input
         RoundedValue rounded = RoundToFormat(format, number, request.Mode);
         if (!rounded.Error.empty()) {  // a NaN this format cannot carry: refusing beats truncating it
             report.Refusal = rounded.Error;
-            if (request.Formats.size() > 1) report.Refusal += "; leave " + std::string(format.Name) + " out of the list to see the others";
+            if (request.Formats.size() > 1) {
+                report.Refusal += "; leave " + std::string(format.Name) + " out of the list to see the others";
+            }
             report.Formats.clear();
             return;
         }
