@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <string>
 
-#include "decimal/ExactTexts.h"
-#include "decimal/Scientific.h"
-#include "decimal/Subtract.h"
+#include "arith/Subtract.h"
+#include "window_report/ExactTexts.h"
+#include "window_report/Scientific.h"
 
 namespace pexabit {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "../tests/support/GmpReference.h"
 #include "FuzzSupport.h"
-#include "encode/ConvertReport.h"
-#include "encode/DecimalInput.h"
+#include "window_report/ConvertReport.h"
+#include "window_report/DecimalInput.h"
 
 namespace {
 

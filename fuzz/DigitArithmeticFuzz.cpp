@@ -11,9 +11,9 @@
 
 #include "../tests/support/GmpReference.h"
 #include "FuzzSupport.h"
-#include "decimal/ExactExpansion.h"
-#include "decimal/Scientific.h"
-#include "decimal/Subtract.h"
+#include "arith/ExactExpansion.h"
+#include "arith/Subtract.h"
+#include "window_report/Scientific.h"
 
 namespace {
 

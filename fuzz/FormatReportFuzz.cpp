@@ -10,7 +10,7 @@
 
 #include "../tests/format/RoundingReference.h"
 #include "FuzzSupport.h"
-#include "cli/FormatReport.h"
+#include "cli/FormatReportCommand.h"
 #include "format/TypedNumber.h"
 
 namespace {

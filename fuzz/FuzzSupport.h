@@ -12,7 +12,7 @@
 #include <string_view>
 #include <tuple>
 
-#include "state/ConversionState.h"
+#include "window_report/ConversionState.h"
 
 namespace pexabit::fuzz {
 

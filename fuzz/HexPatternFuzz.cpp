@@ -11,8 +11,8 @@
 
 #include "../tests/support/GmpReference.h"
 #include "FuzzSupport.h"
-#include "decode/HexDecoding.h"
-#include "encode/ConvertReport.h"
+#include "window_report/ConvertReport.h"
+#include "window_report/HexDecoding.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The JSON form of the every-format report: one object per input and line. Every key of a format
 // object is always there, null where it does not apply; the texts the report made itself
 // (digits, hex, names) need no escaping and are copied as they are.
-#include "cli/FormatReport.h"
+#include "cli/FormatReportCommand.h"
 #include "cli/JsonWriter.h"
-#include "report/FieldTexts.h"
+#include "report/PatternFields.h"
 
 namespace pexabit {
 

@@ -4,8 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "cli/FormatReport.h"
+#include "cli/FormatReportCommand.h"
 #include "cli/Streams.h"
+#include "report/FormatReportText.h"
 
 namespace pexabit {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/FormatReport.h"
+#include "cli/FormatReportCommand.h"
 #include "cli/Operation.h"
 #include "cli/Options.h"
 #include "cli/Reports.h"

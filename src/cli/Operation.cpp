@@ -1,6 +1,6 @@
 #include "cli/Operation.h"
 
-#include "decode/HexDecoding.h"
+#include "window_report/HexDecoding.h"
 
 namespace pexabit {
 namespace {

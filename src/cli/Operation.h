@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "encode/ConvertReport.h"
-#include "state/ConversionState.h"
+#include "window_report/ConversionState.h"
+#include "window_report/ConvertReport.h"
 
 namespace pexabit {
 

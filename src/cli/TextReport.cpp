@@ -1,6 +1,6 @@
 #include "cli/Reports.h"
-#include "encode/FieldCaptions.h"
 #include "format/FieldTexts.h"
+#include "window_report/FieldCaptions.h"
 
 namespace pexabit {
 namespace {

@@ -4,7 +4,7 @@
 #include <bit>
 #include <string>
 
-#include "format/BigUnsigned.h"
+#include "arith/BigUnsigned.h"
 
 namespace pexabit {
 

@@ -6,7 +6,7 @@
 #include <cassert>
 #include <optional>
 
-#include "format/BigUnsigned.h"
+#include "arith/BigUnsigned.h"
 #include "format/ShortDecimal.h"
 #include "format/TypedNumber.h"
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "format/Bits128.h"
+#include "arith/Bits128.h"
 #include "format/FloatFormat.h"
 
 namespace pexabit {

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <optional>
 
-#include "format/DecimalPowers.h"
+#include "arith/DecimalPowers.h"
 #include "format/MagnitudeReading.h"
 
 namespace pexabit {

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "decimal/ExactExpansion.h"
+#include "arith/ExactExpansion.h"
 #include "format/CanonicalValue.h"
 #include "format/ShortestDigits.h"
 #include "text/Characters.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "decimal/DecimalLimbs.h"
-#include "decimal/PowerTables.h"
-#include "format/DecimalPowers.h"
+#include "arith/DecimalLimbs.h"
+#include "arith/DecimalPowers.h"
+#include "arith/PowerTables.h"
 
 namespace pexabit {
 

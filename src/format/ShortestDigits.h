@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "format/Bits128.h"
+#include "arith/Bits128.h"
 #include "format/FloatFormat.h"
 #include "format/StoredValue.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "format/Bits128.h"
+#include "arith/Bits128.h"
 #include "format/FloatFormat.h"
 
 namespace pexabit {

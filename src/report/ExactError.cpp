@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "decimal/DecimalLimbs.h"
-#include "decimal/LargeLimbs.h"
-#include "decimal/Subtract.h"
+#include "arith/DecimalLimbs.h"
+#include "arith/LargeLimbs.h"
+#include "arith/Subtract.h"
 
 namespace pexabit {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "decimal/ExactExpansion.h"
+#include "arith/ExactExpansion.h"
 #include "format/TypedNumber.h"
 
 namespace pexabit {

@@ -6,9 +6,9 @@
 #include "format/Shortest.h"
 #include "format/TypedNumber.h"
 #include "report/ExactError.h"
-#include "report/ExactTexts.h"
-#include "report/FieldTexts.h"
+#include "report/PatternFields.h"
 #include "report/PatternInput.h"
+#include "report/PlainExactTexts.h"
 
 namespace pexabit {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "decimal/ExactExpansion.h"
+#include "arith/ExactExpansion.h"
 #include "format/Rounding.h"
 #include "format/StoredValue.h"
 

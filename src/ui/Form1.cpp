@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "encode/ConvertReport.h"
+#include "window_report/ConvertReport.h"
 
 namespace pexabit {
 namespace {

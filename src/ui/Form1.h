@@ -10,12 +10,12 @@
 #include <set>
 #include <string>
 
-#include "encode/ConvertReport.h"
-#include "state/ConversionState.h"
-#include "state/Settings.h"
 #include "ui/Dialogs.h"
 #include "ui/ReportControls.h"
+#include "ui/settings/Settings.h"
 #include "ui/settings/SettingsStore.h"
+#include "window_report/ConversionState.h"
+#include "window_report/ConvertReport.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -10,10 +10,10 @@
 #include <QRadioButton>
 #include <filesystem>
 
-#include "decimal/ExactTexts.h"
-#include "decode/HexDecoding.h"
-#include "encode/ConvertReport.h"
 #include "ui/Form1.h"
+#include "window_report/ConvertReport.h"
+#include "window_report/ExactTexts.h"
+#include "window_report/HexDecoding.h"
 
 namespace pexabit {
 namespace {

@@ -1,7 +1,7 @@
 #include "ui/ReportControls.h"
 
-#include "encode/FieldCaptions.h"
 #include "format/FieldTexts.h"
+#include "window_report/FieldCaptions.h"
 
 namespace pexabit {
 namespace {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "encode/ConvertReport.h"
-#include "state/ConversionState.h"
+#include "window_report/ConversionState.h"
+#include "window_report/ConvertReport.h"
 
 namespace pexabit {
 

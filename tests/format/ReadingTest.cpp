@@ -14,7 +14,7 @@
 #include <string>
 
 #include "RoundingReference.h"
-#include "format/DecimalPowers.h"
+#include "arith/DecimalPowers.h"
 #include "format/ShortDecimal.h"
 
 namespace pexabit {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "GmpReference.h"
-#include "format/Bits128.h"
+#include "arith/Bits128.h"
 #include "format/FloatFormat.h"
 #include "format/ShortestDigits.h"
 

@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "SettingsTestSupport.h"
-#include "encode/ConvertReport.h"
 #include "ui/settings/SettingsFile.h"
+#include "window_report/ConvertReport.h"
 
 namespace pexabit {
 namespace {

@@ -7,8 +7,8 @@
 #include <random>
 
 #include "../format/TextReference.h"
-#include "report/FieldTexts.h"
 #include "report/FormatReport.h"
+#include "report/PatternFields.h"
 
 namespace pexabit {
 namespace {

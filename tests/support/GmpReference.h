@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "format/Bits128.h"
+#include "arith/Bits128.h"
 
 namespace pexabit::testing {
 

@@ -5,9 +5,9 @@
 // after it.
 
 #include "WindowTestSupport.h"
-#include "encode/ConvertReport.h"
 #include "ui/ControlTable.h"
 #include "ui/settings/SettingsFile.h"
+#include "window_report/ConvertReport.h"
 
 using namespace pexabit::test;
 

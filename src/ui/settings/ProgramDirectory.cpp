@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "state/Settings.h"
+#include "ui/settings/Settings.h"
 
 namespace pexabit {
 namespace {

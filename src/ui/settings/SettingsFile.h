@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "state/Settings.h"
+#include "ui/settings/Settings.h"
 
 namespace pexabit {
 

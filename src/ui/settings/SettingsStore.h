@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "state/Settings.h"
+#include "ui/settings/Settings.h"
 
 namespace pexabit {
 

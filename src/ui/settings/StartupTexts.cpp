@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "state/Settings.h"
+#include "ui/settings/Settings.h"
 
 namespace pexabit {
 namespace {

@@ -1,0 +1,93 @@
+// The readable form of the every-format report: per format a block of labelled lines, the same
+// names as the JSON keys; lines that do not apply to the value are left out.
+#include "report/FormatReportText.h"
+
+#include "report/PatternFields.h"
+
+namespace pexabit {
+
+namespace {
+
+constexpr std::size_t LabelWidth = 18;
+
+void Line(std::string& out, std::string_view label, std::string_view value) {
+    out += label;
+    out.append(label.size() < LabelWidth ? LabelWidth - label.size() : 1, ' ');
+    out += value;
+    out += '\n';
+}
+
+void OptionalLine(std::string& out, std::string_view label, const std::optional<std::string>& value) {
+    if (value) Line(out, label, *value);
+}
+
+// "-4 (biased 11)", or only the field where the exponent has no unbiased meaning.
+std::string ExponentText(const FloatFormat& format, const StoredValue& v) {
+    const std::string biased = std::to_string(v.BiasedExponent);
+    const std::optional<int> unbiased = UnbiasedExponent(format, v);
+    return unbiased ? std::to_string(*unbiased) + " (biased " + biased + ")" : "biased " + biased;
+}
+
+// "266 = 1001100110": the fraction field in hex and in binary; extended's integer bit first.
+std::string FractionText(const FloatFormat& format, const StoredValue& v) {
+    std::string text;
+    if (format.StoredIntegerBit) text.append("integer bit ").append(v.IntegerBit ? "1, " : "0, ");
+    AppendHexText(text, v.Fraction, (format.FractionBits + 3) / 4);
+    text += " = ";
+    AppendBitsText(text, v.Fraction, format.FractionBits);
+    return text;
+}
+
+std::string FlagsText(const RoundingFlags& flags) {
+    std::string text;
+    if (flags.Inexact) text += "inexact ";
+    if (flags.Underflow) text += "underflow ";
+    if (flags.Overflow) text += "overflow ";
+    if (text.empty()) return "none";
+    text.pop_back();
+    return text;
+}
+
+void AppendFormat(std::string& out, const FormatReport& r, bool pattern) {
+    const FloatFormat& f = *r.Format;
+    const StoredValue& v = r.Value;
+    Line(out, f.Name, HexText(v.Pattern, f.HexDigits()));
+    std::string bytes;
+    AppendBytesLe(bytes, f, v.Pattern);
+    Line(out, "  bytes_le", bytes);
+    Line(out, "  class", ClassName(v.Class));
+    Line(out, "  sign", v.Negative ? "1" : "0");
+    Line(out, "  exponent", ExponentText(f, v));
+    Line(out, "  fraction", FractionText(f, v));
+    if (const std::optional<Bits128> payload = NanPayload(f, v)) {
+        std::string hex;
+        AppendHexDigits(hex, *payload);
+        Line(out, "  nan_payload", hex);
+    }
+    Line(out, "  exact", r.Exact);
+    Line(out, "  exact_binary", r.ExactBinary);
+    OptionalLine(out, "  shortest", r.Shortest);
+    OptionalLine(out, "  hexfloat", r.HexFloat);
+    if (r.NextUp) Line(out, "  next_up", HexText(*r.NextUp, f.HexDigits()));
+    if (r.NextDown) Line(out, "  next_down", HexText(*r.NextDown, f.HexDigits()));
+    OptionalLine(out, "  ulp", r.Ulp);
+    OptionalLine(out, "  error", r.Error);
+    OptionalLine(out, "  relative_error", r.RelativeError);
+    if (!pattern) Line(out, "  flags", FlagsText(r.Flags));
+}
+
+}  // namespace
+
+void AppendFormatReportText(std::string& out, std::string_view input, const ReportRequest& request,
+                            const InputReport& report) {
+    Line(out, "Input:", input);
+    if (!report.Refusal.empty()) {
+        Line(out, "Refused:", report.Refusal);
+    } else {
+        if (!request.Pattern) Line(out, "Round:", RoundingModeName(request.Mode));
+        for (const FormatReport& r : report.Formats) AppendFormat(out, r, request.Pattern);
+    }
+    out += '\n';
+}
+
+}  // namespace pexabit
