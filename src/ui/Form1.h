@@ -53,9 +53,6 @@ public:
     void mnu_Setting_Click();
     void mnu_Prog_Click();
 
-    const SettingsValues& Settings() const { return SettingsData; }
-    const ConversionState& State() const { return Conversion; }
-
     // Called right after every forced repaint of a busy state: lets tests look at that state.
     std::function<void()> AfterBusyRepaint;
 

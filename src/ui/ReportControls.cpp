@@ -132,13 +132,6 @@ ControlTexts Texts(const Source& s, const Binding (&bindings)[N]) {
 
 }  // namespace
 
-const std::string* FindControlText(const ControlTexts& texts, std::string_view control) {
-    for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
-        if (it->Control == control) return &it->Text;
-    }
-    return nullptr;
-}
-
 ControlTexts BusyStateTexts() {
     const ConversionState none;
     const ConvertResult nothing;

@@ -5,7 +5,6 @@
 // window applies them.
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "window_report/ConversionState.h"
@@ -20,9 +19,6 @@ struct ControlText {
 };
 
 using ControlTexts = std::vector<ControlText>;
-
-// The last text given to `control`, or nullptr when the texts do not touch it.
-const std::string* FindControlText(const ControlTexts& texts, std::string_view control);
 
 // Which of the four exact-value texts each box shows: the "BIN" option (else "DEC") and the
 // "Exp" check box (checked state only) of each format.

@@ -283,7 +283,9 @@ private slots:
         }
         for (const bool later : {false, true}) {  // as the change left it; the choices hold for later conversions
             if (later) w.Convert("2.5");
-            const pexabit::ConversionState& s = w.Form->State();
+            pexabit::ConversionState s;
+            pexabit::ConvertResult converted;
+            pexabit::ConvertText(s, later ? "2.5" : "0.1", {}, converted);
             QCOMPARE(w.Text("Text9") + " | " + w.Text("Text6"),
                      QString::fromStdString(s.Single.Texts.*c.Text9 + " | " + s.Double.Texts.*c.Text6));
         }
