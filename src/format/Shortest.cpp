@@ -130,7 +130,8 @@ char* IntegerBefore(const StoredValue& v, char* end) {
     return std::copy_backward(expansion.Integer.begin(), expansion.Integer.end(), end);
 }
 
-char* Written(const StoredValue& v, const ShortestDecimal& d, char* out) {
+// The text of a finite nonzero value from its shortest digits, to `out`; returns its end.
+char* WriteShortestDecimal(const StoredValue& v, const ShortestDecimal& d, char* out) {
     char text[TextCapacity];
     char* end = text + DigitsEnd;
     char* digits = WriteDigitsBefore(d.Digits, end);
@@ -154,7 +155,8 @@ char* Written(const StoredValue& v, const ShortestDecimal& d, char* out) {
     return std::copy(start, end, out);
 }
 
-char* Copied(std::string_view text, char* out) { return std::copy(text.begin(), text.end(), out); }
+// `text` to `out`; returns its end.
+char* CopyText(std::string_view text, char* out) { return std::copy(text.begin(), text.end(), out); }
 
 }  // namespace
 
@@ -169,14 +171,14 @@ char* WriteShortestText(const FloatFormat& format, const StoredValue& value, cha
             return WriteShortestText(format, *canonical, out);
         }
         case ValueClass::Infinite:
-            return Copied(value.Negative ? "-inf" : "inf", out);
+            return CopyText(value.Negative ? "-inf" : "inf", out);
         case ValueClass::Zero:
-            return Copied(value.Negative ? "-0" : "0", out);
+            return CopyText(value.Negative ? "-0" : "0", out);
         case ValueClass::Subnormal:
         case ValueClass::Normal:
             break;
     }
-    return Written(value, ShortestDigits(format, value), out);
+    return WriteShortestDecimal(value, ShortestDigits(format, value), out);
 }
 
 std::optional<std::string> ShortestText(const FloatFormat& format, const StoredValue& value) {

@@ -15,7 +15,7 @@ struct Scaled {
 };
 
 // M * 2^e with M odd (or zero): the narrowest significand of the value.
-Scaled Stripped(const StoredValue& v) {
+Scaled StripTrailingZeroBits(const StoredValue& v) {
     Scaled s{v.Significand, v.Exponent};
     while (s.M != 0 && (s.M & 1) == 0) {
         s.M >>= 1;
@@ -25,7 +25,7 @@ Scaled Stripped(const StoredValue& v) {
 }
 
 // m * 2^shift, which must stay below 2^128.
-Bits128 Raised(Bits128 m, int shift) {
+Bits128 MultiplyByPowerOfTwo(Bits128 m, int shift) {
     assert(m == 0 || BitWidth128(m) + shift <= 127);
     return m << shift;
 }
@@ -33,11 +33,12 @@ Bits128 Raised(Bits128 m, int shift) {
 }  // namespace
 
 void WriteMagnitudeDifference(const StoredValue& a, const StoredValue& b, std::string& out) {
-    Scaled x = Stripped(a), y = Stripped(b);
+    Scaled x = StripTrailingZeroBits(a), y = StripTrailingZeroBits(b);
     if (x.M == 0) x.Exponent = y.Exponent;  // a zero takes the other's scale
     if (y.M == 0) y.Exponent = x.Exponent;
     const int low = std::min(x.Exponent, y.Exponent);
-    const Bits128 ma = Raised(x.M, x.Exponent - low), mb = Raised(y.M, y.Exponent - low);
+    const Bits128 ma = MultiplyByPowerOfTwo(x.M, x.Exponent - low);
+    const Bits128 mb = MultiplyByPowerOfTwo(y.M, y.Exponent - low);
     if (mb > ma) WriteDecimalString('-', mb - ma, low, out);
     else WriteDecimalString('+', ma - mb, low, out);
 }
