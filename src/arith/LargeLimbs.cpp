@@ -18,7 +18,7 @@ constexpr std::uint32_t HexRadix = 16;
 constexpr std::size_t BitsPerHexDigit = 4;
 
 // The span without zero limbs on top (one limb kept).
-LimbSpan Trimmed(LimbSpan x) {
+LimbSpan TrimSpan(LimbSpan x) {
     std::size_t n = x.size();
     while (n > 1 && x[n - 1] == 0) --n;
     return x.first(n);
@@ -56,7 +56,7 @@ void SubtractFrom(Limbs& x, LimbSpan y) {
 Limbs MultiplyInPieces(LimbSpan longer, LimbSpan shorter) {
     Limbs r{0};
     for (std::size_t at = 0; at < longer.size(); at += shorter.size()) {
-        const LimbSpan piece = Trimmed(longer.subspan(at, std::min(shorter.size(), longer.size() - at)));
+        const LimbSpan piece = TrimSpan(longer.subspan(at, std::min(shorter.size(), longer.size() - at)));
         const Limbs product = MultiplyLarge(piece, shorter);
         AddShifted(r, product, at);
     }
@@ -73,7 +73,7 @@ Limbs MultiplyLarge(LimbSpan a, LimbSpan b) {
     if (b.size() < KaratsubaThreshold) return Multiply(a, b);
     if (2 * b.size() <= a.size()) return MultiplyInPieces(a, b);
     const std::size_t m = a.size() / 2;
-    const LimbSpan a0 = Trimmed(a.first(m)), a1 = a.subspan(m), b0 = Trimmed(b.first(m)), b1 = b.subspan(m);
+    const LimbSpan a0 = TrimSpan(a.first(m)), a1 = a.subspan(m), b0 = TrimSpan(b.first(m)), b1 = b.subspan(m);
     const Limbs z0 = MultiplyLarge(a0, b0);
     const Limbs z2 = MultiplyLarge(a1, b1);
     Limbs sumA(a0.begin(), a0.end()), sumB(b0.begin(), b0.end());
@@ -122,7 +122,7 @@ Limbs ConvertHex(std::string_view digits, const std::vector<Limbs>& powers, std:
     const std::string_view high = digits.substr(0, digits.size() - lowDigits);
     Limbs r = MultiplyLarge(ConvertHex(high, powers, level), powers[level]);
     const Limbs low = ConvertHex(digits.substr(digits.size() - lowDigits), powers, level);
-    AddShifted(r, Trimmed(low), 0);
+    AddShifted(r, TrimSpan(low), 0);
     Trim(r);
     return r;
 }

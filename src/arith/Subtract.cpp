@@ -60,7 +60,7 @@ std::string SubtractAligned(const std::string& a, const std::string& minuend, co
 
 // Leading zeros go unless a lone "0" stands before the ","; trailing zeros go unless a lone
 // "0" stands after it.
-std::string Canonical(const std::string& r) {
+std::string MakeCanonical(const std::string& r) {
     std::size_t begin = 1;
     while (begin < r.size() && r[begin] == '0' && !(begin + 1 < r.size() && r[begin + 1] == ',')) ++begin;
     std::size_t end = r.size();
@@ -80,7 +80,7 @@ std::string SubtractDecimal(std::string& a, std::string& b) {
     if (first == x.A.size()) return "+0,0";
     const bool bLarger = DecimalDigitValue(x.A[first]) < DecimalDigitValue(x.B[first]);
     const std::string r = bLarger ? SubtractAligned(x.A, x.B, x.A, '-') : SubtractAligned(x.A, x.A, x.B, '+');
-    return Canonical(r);
+    return MakeCanonical(r);
 }
 
 }  // namespace pexabit

@@ -75,8 +75,9 @@ Choice<U> ChooseShortest(const Scaled<U>& lower, const Scaled<U>& middle, const 
     return {roundUp ? s + 1 : s, 0};
 }
 
+// digits * 10^exponent with the trailing zero digits moved into the exponent; digits != 0.
 template <class U>
-ShortestDecimal Trimmed(U digits, int exponent) {
+ShortestDecimal StripTrailingZeros(U digits, int exponent) {
     assert(digits != 0);
     while (digits % 10 == 0) {
         digits /= 10;
@@ -199,7 +200,7 @@ std::optional<ShortestDecimal> ShortestDigitsFast(const FloatFormat& format, con
     if (!lower || !middle || !upper) return std::nullopt;
     assert(upper->Floor - lower->Floor <= 10);
     const Choice<std::uint64_t> c = ChooseShortest(*lower, *middle, *upper, r.Inclusive);
-    return Trimmed(c.Digits, k + c.Step);
+    return StripTrailingZeros(c.Digits, k + c.Step);
 }
 
 ShortestDecimal ShortestDigitsExact(const FloatFormat&, const StoredValue& value) {
@@ -216,7 +217,7 @@ ShortestDecimal ShortestDigitsExact(const FloatFormat&, const StoredValue& value
     const Scaled<Bits128> middle = ScaleExact(ExactDigits(r.Middle, scale), k);
     const Scaled<Bits128> upper = ScaleExact(ExactDigits(r.Upper, scale), k);
     const Choice<Bits128> c = ChooseShortest(lower, middle, upper, r.Inclusive);
-    return Trimmed(c.Digits, static_cast<int>(k) - point + c.Step);
+    return StripTrailingZeros(c.Digits, static_cast<int>(k) - point + c.Step);
 }
 
 }  // namespace detail

@@ -21,7 +21,7 @@ bool IsNan(const StoredValue& value) {
 // What the text forms and the ulp describe: the value itself, or for a pseudo-denormal the
 // canonical pattern of the same value; nullopt where the report shows no value (see
 // HasFiniteValue: unnormals too, which the x87 since the 80387 refuses).
-std::optional<StoredValue> DescribedValue(const FloatFormat& format, const StoredValue& value) {
+std::optional<StoredValue> ChooseDescribedValue(const FloatFormat& format, const StoredValue& value) {
     if (value.Class == ValueClass::Noncanonical && !HasFiniteValue(value)) return std::nullopt;
     return CanonicalValue(format, value);
 }
@@ -39,7 +39,7 @@ void DescribeUlp(const FloatFormat& format, std::optional<int> exponent, FormatR
 }
 
 void DescribeTextForms(const FloatFormat& format, const StoredValue& value, FormatReport& out) {
-    const std::optional<StoredValue> described = DescribedValue(format, value);
+    const std::optional<StoredValue> described = ChooseDescribedValue(format, value);
     out.Shortest.reset();
     out.HexFloat.reset();
     if (!described || IsNan(*described)) {

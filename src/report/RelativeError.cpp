@@ -122,7 +122,7 @@ struct RoundedDigits {
     bool operator==(const RoundedDigits&) const = default;
 };
 
-RoundedDigits RoundedQuotient(const ScaledDigits& e, const ScaledDigits& t) {
+RoundedDigits DivideAndRound(const ScaledDigits& e, const ScaledDigits& t) {
     Quotient q = Divide(e, t);
     RoundedDigits r{std::move(q.Digits), q.LastExponent + e.Exponent - t.Exponent + QuotientDigits - 1};
     const std::uint8_t last = r.Digits.back();
@@ -167,10 +167,10 @@ ScaledDigits Leading(const ScaledDigits& x, bool up) {
 // above round alike, so does the exact quotient between them. Only a quotient next to a
 // rounding boundary needs every digit of long operands.
 RoundedDigits RelativeDigits(const ScaledDigits& e, const ScaledDigits& t) {
-    if (e.Digits.size() <= LeadingWindow && t.Digits.size() <= LeadingWindow) return RoundedQuotient(e, t);
-    const RoundedDigits low = RoundedQuotient(Leading(e, false), Leading(t, true));
-    const RoundedDigits high = RoundedQuotient(Leading(e, true), Leading(t, false));
-    return low == high ? low : RoundedQuotient(e, t);
+    if (e.Digits.size() <= LeadingWindow && t.Digits.size() <= LeadingWindow) return DivideAndRound(e, t);
+    const RoundedDigits low = DivideAndRound(Leading(e, false), Leading(t, true));
+    const RoundedDigits high = DivideAndRound(Leading(e, true), Leading(t, false));
+    return low == high ? low : DivideAndRound(e, t);
 }
 
 }  // namespace
