@@ -17,7 +17,7 @@ namespace {
 
 std::string ExactOf(std::uint64_t pattern) {
     std::string exact;
-    WriteExactDecimal(DecodePattern(DoubleFormat, pattern), exact);
+    WriteWindowDecimal(DecodePattern(DoubleFormat, pattern), exact);
     return exact;
 }
 
@@ -27,7 +27,7 @@ void BM_ExactExpansion(benchmark::State& state, std::uint64_t pattern) {
     const StoredValue value = DecodePattern(DoubleFormat, pattern);
     std::string exact;
     for (auto _ : state) {
-        WriteExactDecimal(value, exact);
+        WriteWindowDecimal(value, exact);
         benchmark::DoNotOptimize(exact.data());
         benchmark::ClobberMemory();
     }

@@ -59,8 +59,8 @@ void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, Fo
     out.Format = &format;
     out.Value = value;
     out.Flags = {};
-    WriteExactDecimal(value, digits, out.Exact);
-    WriteExactBinary(value, out.ExactBinary);
+    WritePlainDecimal(value, digits, out.Exact);
+    WritePlainBinary(value, out.ExactBinary);
     DescribeTextForms(format, value, out);
     const bool noncanonical = value.Class == ValueClass::Noncanonical;
     out.NextUp = noncanonical ? std::nullopt : NextUp(format, value);

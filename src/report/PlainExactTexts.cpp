@@ -27,7 +27,7 @@ void AppendPlain(std::string& out, bool negative, const DecimalExpansion& digits
     }
 }
 
-void WriteExactDecimal(const StoredValue& value, DecimalExpansion& digits, std::string& out) {
+void WritePlainDecimal(const StoredValue& value, DecimalExpansion& digits, std::string& out) {
     if (WriteNonFinite(value, out)) return;
     ExpandExact(value.Significand, value.Exponent, digits);
     out.clear();
@@ -36,7 +36,7 @@ void WriteExactDecimal(const StoredValue& value, DecimalExpansion& digits, std::
 
 // M * 2^e with M odd: the integer bits are M >> -e, the fraction bits the low -e bits of M
 // written in -e places, so the last one is M's last (set) bit.
-void WriteExactBinary(const StoredValue& value, std::string& out) {
+void WritePlainBinary(const StoredValue& value, std::string& out) {
     if (WriteNonFinite(value, out)) return;
     out.clear();
     if (value.Negative) out += '-';

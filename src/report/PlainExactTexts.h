@@ -13,11 +13,11 @@ namespace pexabit {
 // "0.1000000000000000055511151231257827021181583404541015625"; "1", "-0", "inf", "-inf", and
 // "nan" for every NaN and for the extended patterns the x87 reads as its NaN (see
 // HasFiniteValue). `digits` is scratch whose storage is reused.
-void WriteExactDecimal(const StoredValue& value, DecimalExpansion& digits, std::string& out);
+void WritePlainDecimal(const StoredValue& value, DecimalExpansion& digits, std::string& out);
 
 // The same in base 2 over `out`: double 0.1 gives "0.0001100110011...1101" (55 fraction bits
 // after the point, the last a 1), 1.0 gives "1", 3.0 gives "11"; "-0", "inf", "nan" as above.
-void WriteExactBinary(const StoredValue& value, std::string& out);
+void WritePlainBinary(const StoredValue& value, std::string& out);
 
 // 2^exponent in plain decimal over `out`: -2 gives "0.25", 3 gives "8". The report's ulp.
 void WritePowerOfTwo(int exponent, DecimalExpansion& digits, std::string& out);

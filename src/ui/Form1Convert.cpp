@@ -148,7 +148,7 @@ void Form1::DecodeHex(bool single) {
         return;
     }
     std::string exact;
-    WriteExactDecimal(DecodePattern(FormatOf(format), pattern), exact);
+    WriteWindowDecimal(DecodePattern(FormatOf(format), pattern), exact);
     Text2->setPlainText(QString::fromStdString(exact));
     idle.Dismiss();
     LeaveHexBusy(busy, other, Command2, caption);  // all three buttons idle before converting

@@ -28,7 +28,7 @@ void WriteBinaryString(const FloatFormat& format, const StoredValue& value, std:
     }
 }
 
-void WriteExactDecimal(const StoredValue& value, std::string& out) {
+void WriteWindowDecimal(const StoredValue& value, std::string& out) {
     WriteDecimalString(value.Negative ? '-' : '+', value.Significand, value.Exponent, out);
 }
 
@@ -48,7 +48,7 @@ void WriteExactTexts(const FloatFormat& format, const StoredValue& value, ExactT
     }
     WriteBinaryString(format, value, out.Binary);
     FormatScientific(out.Binary, out.BinarySci);
-    WriteExactDecimal(value, out.Exact);
+    WriteWindowDecimal(value, out.Exact);
     FormatScientific(out.Exact, out.ExactSci);
 }
 

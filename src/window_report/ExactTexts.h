@@ -18,9 +18,11 @@ namespace pexabit {
 // "+1" 22 zeros "1,"; Single 0.5 "+0,1" and 23 zeros; Single -0 "-0," and 149 zeros.
 void WriteBinaryString(const FloatFormat& format, const StoredValue& value, std::string& out);
 
-// The DecimalString of a finite value: "+0,1000000000000000055511151231257827021181583404541015625"
-// for the Double 0.1, "-0,0" for the negative zero.
-void WriteExactDecimal(const StoredValue& value, std::string& out);
+// The DecimalString of a finite value, the window's form of its exact decimal (the sign always,
+// "," before the fraction, "0" for an integer's fraction), written over `out`:
+// "+0,1000000000000000055511151231257827021181583404541015625" for the Double 0.1, "-0,0" for
+// the negative zero.
+void WriteWindowDecimal(const StoredValue& value, std::string& out);
 
 // The name of a value that has no number: "+Infinity", "-Infinity" or "NANs" (whatever the
 // sign); nullptr for a finite value.
