@@ -1,7 +1,7 @@
 #pragma once
 // pexabit-cli --format: the every-format report on a terminal. Its options, its JSON form (the
 // readable form is the report's own, report/FormatReportText.h), and the run over the arguments
-// or standard input. Kept apart from the seed report's
+// or standard input. Kept apart from the window report's
 // options and operation so that either can change without the other.
 
 #include <string>

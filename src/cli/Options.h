@@ -4,7 +4,7 @@
 //
 // An argument that starts with "-" is an option when it is one; otherwise it is an input when
 // every character of it may stand in an input of the chosen mode ("-5", "--5", "-e5" for the
-// seed report's decimal input, "-inf", "-0x1p3" for the every-format report), and a usage error
+// window report's decimal input, "-inf", "-0x1p3" for the every-format report), and a usage error
 // naming it when not ("-x", "--bogus"). After "--" every argument is an input. "-" as the only
 // input means standard input.
 //
@@ -20,7 +20,7 @@ namespace pexabit {
 
 enum class CliAction { Report, Help, Version };
 
-// The inputs of the seed report: decimal texts, or the patterns of the two hex buttons.
+// The inputs of the window report: decimal texts, or the patterns of the two hex buttons.
 enum class CliInput { Decimal, SingleHex, DoubleHex };
 
 // The formats of --format in the order of "all", and the rounding modes of --round (the first
@@ -33,10 +33,10 @@ inline constexpr std::string_view RoundModeNames[] = {"nearest-even", "nearest-a
 struct CliOptions {
     CliAction Action = CliAction::Report;
     bool Json = false;
-    bool Strict = false;  // --strict, for the seed report's decimal input only
+    bool Strict = false;  // --strict, for the window report's decimal input only
     CliInput Input = CliInput::Decimal;
     // --format: the every-format report of these formats in the order given, "all" expanded;
-    // empty for the seed report.
+    // empty for the window report.
     std::vector<std::string> Formats;
     std::string Round{RoundModeNames[0]};  // --round
     bool Pattern = false;                  // --pattern: each input is a pattern of the one format

@@ -1,5 +1,5 @@
 #pragma once
-// --strict for the seed report's decimal input. The window converts whatever its character
+// --strict for the window report's decimal input. The window converts whatever its character
 // check lets through, reading the longest number it can ("1.5.3" as 1.5, "1e2.5" as 100, an
 // empty text as 0); a batch of data wants such a line refused instead. Under --strict an input,
 // once blanks and tabs at both ends are dropped, must be

@@ -10,7 +10,7 @@
 
 namespace pexabit {
 
-// The two formats of the window and of the seed report.
+// The two formats of the window report.
 enum class PatternFormat { Single, Double };
 
 constexpr const FloatFormat& FormatOf(PatternFormat format) {

@@ -1,6 +1,6 @@
 // The command line as a user runs it, from arguments and from standard input: answers in place,
 // the exit status (0 all converted, 1 some refused, 2 usage or a failing stream) and the reason
-// of a failing stream. What the seed report prints for each input is pinned by the output guard;
+// of a failing stream. What the window report prints for each input is pinned by the output guard;
 // the every-format report has rows of telling inputs here.
 
 #include <gtest/gtest.h>
