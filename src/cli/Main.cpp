@@ -68,7 +68,7 @@ CliMode SeedMode(const CliOptions& options) {
 FormatReportOptions FormatReportOptionsOf(const CliOptions& options) {
     FormatReportOptions report;
     for (const std::string& name : options.Formats) report.Request.Formats.push_back(FindFormat(name));
-    report.Request.Mode = FindRoundingMode(options.Round).value_or(RoundingMode::NearestEven);
+    report.Request.Mode = options.Round;
     report.Request.Pattern = options.Pattern;
     report.Request.BytesLe = options.BytesLe;
     report.Json = options.Json;

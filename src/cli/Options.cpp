@@ -1,6 +1,7 @@
 #include "cli/Options.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace pexabit {
 namespace {
@@ -22,6 +23,80 @@ constexpr std::string_view ShortUsage =
     "       pexabit-cli --format LIST [--round MODE] [--pattern [--bytes-le]]\n"
     "                   [--json] [--] [TEXT ... | -]\n"
     "       pexabit-cli -h | --help | -V | --version\n";
+
+// The help around the entries that the lists of names fill in.
+constexpr std::string_view HelpIntroduction = R"(
+Shows how each TEXT is stored in binary floating point, every digit exact.
+The seed report gives the Single (binary32) and the Double (binary64) as the
+Pexabit window shows them; --format gives the every-format report. Without
+TEXT, or with the TEXT "-", every line of standard input is one input,
+answered as soon as it is read.
+
+Seed report:
+  TEXT              a decimal number as the window takes it: digits, signs,
+                    "." or ",", "e" or "E", the infinity sign (0.1  -1,5e3  -∞)
+  --single-hex      each TEXT is a Single pattern of 8 hex digits (3DCCCCCD)
+  --double-hex      each TEXT is a Double pattern of 16 hex digits
+  --strict          refuse a decimal TEXT that is not a plain number, [sign]
+                    (digits [sep [digits]] | sep digits) [e [sign] digits]
+                    with sep "." or "," once, or [sign] ∞, saying what is wrong
+                    (the window converts what it can read of "1.5.3", "+-1",
+                    "1e2.5", an empty line); blanks and tabs at both ends and a
+                    byte order mark at the start of standard input are ignored
+
+Every-format report:
+  --format LIST     the formats of LIST, comma-separated: half, bfloat16,
+                    single, double, extended, quad, e5m2, e4m3, or all; a TEXT
+                    may also be inf, nan, snan or a C hex constant (-0x1.8p3)
+)";
+constexpr std::string_view HelpClosing = R"(  --pattern         each TEXT is a hex pattern of the one format of LIST
+  --bytes-le        with --pattern: the bytes least significant first
+  It rounds the typed value once into each format, while the seed report makes
+  its Single from the Double, as the window does: for the TEXT
+  1.0000000596046447753906251 the seed report's Single is 3F800000, the
+  every-format report's 3F800001.
+
+Both reports:
+  --json            one JSON object per input and line, not the readable report
+  --                every later argument is a TEXT
+  -h, --help        this help
+  -V, --version     the version
+
+A TEXT may start with "-" when it holds only characters that an input of its
+mode may hold (-5  --5  -e5  -inf); anything else is an unknown option.
+
+Exit status: 0 every input converted; 1 some input refused (its answer says
+why, the other inputs are still answered); 2 a usage error, standard input
+that cannot be read, or output that cannot be written (said on standard error).
+
+The JSON keys: pexabit-cli(1), and json.md with its JSON Schema in the
+documentation directory (/usr/share/doc/pexabit-cli/ from the package, docs/
+in the source).
+)";
+
+// One option of the help: "  OPTION" to column 20, then `text` wrapped at 79 columns with every
+// further line indented to column 20. HelpEntry("--json", "one object per line") is
+// "  --json            one object per line\n".
+std::string HelpEntry(std::string_view option, std::string_view text) {
+    constexpr std::size_t Indent = 20, Width = 79;
+    std::string out = "  " + std::string(option);
+    out.resize(Indent, ' ');
+    std::size_t lineStart = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        const std::string_view word = text.substr(start, end - start);
+        if (out.size() - lineStart + 1 + word.size() <= Width) {
+            if (out.size() > lineStart + Indent) out += ' ';  // not the line's first word
+        } else {
+            out += '\n';
+            lineStart = out.size();
+            out.append(Indent, ' ');
+        }
+        out.append(word);
+        start = end + 1;
+    }
+    return out + "\n";
+}
 
 // True when every character of `text` is one of `ascii`, or the infinity sign where `infinity`.
 bool HoldsOnly(std::string_view text, std::string_view ascii, bool infinity) {
@@ -56,6 +131,14 @@ std::string Listed(const std::string_view (&names)[N]) {
     std::string out;
     for (std::string_view name : names) out.append(out.empty() ? "" : ", ").append(name);
     return out;
+}
+
+// The names of --round in help order, `first` after the default's: ModeList("") is
+// "nearest-even, nearest-away, toward-zero, up, down".
+std::string ModeList(std::string_view first) {
+    std::string out;
+    for (const NamedRoundingMode& m : RoundingModeNames) out.append(out.empty() ? "" : ", ").append(m.Name);
+    return out.insert(RoundingModeNames[0].Name.size(), first);
 }
 
 // LIST of --format: names separated by commas, "all" standing for every format in order.
@@ -120,8 +203,8 @@ void ReadOption(std::string_view arg, std::span<const char* const> arguments, st
         if (std::string error = ReadFormats(value, o.Formats); !error.empty()) r.Fail(error);
     } else if (OptionValue("--round", arg, arguments, i, value, r)) {
         r.Round = true;
-        if (IsOneOf(value, RoundModeNames)) o.Round = value;
-        else r.Fail("unknown rounding mode '" + std::string(value) + "' for --round (" + Listed(RoundModeNames) + ")");
+        if (const std::optional<RoundingMode> mode = FindRoundingMode(value)) o.Round = *mode;
+        else r.Fail("unknown rounding mode '" + std::string(value) + "' for --round (" + ModeList("") + ")");
     } else {
         r.Dashed.push_back(arg);
         o.Texts.push_back(arg);
@@ -183,55 +266,9 @@ CliParse ParseCliOptions(std::span<const char* const> arguments) {
 
 std::string CliHelpText() {
     std::string out(ShortUsage);
-    out += R"(
-Shows how each TEXT is stored in binary floating point, every digit exact.
-The seed report gives the Single (binary32) and the Double (binary64) as the
-Pexabit window shows them; --format gives the every-format report. Without
-TEXT, or with the TEXT "-", every line of standard input is one input,
-answered as soon as it is read.
-
-Seed report:
-  TEXT              a decimal number as the window takes it: digits, signs,
-                    "." or ",", "e" or "E", the infinity sign (0.1  -1,5e3  -∞)
-  --single-hex      each TEXT is a Single pattern of 8 hex digits (3DCCCCCD)
-  --double-hex      each TEXT is a Double pattern of 16 hex digits
-  --strict          refuse a decimal TEXT that is not a plain number, [sign]
-                    (digits [sep [digits]] | sep digits) [e [sign] digits]
-                    with sep "." or "," once, or [sign] ∞, saying what is wrong
-                    (the window converts what it can read of "1.5.3", "+-1",
-                    "1e2.5", an empty line); blanks and tabs at both ends and a
-                    byte order mark at the start of standard input are ignored
-
-Every-format report:
-  --format LIST     the formats of LIST, comma-separated: half, bfloat16,
-                    single, double, extended, quad, e5m2, e4m3, or all; a TEXT
-                    may also be inf, nan, snan or a C hex constant (-0x1.8p3)
-  --round MODE      nearest-even (the default), nearest-away, toward-zero, up,
-                    down
-  --pattern         each TEXT is a hex pattern of the one format of LIST
-  --bytes-le        with --pattern: the bytes least significant first
-  It rounds the typed value once into each format, while the seed report makes
-  its Single from the Double, as the window does: for the TEXT
-  1.0000000596046447753906251 the seed report's Single is 3F800000, the
-  every-format report's 3F800001.
-
-Both reports:
-  --json            one JSON object per input and line, not the readable report
-  --                every later argument is a TEXT
-  -h, --help        this help
-  -V, --version     the version
-
-A TEXT may start with "-" when it holds only characters that an input of its
-mode may hold (-5  --5  -e5  -inf); anything else is an unknown option.
-
-Exit status: 0 every input converted; 1 some input refused (its answer says
-why, the other inputs are still answered); 2 a usage error, standard input
-that cannot be read, or output that cannot be written (said on standard error).
-
-The JSON keys: pexabit-cli(1), and json.md with its JSON Schema in the
-documentation directory (/usr/share/doc/pexabit-cli/ from the package, docs/
-in the source).
-)";
+    out.append(HelpIntroduction);
+    out += HelpEntry("--round MODE", ModeList(" (the default)"));
+    out.append(HelpClosing);
     return out;
 }
 

@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "format/RoundingMode.h"
+
 namespace pexabit {
 
 enum class CliAction { Report, Help, Version };
@@ -23,12 +25,9 @@ enum class CliAction { Report, Help, Version };
 // The inputs of the window report: decimal texts, or the patterns of the two hex buttons.
 enum class CliInput { Decimal, SingleHex, DoubleHex };
 
-// The formats of --format in the order of "all", and the rounding modes of --round (the first
-// is the default).
+// The formats of --format in the order of "all".
 inline constexpr std::string_view FormatNames[] = {"half",     "bfloat16", "single", "double",
                                                    "extended", "quad",     "e5m2",   "e4m3"};
-inline constexpr std::string_view RoundModeNames[] = {"nearest-even", "nearest-away", "toward-zero",
-                                                      "up", "down"};
 
 struct CliOptions {
     CliAction Action = CliAction::Report;
@@ -38,9 +37,9 @@ struct CliOptions {
     // --format: the every-format report of these formats in the order given, "all" expanded;
     // empty for the window report.
     std::vector<std::string> Formats;
-    std::string Round{RoundModeNames[0]};  // --round
-    bool Pattern = false;                  // --pattern: each input is a pattern of the one format
-    bool BytesLe = false;                  // --bytes-le: those patterns least significant byte first
+    RoundingMode Round = RoundingModeNames[0].Mode;  // --round
+    bool Pattern = false;  // --pattern: each input is a pattern of the one format
+    bool BytesLe = false;  // --bytes-le: those patterns least significant byte first
     // The inputs, pointing into the arguments; empty: every line of standard input.
     std::vector<std::string_view> Texts;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // The five rounding modes of IEEE 754 and their names on the command line.
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -14,8 +15,23 @@ enum class RoundingMode {
     Down,         // toward -infinity
 };
 
-// The mode of a command-line name: "nearest-even", "nearest-away", "toward-zero", "up", "down";
-// nullopt for any other text. FindRoundingMode("up") == RoundingMode::Up.
+struct NamedRoundingMode {
+    RoundingMode Mode;
+    std::string_view Name;
+};
+
+// Every mode with its command-line name, the default first, in the order the help lists them:
+// RoundingModeNames[0] is {RoundingMode::NearestEven, "nearest-even"}.
+inline constexpr std::array<NamedRoundingMode, 5> RoundingModeNames{{
+    {RoundingMode::NearestEven, "nearest-even"},
+    {RoundingMode::NearestAway, "nearest-away"},
+    {RoundingMode::TowardZero, "toward-zero"},
+    {RoundingMode::Up, "up"},
+    {RoundingMode::Down, "down"},
+}};
+
+// The mode of a command-line name of RoundingModeNames; nullopt for any other text.
+// FindRoundingMode("up") == RoundingMode::Up.
 std::optional<RoundingMode> FindRoundingMode(std::string_view name);
 
 // The command-line name of a mode: RoundingModeName(RoundingMode::TowardZero) == "toward-zero".

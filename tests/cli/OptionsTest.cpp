@@ -31,7 +31,7 @@ std::string Described(const std::vector<const char*>& arguments) {
     } else {
         out = "format=";
         for (const std::string& name : o.Formats) out += name + (&name == &o.Formats.back() ? "" : ",");
-        out += " round=" + o.Round + (o.Pattern ? " pattern" : "") + (o.BytesLe ? " bytes-le" : "");
+        out += " round=" + std::string(RoundingModeName(o.Round)) + (o.Pattern ? " pattern" : "") + (o.BytesLe ? " bytes-le" : "");
     }
     out += std::string(o.Json ? " json" : "") + (o.Strict ? " strict" : "");
     if (o.Texts.empty()) out += " | <stdin>";
