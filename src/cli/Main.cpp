@@ -64,10 +64,10 @@ CliMode SeedMode(const CliOptions& options) {
     return mode;
 }
 
-// The every-format report's request from the options, whose names the parser has checked.
+// The every-format report's request from the options.
 FormatReportOptions FormatReportOptionsOf(const CliOptions& options) {
     FormatReportOptions report;
-    for (const std::string& name : options.Formats) report.Request.Formats.push_back(FindFormat(name));
+    report.Request.Formats = options.Formats;
     report.Request.Mode = options.Round;
     report.Request.Pattern = options.Pattern;
     report.Request.BytesLe = options.BytesLe;

@@ -45,9 +45,6 @@ Seed report:
                     byte order mark at the start of standard input are ignored
 
 Every-format report:
-  --format LIST     the formats of LIST, comma-separated: half, bfloat16,
-                    single, double, extended, quad, e5m2, e4m3, or all; a TEXT
-                    may also be inf, nan, snan or a C hex constant (-0x1.8p3)
 )";
 constexpr std::string_view HelpClosing = R"(  --pattern         each TEXT is a hex pattern of the one format of LIST
   --bytes-le        with --pattern: the bytes least significant first
@@ -121,15 +118,10 @@ bool IsInputOfMode(std::string_view text, bool everyFormat, const CliOptions& o)
                                         : HoldsOnly(text, HexCharacters, false);
 }
 
-template <std::size_t N>
-bool IsOneOf(std::string_view name, const std::string_view (&names)[N]) {
-    return std::find(std::begin(names), std::end(names), name) != std::end(names);
-}
-
-template <std::size_t N>
-std::string Listed(const std::string_view (&names)[N]) {
+// The formats' names in the order of "all": "half, bfloat16, ..., e4m3".
+std::string FormatList() {
     std::string out;
-    for (std::string_view name : names) out.append(out.empty() ? "" : ", ").append(name);
+    for (const FloatFormat* f : AllFormats) out.append(out.empty() ? "" : ", ").append(f->Name);
     return out;
 }
 
@@ -142,14 +134,14 @@ std::string ModeList(std::string_view first) {
 }
 
 // LIST of --format: names separated by commas, "all" standing for every format in order.
-std::string ReadFormats(std::string_view list, std::vector<std::string>& formats) {
+std::string ReadFormats(std::string_view list, std::vector<const FloatFormat*>& formats) {
     formats.clear();
     for (std::size_t start = 0;;) {
         const std::size_t comma = std::min(list.find(',', start), list.size());
         const std::string_view name = list.substr(start, comma - start);
-        if (name == "all") formats.insert(formats.end(), std::begin(FormatNames), std::end(FormatNames));
-        else if (IsOneOf(name, FormatNames)) formats.emplace_back(name);
-        else return "unknown format '" + std::string(name) + "' in --format (" + Listed(FormatNames) + " or all)";
+        if (name == "all") formats.insert(formats.end(), AllFormats.begin(), AllFormats.end());
+        else if (const FloatFormat* format = FindFormat(name)) formats.push_back(format);
+        else return "unknown format '" + std::string(name) + "' in --format (" + FormatList() + " or all)";
         if (comma == list.size()) return {};
         start = comma + 1;
     }
@@ -267,6 +259,8 @@ CliParse ParseCliOptions(std::span<const char* const> arguments) {
 std::string CliHelpText() {
     std::string out(ShortUsage);
     out.append(HelpIntroduction);
+    out += HelpEntry("--format LIST", "the formats of LIST, comma-separated: " + FormatList() + ", or all; a " +
+                                          "TEXT may also be inf, nan, snan or a C hex constant (-0x1.8p3)");
     out += HelpEntry("--round MODE", ModeList(" (the default)"));
     out.append(HelpClosing);
     return out;

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "format/FloatFormat.h"
 #include "format/RoundingMode.h"
 
 namespace pexabit {
@@ -25,10 +26,6 @@ enum class CliAction { Report, Help, Version };
 // The inputs of the window report: decimal texts, or the patterns of the two hex buttons.
 enum class CliInput { Decimal, SingleHex, DoubleHex };
 
-// The formats of --format in the order of "all".
-inline constexpr std::string_view FormatNames[] = {"half",     "bfloat16", "single", "double",
-                                                   "extended", "quad",     "e5m2",   "e4m3"};
-
 struct CliOptions {
     CliAction Action = CliAction::Report;
     bool Json = false;
@@ -36,7 +33,7 @@ struct CliOptions {
     CliInput Input = CliInput::Decimal;
     // --format: the every-format report of these formats in the order given, "all" expanded;
     // empty for the window report.
-    std::vector<std::string> Formats;
+    std::vector<const FloatFormat*> Formats;
     RoundingMode Round = RoundingModeNames[0].Mode;  // --round
     bool Pattern = false;  // --pattern: each input is a pattern of the one format
     bool BytesLe = false;  // --bytes-le: those patterns least significant byte first

@@ -1,8 +1,9 @@
 #pragma once
 // One descriptor for every binary floating-point format the tool knows: the layout of its
 // pattern (sign, biased exponent, optional stored integer bit, fraction) and how its all-ones
-// exponent is read. Everything that takes a pattern apart, rounds into a format or writes one
-// out is driven by a descriptor, never by a format's name.
+// exponent is read, and the names the command line, its help and its JSON answers know it by.
+// Everything that takes a pattern apart, rounds into a format or writes one out is driven by a
+// descriptor, never by a format's name.
 
 #include <array>
 #include <span>
@@ -21,7 +22,7 @@ enum class SpecialEncoding {
 };
 
 struct FloatFormat {
-    std::string_view Name;
+    std::string_view Name;  // "half": the name reports write and --format takes
     int TotalBits;          // width of the whole pattern
     int ExponentBits;       // width of the biased exponent field
     int FractionBits;       // stored bits after the leading bit
@@ -29,6 +30,8 @@ struct FloatFormat {
     int AllOnesExponent;    // 2^ExponentBits - 1
     bool StoredIntegerBit;  // the leading bit is part of the pattern (x87 extended)
     SpecialEncoding Specials;
+    // Further names --format takes for the format, which reports never write; none so far.
+    std::span<const std::string_view> Aliases = {};
 
     // Bits of the significand, the leading bit included: 24 for binary32.
     constexpr int Precision() const { return FractionBits + 1; }
@@ -50,10 +53,11 @@ struct FloatFormat {
 
 // A descriptor from the widths; the bias and the all-ones exponent follow from the exponent width.
 constexpr FloatFormat MakeFloatFormat(std::string_view name, int exponentBits, int fractionBits,
-                                      bool storedIntegerBit, SpecialEncoding specials) {
+                                      bool storedIntegerBit, SpecialEncoding specials,
+                                      std::span<const std::string_view> aliases = {}) {
     const int total = 1 + exponentBits + (storedIntegerBit ? 1 : 0) + fractionBits;
     return {name, total, exponentBits, fractionBits, (1 << (exponentBits - 1)) - 1,
-            (1 << exponentBits) - 1, storedIntegerBit, specials};
+            (1 << exponentBits) - 1, storedIntegerBit, specials, aliases};
 }
 
 // binary16: 5 exponent bits (bias 15), 10 fraction bits.
@@ -78,10 +82,14 @@ inline constexpr std::array<const FloatFormat*, 8> AllFormats{
     &HalfFormat, &Bfloat16Format, &SingleFormat, &DoubleFormat,
     &ExtendedFormat, &QuadFormat, &E5M2Format, &E4M3Format};
 
-// The format of that name ("half", "e4m3", ...), or nullptr.
+// The format whose Name or one of whose Aliases is `name`, or nullptr: FindFormat("e4m3") is
+// &E4M3Format, FindFormat("all") is nullptr.
 constexpr const FloatFormat* FindFormat(std::string_view name) {
     for (const FloatFormat* f : AllFormats) {
         if (f->Name == name) return f;
+        for (std::string_view alias : f->Aliases) {
+            if (alias == name) return f;
+        }
     }
     return nullptr;
 }

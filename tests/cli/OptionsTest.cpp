@@ -30,7 +30,7 @@ std::string Described(const std::vector<const char*>& arguments) {
         out = o.Input == CliInput::Decimal ? "decimal" : o.Input == CliInput::SingleHex ? "single-hex" : "double-hex";
     } else {
         out = "format=";
-        for (const std::string& name : o.Formats) out += name + (&name == &o.Formats.back() ? "" : ",");
+        for (const FloatFormat* f : o.Formats) out.append(out.back() == '=' ? "" : ",").append(f->Name);
         out += " round=" + std::string(RoundingModeName(o.Round)) + (o.Pattern ? " pattern" : "") + (o.BytesLe ? " bytes-le" : "");
     }
     out += std::string(o.Json ? " json" : "") + (o.Strict ? " strict" : "");
