@@ -9,14 +9,13 @@ namespace pexabit {
 
 namespace {
 
-class FormatObject {
+// One format's object inside the "formats" array; the texts the report made are not escaped.
+class FormatObject : public JsonObjectWriter {
 public:
-    explicit FormatObject(std::string& out) : out_(out) { out_ += '{'; }
+    using JsonObjectWriter::JsonObjectWriter;
     void Text(std::string_view key, std::string_view value) {
         Key(key);
-        out_ += '"';
-        out_ += value;
-        out_ += '"';
+        Out().append("\"").append(value).append("\"");
     }
     void OptionalText(std::string_view key, const std::optional<std::string>& value) {
         if (value) Text(key, *value);
@@ -25,7 +24,7 @@ public:
     void Integer(std::string_view key, std::int64_t value) {
         char digits[24];
         Key(key);
-        out_ += JsonIntegerText(value, digits);
+        Out() += JsonIntegerText(value, digits);
     }
     void Integer(std::string_view key, std::optional<int> value) {
         if (value) Integer(key, *value);
@@ -33,33 +32,22 @@ public:
     }
     void Boolean(std::string_view key, bool value) {
         Key(key);
-        out_ += value ? "true" : "false";
+        Out() += value ? "true" : "false";
     }
     void Hex(std::string_view key, std::optional<Bits128> value, int digits) {
         if (!value) return Null(key);
         Key(key);
-        out_ += '"';
-        if (digits > 0) AppendHexText(out_, *value, digits);
-        else AppendHexDigits(out_, *value);
-        out_ += '"';
+        Out() += '"';
+        if (digits > 0) AppendHexText(Out(), *value, digits);
+        else AppendHexDigits(Out(), *value);
+        Out() += '"';
     }
     void Null(std::string_view key) {
         Key(key);
-        out_ += "null";
+        Out() += "null";
     }
-    void End() { out_ += '}'; }
-    std::string& Out() { return out_; }
-    void Key(std::string_view key) {
-        if (!first_) out_ += ',';
-        first_ = false;
-        out_ += '"';
-        out_ += key;
-        out_ += "\":";
-    }
-
-private:
-    std::string& out_;
-    bool first_ = true;
+    // Ends the object inside the array: appends "}".
+    void Close() { Out() += '}'; }
 };
 
 void AppendFields(FormatObject& json, const FormatReport& r) {
@@ -104,25 +92,25 @@ void AppendValues(FormatObject& json, const FormatReport& r, bool pattern) {
 
 void AppendFormatReportJson(std::string& out, std::string_view input, const ReportRequest& request,
                             const InputReport& report) {
-    out += "{\"input\":";
-    AppendJsonString(out, input);
+    JsonObjectWriter json(out);
+    json.String("input", input);
     if (!report.Refusal.empty()) {
-        out += ",\"error\":";
-        AppendJsonString(out, report.Refusal);
-        out += "}\n";
-        return;
+        json.String("error", report.Refusal);
+        return json.End();
     }
-    out += ",\"round\":\"";
-    out += RoundingModeName(request.Mode);
-    out += "\",\"formats\":[";
+    json.Key("round");
+    out.append("\"").append(RoundingModeName(request.Mode)).append("\"");
+    json.Key("formats");
+    out += '[';
     for (std::size_t i = 0; i < report.Formats.size(); ++i) {
         if (i > 0) out += ',';
-        FormatObject json(out);
-        AppendFields(json, report.Formats[i]);
-        AppendValues(json, report.Formats[i], request.Pattern);
-        json.End();
+        FormatObject format(out);
+        AppendFields(format, report.Formats[i]);
+        AppendValues(format, report.Formats[i], request.Pattern);
+        format.Close();
     }
-    out += "]}\n";
+    out += ']';
+    json.End();
 }
 
 }  // namespace pexabit

@@ -77,12 +77,16 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 JsonObjectWriter::JsonObjectWriter(std::string& out) : out_(out) { out_ += '{'; }
 
-void JsonObjectWriter::String(std::string_view key, std::string_view value) {
+void JsonObjectWriter::Key(std::string_view key) {
     if (!first_) out_ += ',';
     first_ = false;
     out_ += '"';
     out_ += key;
     out_ += "\":";
+}
+
+void JsonObjectWriter::String(std::string_view key, std::string_view value) {
+    Key(key);
     AppendJsonString(out_, value);
 }
 

@@ -86,6 +86,10 @@ class JsonObjectWriter {
 public:
     // Starts the object: appends "{".
     explicit JsonObjectWriter(std::string& out);
+    // A member's key, its value left to the caller: appends "key": (,"key": after the first
+    // member). json.Key("formats"); json.Out() += "[]"; writes "formats":[].
+    void Key(std::string_view key);
+    std::string& Out() { return out_; }
     // A text from outside (the input, a message, a caption with the user's separator): escaped.
     void String(std::string_view key, std::string_view value);
     // A run of unescaped members: `members(sink)` calls sink.MadeText(key, text) and
