@@ -1,6 +1,9 @@
 // pexabit-cli: the convert operation and the two hex buttons of the window on a terminal.
 // Each TEXT (or each line of standard input) is one input, run from a fresh state.
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -12,17 +15,12 @@
 #include "cli/Operation.h"
 #include "cli/Options.h"
 #include "cli/Reports.h"
-#include "cli/Streams.h"
 #include "cli/StrictInput.h"
 #include "pexabit/Version.h"
 
 namespace {
 
 using namespace pexabit;
-
-constexpr int ExitConverted = 0;
-constexpr int ExitRejected = 1;
-constexpr int ExitUsage = 2;
 
 // The user's decimal separator for the displayed values; "." when the locale gives none.
 std::string UserDecimalSeparator() {
@@ -38,8 +36,7 @@ std::string UserDecimalSeparator() {
 // One result serves every input: each starts afresh in it, and the long texts of the last one
 // leave their storage for the next. Under --strict a refused text is answered with its reason
 // in place of the window's conversion; the answer names the input as it was given.
-bool ReportOne(std::string_view input, const CliMode& mode, bool strict, OperationResult& result,
-               OutputBuffer& output) {
+bool ReportOne(std::string_view input, const CliMode& mode, bool strict, OperationResult& result, std::string& out) {
     StrictDecimal checked{input, {}};
     if (strict) checked = CheckStrictDecimal(input);
     if (checked.Error.empty()) {
@@ -48,9 +45,8 @@ bool ReportOne(std::string_view input, const CliMode& mode, bool strict, Operati
         result.Result.Kind = Outcome::Refused;
         result.Result.Message = std::move(checked.Error);
     }
-    if (mode.Json) AppendJsonReport(output.Text(), input, result);
-    else AppendTextReport(output.Text(), input, result);
-    output.FlushIfLarge();
+    if (mode.Json) AppendJsonReport(out, input, result);
+    else AppendTextReport(out, input, result);
     return result.Result.Kind != Outcome::Refused;
 }
 
@@ -64,6 +60,17 @@ CliMode SeedMode(const CliOptions& options) {
     return mode;
 }
 
+// The seed report of every input; under --strict a byte order mark belongs to the stream, not
+// to its first input.
+int RunSeedReport(const CliOptions& options, const InputStreams& streams) {
+    const CliMode mode = SeedMode(options);
+    OperationResult result;
+    return RunInputs(streams, [&](std::string_view input, bool firstLine, std::string& out) {
+        return ReportOne(options.Strict && firstLine ? WithoutByteOrderMark(input) : input, mode, options.Strict,
+                         result, out);
+    });
+}
+
 // The every-format report's request from the options.
 FormatReportOptions FormatReportOptionsOf(const CliOptions& options) {
     FormatReportOptions report;
@@ -72,7 +79,6 @@ FormatReportOptions FormatReportOptionsOf(const CliOptions& options) {
     report.Request.Pattern = options.Pattern;
     report.Request.BytesLe = options.BytesLe;
     report.Json = options.Json;
-    report.Texts = options.Texts;
     return report;
 }
 
@@ -83,7 +89,7 @@ int main(int argc, char** argv) {
     const CliOptions& options = parse.Options;
     if (!parse.Error.empty()) {
         std::fputs(CliUsageErrorText(parse.Error).c_str(), stderr);
-        return ExitUsage;
+        return ExitFailure;
     }
     if (options.Action != CliAction::Report) {
         const std::string answer = options.Action == CliAction::Help
@@ -91,35 +97,11 @@ int main(int argc, char** argv) {
                                        : std::string("pexabit-cli ") + SoftwareVersion + "\n";
         if (std::fputs(answer.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return ExitConverted;
         std::fprintf(stderr, "pexabit-cli: the output cannot be written: %s\n", std::strerror(errno));
-        return ExitUsage;
+        return ExitFailure;
     }
-    if (!options.Formats.empty()) return RunFormatReport(FormatReportOptionsOf(options));
-    const CliMode mode = SeedMode(options);
-    OutputBuffer output;
-    OperationResult result;
-    bool allConverted = true;
-    if (!options.Texts.empty()) {
-        for (std::string_view text : options.Texts) allConverted &= ReportOne(text, mode, options.Strict, result, output);
-    } else {
-        LineReader reader(output);
-        std::string line;
-        for (bool first = true; reader.Next(line); first = false) {
-            // A byte order mark belongs to the stream, not to its first input.
-            const std::string_view input = options.Strict && first ? WithoutByteOrderMark(line) : line;
-            allConverted &= ReportOne(input, mode, options.Strict, result, output);
-        }
-        if (reader.ReadError() != 0) {
-            output.Flush();
-            std::fprintf(stderr, "pexabit-cli: standard input cannot be read: %s\n",
-                         std::strerror(reader.ReadError()));
-            return ExitUsage;
-        }
-    }
-    if (!output.Flush()) {
-        // Without this line a full disk or a closed pipe would pass unnoticed by the user.
-        std::fprintf(stderr, "pexabit-cli: the output cannot be written: %s\n",
-                     std::strerror(output.WriteError()));
-        return ExitUsage;
-    }
-    return allConverted ? ExitConverted : ExitRejected;
+    FileSource standardInput(STDIN_FILENO);
+    FileSink standardOutput(STDOUT_FILENO), standardError(STDERR_FILENO);
+    const InputStreams streams{options.Texts, standardInput, standardOutput, standardError};
+    if (!options.Formats.empty()) return RunFormatReport(FormatReportOptionsOf(options), streams);
+    return RunSeedReport(options, streams);
 }

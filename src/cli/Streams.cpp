@@ -11,28 +11,34 @@ namespace {
 constexpr std::size_t LargeOutput = 1 << 16;
 constexpr std::size_t ReadChunk = 1 << 16;    // 64 KiB, the usual pipe capacity
 
-// 0 when every byte was written, else the errno of the failed write.
-int WriteAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
+}  // namespace
+
+long FileSource::Read(char* data, std::size_t size) {
+    ssize_t got = 0;
+    do {
+        got = ::read(fd_, data, size);
+    } while (got < 0 && errno == EINTR);
+    return got < 0 ? -errno : got;
+}
+
+int FileSink::Write(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) continue;
             return errno;
         }
-        data += written;
-        size -= static_cast<std::size_t>(written);
+        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return 0;
 }
-
-}  // namespace
 
 void OutputBuffer::FlushIfLarge() {
     if (text_.size() >= LargeOutput) Flush();
 }
 
 bool OutputBuffer::Flush() {
-    if (writeError_ == 0 && !text_.empty()) writeError_ = WriteAll(STDOUT_FILENO, text_.data(), text_.size());
+    if (writeError_ == 0 && !text_.empty()) writeError_ = sink_.Write(text_);
     text_.clear();
     return writeError_ == 0;
 }
@@ -45,11 +51,8 @@ bool LineReader::Fill() {
     }
     const std::size_t old = buffer_.size();
     buffer_.resize(old + ReadChunk);
-    ssize_t got = 0;
-    do {
-        got = ::read(STDIN_FILENO, buffer_.data() + old, ReadChunk);
-    } while (got < 0 && errno == EINTR);
-    if (got < 0) readError_ = errno;
+    const long got = source_.Read(buffer_.data() + old, ReadChunk);
+    if (got < 0) readError_ = static_cast<int>(-got);
     buffer_.resize(old + static_cast<std::size_t>(got > 0 ? got : 0));
     return got > 0;
 }

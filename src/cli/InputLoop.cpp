@@ -1,0 +1,41 @@
+#include "cli/InputLoop.h"
+
+#include <cstring>
+
+namespace pexabit {
+namespace {
+
+// Says "pexabit-cli: <what>: <the reason of errno `error`>" on `messages`; returns ExitFailure.
+int Failed(ByteSink& messages, std::string_view what, int error) {
+    std::string message = "pexabit-cli: ";
+    message.append(what).append(": ").append(std::strerror(error)).append("\n");
+    messages.Write(message);
+    return ExitFailure;
+}
+
+}  // namespace
+
+int RunInputs(const InputStreams& streams, const InputWork& work) {
+    OutputBuffer output(streams.Output);
+    bool allConverted = true;
+    const auto answer = [&](std::string_view input, bool firstLine) {
+        allConverted &= work(input, firstLine, output.Text());
+        output.FlushIfLarge();
+    };
+    if (!streams.Texts.empty()) {
+        for (std::string_view text : streams.Texts) answer(text, false);
+    } else {
+        LineReader reader(streams.Lines, output);
+        std::string line;
+        for (bool first = true; reader.Next(line); first = false) answer(line, first);
+        if (reader.ReadError() != 0) {
+            output.Flush();
+            return Failed(streams.Messages, "standard input cannot be read", reader.ReadError());
+        }
+    }
+    // Without the message a full disk or a closed pipe would pass unnoticed by the user.
+    if (!output.Flush()) return Failed(streams.Messages, "the output cannot be written", output.WriteError());
+    return allConverted ? ExitConverted : ExitRefused;
+}
+
+}  // namespace pexabit
