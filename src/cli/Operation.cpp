@@ -14,12 +14,6 @@ void StartFresh(ConversionState& state) {
 
 }  // namespace
 
-OperationResult RunOperation(std::string_view input, const CliMode& mode) {
-    OperationResult result;
-    RunOperation(input, mode, result);
-    return result;
-}
-
 void RunOperation(std::string_view input, const CliMode& mode, OperationResult& result) {
     StartFresh(result.State);
     const ConvertSettings settings{mode.DecimalSeparator, nullptr};  // no scratch file here

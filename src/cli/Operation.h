@@ -24,12 +24,11 @@ struct OperationResult {
     ConvertResult Result;
 };
 
-// RunOperation("0.1", decimal mode) is Converted with State.Single's pattern 3DCCCCCD;
-// RunOperation("7F800000", Single hex mode) is Special with State.Single.Texts.Exact "+Infinity".
-OperationResult RunOperation(std::string_view input, const CliMode& mode);
-
-// The same into `result`, which starts afresh (a fresh state) but keeps the storage of its
+// Runs one input into `result`, which starts afresh (a fresh state) but keeps the storage of its
 // texts: a stream of inputs runs through one result without allocating them anew.
+// RunOperation("0.1", decimal mode, r) makes r Converted with State.Single's pattern 3DCCCCCD;
+// RunOperation("7F800000", Single hex mode, r) makes it Special with State.Single.Texts.Exact
+// "+Infinity".
 void RunOperation(std::string_view input, const CliMode& mode, OperationResult& result);
 
 }  // namespace pexabit
