@@ -50,8 +50,8 @@ bool ReportOne(std::string_view input, const CliMode& mode, bool strict, Operati
     return result.Result.Kind != Outcome::Refused;
 }
 
-// The mode of the seed report's operation from the options.
-CliMode SeedMode(const CliOptions& options) {
+// The mode of the window report's operation from the options.
+CliMode WindowReportMode(const CliOptions& options) {
     CliMode mode;
     mode.Json = options.Json;
     if (options.Input == CliInput::SingleHex) mode.Hex = PatternFormat::Single;
@@ -60,10 +60,10 @@ CliMode SeedMode(const CliOptions& options) {
     return mode;
 }
 
-// The seed report of every input; under --strict a byte order mark belongs to the stream, not
+// The window report of every input; under --strict a byte order mark belongs to the stream, not
 // to its first input.
-int RunSeedReport(const CliOptions& options, const InputStreams& streams) {
-    const CliMode mode = SeedMode(options);
+int RunWindowReport(const CliOptions& options, const InputStreams& streams) {
+    const CliMode mode = WindowReportMode(options);
     OperationResult result;
     return RunInputs(streams, [&](std::string_view input, bool firstLine, std::string& out) {
         return ReportOne(options.Strict && firstLine ? WithoutByteOrderMark(input) : input, mode, options.Strict,
@@ -103,5 +103,5 @@ int main(int argc, char** argv) {
     FileSink standardOutput(STDOUT_FILENO), standardError(STDERR_FILENO);
     const InputStreams streams{options.Texts, standardInput, standardOutput, standardError};
     if (!options.Formats.empty()) return RunFormatReport(FormatReportOptionsOf(options), streams);
-    return RunSeedReport(options, streams);
+    return RunWindowReport(options, streams);
 }

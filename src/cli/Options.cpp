@@ -27,12 +27,12 @@ constexpr std::string_view ShortUsage =
 // The help around the entries that the lists of names fill in.
 constexpr std::string_view HelpIntroduction = R"(
 Shows how each TEXT is stored in binary floating point, every digit exact.
-The seed report gives the Single (binary32) and the Double (binary64) as the
-Pexabit window shows them; --format gives the every-format report. Without
-TEXT, or with the TEXT "-", every line of standard input is one input,
-answered as soon as it is read.
+By default it gives the window report: the Single (binary32) and the Double
+(binary64) laid out as the Pexabit window shows them. --format gives the
+every-format report instead. Without TEXT, or with the TEXT "-", every line
+of standard input is one input, answered as soon as it is read.
 
-Seed report:
+Window report:
   TEXT              a decimal number as the window takes it: digits, signs,
                     "." or ",", "e" or "E", the infinity sign (0.1  -1,5e3  -∞)
   --single-hex      each TEXT is a Single pattern of 8 hex digits (3DCCCCCD)
@@ -48,9 +48,9 @@ Every-format report:
 )";
 constexpr std::string_view HelpClosing = R"(  --pattern         each TEXT is a hex pattern of the one format of LIST
   --bytes-le        with --pattern: the bytes least significant first
-  It rounds the typed value once into each format, while the seed report makes
-  its Single from the Double, as the window does: for the TEXT
-  1.0000000596046447753906251 the seed report's Single is 3F800000, the
+  It rounds the typed value once into each format, while the window report
+  makes its Single from the Double, as the window does: for the TEXT
+  1.0000000596046447753906251 the window report's Single is 3F800000, the
   every-format report's 3F800001.
 
 Both reports:

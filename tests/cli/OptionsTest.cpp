@@ -89,7 +89,7 @@ TEST(CliOptions, EachOptionAndUsageError) {
         {{"--bytes-le"}, "error: --bytes-le needs --format", "bytes-le without format"},
         {{"--format", "single", "--single-hex"},
          "error: --single-hex belongs to the seed report, not to --format (which takes --pattern)",
-         "the seed report's hex mode with --format"},
+         "the window report's hex mode with --format"},
         {{"--strict", "--format", "single"},
          "error: --strict applies to the decimal input of the seed report only", "strict with format"},
     };
@@ -100,7 +100,7 @@ TEST(CliOptions, HelpNamesEveryOptionAndUsageErrorShowsUsage) {
     const std::string help = CliHelpText();
     for (const char* option : {"--json", "--strict", "--single-hex", "--double-hex", "--format LIST", "--round MODE",
                                "--pattern", "--bytes-le", "-h, --help", "-V, --version", "Exit status", "json.md",
-                               "3F800001"}) {
+                               "Window report:", "3F800001"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
     // How a usage error starts is seen in the command line's own tests; it ends naming --help.
