@@ -1,5 +1,6 @@
-// pexabit-cli: the convert operation and the two hex buttons of the window on a terminal.
-// Each TEXT (or each line of standard input) is one input, run from a fresh state.
+// pexabit-cli: the window report (the convert operation and the two hex buttons of the window)
+// or the every-format report on a terminal, run on the standard streams. Each TEXT (or each
+// line of standard input) is one input, run from a fresh state.
 
 #include <unistd.h>
 
@@ -8,14 +9,11 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "cli/FormatReportCommand.h"
 #include "cli/Operation.h"
 #include "cli/Options.h"
 #include "cli/Reports.h"
-#include "cli/StrictInput.h"
 #include "pexabit/Version.h"
 
 namespace {
@@ -33,23 +31,6 @@ std::string UserDecimalSeparator() {
     return conventions->decimal_point;
 }
 
-// One result serves every input: each starts afresh in it, and the long texts of the last one
-// leave their storage for the next. Under --strict a refused text is answered with its reason
-// in place of the window's conversion; the answer names the input as it was given.
-bool ReportOne(std::string_view input, const CliMode& mode, bool strict, OperationResult& result, std::string& out) {
-    StrictDecimal checked{input, {}};
-    if (strict) checked = CheckStrictDecimal(input);
-    if (checked.Error.empty()) {
-        RunOperation(checked.Text, mode, result);
-    } else {
-        result.Result.Kind = Outcome::Refused;
-        result.Result.Message = std::move(checked.Error);
-    }
-    if (mode.Json) AppendJsonReport(out, input, result);
-    else AppendTextReport(out, input, result);
-    return result.Result.Kind != Outcome::Refused;
-}
-
 // The mode of the window report's operation from the options.
 CliMode WindowReportMode(const CliOptions& options) {
     CliMode mode;
@@ -58,17 +39,6 @@ CliMode WindowReportMode(const CliOptions& options) {
     if (options.Input == CliInput::DoubleHex) mode.Hex = PatternFormat::Double;
     mode.DecimalSeparator = UserDecimalSeparator();
     return mode;
-}
-
-// The window report of every input; under --strict a byte order mark belongs to the stream, not
-// to its first input.
-int RunWindowReport(const CliOptions& options, const InputStreams& streams) {
-    const CliMode mode = WindowReportMode(options);
-    OperationResult result;
-    return RunInputs(streams, [&](std::string_view input, bool firstLine, std::string& out) {
-        return ReportOne(options.Strict && firstLine ? WithoutByteOrderMark(input) : input, mode, options.Strict,
-                         result, out);
-    });
 }
 
 // The every-format report's request from the options.
@@ -103,5 +73,5 @@ int main(int argc, char** argv) {
     FileSink standardOutput(STDOUT_FILENO), standardError(STDERR_FILENO);
     const InputStreams streams{options.Texts, standardInput, standardOutput, standardError};
     if (!options.Formats.empty()) return RunFormatReport(FormatReportOptionsOf(options), streams);
-    return RunWindowReport(options, streams);
+    return RunWindowReport(WindowReportMode(options), options.Strict, streams);
 }
