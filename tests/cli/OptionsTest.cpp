@@ -3,13 +3,16 @@
 // --strict grammar: what it refuses (with the character at fault) and what it ignores. The
 // plain spellings (no TEXT, "-", --help, --version, --bogus, --strict, a second separator, a
 // byte order mark inside the stream) run end to end in the command line's own tests and the
-// output guard. Last, the JSON strings the reports write.
+// output guard. Then the JSON strings the reports write; last, the loop both reports run through.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <string>
 #include <vector>
 
+#include "cli/InputLoop.h"
 #include "cli/JsonWriter.h"
 #include "cli/Options.h"
 #include "cli/StrictInput.h"
@@ -49,7 +52,6 @@ TEST(CliOptions, EachOptionAndUsageError) {
         {{"--", "-", "--"}, "decimal | - | --", "after -- even \"-\" and \"--\" are texts"},
         {{"-5", "--5", "-e5", "-\u221E", "-0,5", "--json"}, "decimal json | -5 | --5 | -e5 | -\u221E | -0,5",
          "the window's characters make inputs; options may follow them"},
-        {{"-x"}, "error: unknown option '-x'", "a letter the window refuses"},
         {{"--json=1"}, "error: unknown option '--json=1'", "a flag takes no value"},
         {{"--formats", "all"}, "error: unknown option '--formats'", "an option that only starts like --format"},
         {{"--frmat", "all", "--round", "up"}, "error: unknown option '--frmat'",
@@ -163,6 +165,34 @@ TEST(JsonString, EscapesWhatJsonAndUtf8Require) {
         AppendJsonString(out, std::string_view(line).substr(16, row.Text.size()));
         EXPECT_EQ(out, row.Expected) << row.Reason;
     }
+}
+
+// A stream in memory: a read takes two bytes of Bytes, so that the output is flushed between the
+// lines; a write appends to Bytes, or fails with Error and leaves errno alone.
+struct MemoryStream : ByteSource, ByteSink {
+    std::string Bytes;
+    int Error = 0;
+    long Read(char* data, std::size_t size) override {
+        const std::size_t n = Bytes.copy(data, std::min(size, std::size_t{2}));
+        Bytes.erase(0, n);
+        return static_cast<long>(n);
+    }
+    int Write(std::string_view bytes) override { return Error != 0 ? Error : (Bytes.append(bytes), 0); }
+};
+
+// The loop in-process, its streams in memory: the output fails with ENOSPC at the flush before the
+// second read, and each input after that sets errno as a conversion may (1e309 sets ERANGE). The
+// reason said is the one kept when the write failed.
+TEST(InputLoop, SaysTheReasonKeptWhenTheOutputFailed) {
+    MemoryStream lines, output, messages;
+    lines.Bytes = "1\n2\n3\n";
+    output.Error = ENOSPC;
+    const int status = RunInputs({{}, lines, output, messages}, [](std::string_view, bool, std::string& out) {
+        errno = ERANGE;
+        return out.append("answer\n"), true;
+    });
+    EXPECT_EQ(status, ExitFailure);
+    EXPECT_EQ(messages.Bytes, "pexabit-cli: the output cannot be written: No space left on device\n");
 }
 
 }  // namespace
