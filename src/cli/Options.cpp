@@ -209,14 +209,14 @@ std::string CheckCombinations(const Reading& r) {
     if (r.SingleHex && r.DoubleHex) return "--single-hex and --double-hex exclude each other";
     if (r.Format && (r.SingleHex || r.DoubleHex))
         return std::string(r.SingleHex ? "--single-hex" : "--double-hex") +
-               " belongs to the seed report, not to --format (which takes --pattern)";
+               " belongs to the window report, not to --format (which takes --pattern)";
     if (!r.Format && r.Round) return "--round needs --format";
     if (!r.Format && o.Pattern) return "--pattern needs --format";
     if (!r.Format && o.BytesLe) return "--bytes-le needs --format";
     if (o.Pattern && o.Formats.size() > 1) return "--pattern needs exactly one format in --format";
     if (o.BytesLe && !o.Pattern) return "--bytes-le needs --pattern";
     if (o.Strict && (r.Format || r.SingleHex || r.DoubleHex))
-        return "--strict applies to the decimal input of the seed report only";
+        return "--strict applies to the decimal input of the window report only";
     return {};
 }
 

@@ -59,7 +59,7 @@ TEST(CliOptions, EachOptionAndUsageError) {
         {{"--strict", "--single-hex", "-5"}, "error: unknown option '-5'", "hex patterns hold no sign"},
         {{"--single-hex", "--", "-5"}, "single-hex | -5", "after -- the hex refusal is the window's"},
         {{"--single-hex", "--double-hex"}, "error: --single-hex and --double-hex exclude each other", "two hex modes"},
-        {{"--strict", "--double-hex"}, "error: --strict applies to the decimal input of the seed report only",
+        {{"--strict", "--double-hex"}, "error: --strict applies to the decimal input of the window report only",
          "strict is for decimal input"},
         {{"-x", "-h"}, "help", "help answers whatever else is given"},
         {{"-V", "--bogus"}, "version", "short version"},
@@ -90,10 +90,10 @@ TEST(CliOptions, EachOptionAndUsageError) {
         {{"--pattern"}, "error: --pattern needs --format", "pattern without format"},
         {{"--bytes-le"}, "error: --bytes-le needs --format", "bytes-le without format"},
         {{"--format", "single", "--single-hex"},
-         "error: --single-hex belongs to the seed report, not to --format (which takes --pattern)",
+         "error: --single-hex belongs to the window report, not to --format (which takes --pattern)",
          "the window report's hex mode with --format"},
         {{"--strict", "--format", "single"},
-         "error: --strict applies to the decimal input of the seed report only", "strict with format"},
+         "error: --strict applies to the decimal input of the window report only", "strict with format"},
     };
     for (const auto& c : cases) EXPECT_EQ(Described(c.Arguments), c.Expected) << c.Reason;
 }
