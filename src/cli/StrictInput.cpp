@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "text/Characters.h"
+
 namespace pexabit {
 namespace {
 
@@ -9,7 +11,6 @@ constexpr std::string_view Infinity = "\u221E";  // 3 bytes of UTF-8
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsSign(char c) { return c == '+' || c == '-'; }
 bool IsSeparator(char c) { return c == '.' || c == ','; }
 bool IsExponentMark(char c) { return c == 'e' || c == 'E'; }

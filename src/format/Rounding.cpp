@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "format/ShortDecimal.h"
+#include "text/Characters.h"
 
 namespace pexabit {
 
@@ -194,8 +195,6 @@ struct PlainDecimal {
     std::int64_t Exponent = 0;
     bool Negative = false;
 };
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Digits from p on into d (leading zeros skipped, each fraction digit lowering the exponent);
 // false past MaxShortDigits significant digits.

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "format/ExactDigitBound.h"
+#include "text/Characters.h"
 
 namespace pexabit {
 
@@ -16,8 +17,6 @@ constexpr std::int64_t ExponentSaturation = 100'000'000'000'000'000;  // 10^17: 
 constexpr std::string_view InfinitySign = "\xE2\x88\x9E";  // U+221E as UTF-8
 constexpr std::string_view Examples = "1.5, -2e-3, 0x1.8p+1, inf or nan";
 constexpr std::string_view Words[] = {"inf", "infinity", "nan", "snan"};
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
