@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "text/Characters.h"
+
 namespace pexabit {
 namespace {
 
@@ -15,7 +17,6 @@ constexpr std::string_view DecimalCharacters = "0123456789+-.,eE";
 constexpr std::string_view HexCharacters = "0123456789abcdefABCDEF";
 constexpr std::string_view EveryFormatCharacters = "0123456789+-.,eEabcdfinpstxyABCDFINPSTXY() \t";
 constexpr std::string_view EveryFormatPatternCharacters = "0123456789abcdefABCDEFxX";
-constexpr std::string_view Infinity = "\u221E";  // the infinity sign, 3 bytes of UTF-8
 
 constexpr std::string_view ShortUsage =
     "usage: pexabit-cli [--json] [--strict] [--single-hex | --double-hex]\n"
@@ -98,8 +99,8 @@ std::string HelpEntry(std::string_view option, std::string_view text) {
 // True when every character of `text` is one of `ascii`, or the infinity sign where `infinity`.
 bool HoldsOnly(std::string_view text, std::string_view ascii, bool infinity) {
     for (std::size_t i = 0; i < text.size();) {
-        if (infinity && text.substr(i, Infinity.size()) == Infinity) {
-            i += Infinity.size();
+        if (infinity && text.substr(i, InfinitySign.size()) == InfinitySign) {
+            i += InfinitySign.size();
         } else if (ascii.find(text[i]) != std::string_view::npos) {
             ++i;
         } else {

@@ -7,7 +7,6 @@
 namespace pexabit {
 namespace {
 
-constexpr std::string_view Infinity = "\u221E";  // 3 bytes of UTF-8
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -60,7 +59,7 @@ long CodePoint(std::string_view text, std::size_t at) {
 // The character at `at` as the message shows it: itself in quotes when it is printable ASCII or
 // the infinity sign, else its code point ("U+00A0"), or the byte that is not UTF-8 ("byte FF").
 std::string Shown(std::string_view text, std::size_t at) {
-    if (text.substr(at, Infinity.size()) == Infinity) return "'\u221E'";
+    if (text.substr(at, InfinitySign.size()) == InfinitySign) return std::string("'").append(InfinitySign).append("'");
     if (text[at] >= 0x20 && text[at] < 0x7F) return std::string("'") + text[at] + "'";
     const long code = CodePoint(text, at);
     char shown[24];  // room for any long in "U+%04lX", though code points stop at U+10FFFF
@@ -75,7 +74,7 @@ std::string_view Reason(char c, bool hasDigits, bool inExponent) {
     if (IsSeparator(c)) return inExponent ? "the exponent is a whole number" : "a second decimal separator";
     if (IsExponentMark(c)) return hasDigits ? "a second exponent" : "no digits before the exponent";
     if (IsBlank(c)) return "a blank inside the number";
-    if (c == Infinity[0]) return "the infinity sign stands alone, with at most a sign";
+    if (c == InfinitySign[0]) return "the infinity sign stands alone, with at most a sign";
     return hasDigits ? "not part of a decimal number" : "a digit or a decimal separator was expected";
 }
 
@@ -92,7 +91,7 @@ std::string Refusal(const Scan& s, std::size_t lead, std::string_view reason) {
 // Where the scan stops short of the end, the error it meets there; empty for a whole number.
 std::string_view Check(Scan& s) {
     s.Take(IsSign);
-    if (s.Text.substr(s.At) == Infinity) return {};
+    if (s.Text.substr(s.At) == InfinitySign) return {};
     const std::size_t digits = s.Digits();
     const bool separator = s.Take(IsSeparator);
     if (digits + (separator ? s.Digits() : 0) == 0) {

@@ -14,7 +14,6 @@ namespace {
 // near it, and the bound check still sees a value far too large or too small.
 constexpr std::int64_t ExponentSaturation = 100'000'000'000'000'000;  // 10^17: times 10 plus 9 stays in 64 bits
 
-constexpr std::string_view InfinitySign = "\xE2\x88\x9E";  // U+221E as UTF-8
 constexpr std::string_view Examples = "1.5, -2e-3, 0x1.8p+1, inf or nan";
 constexpr std::string_view Words[] = {"inf", "infinity", "nan", "snan"};
 

@@ -1,6 +1,7 @@
 #pragma once
-// The character rules every part of the system shares: decimal and hex digits, the hex digits
-// it writes, and how characters of UTF-8 text are counted and checked. One copy of each.
+// The character rules every part of the system shares: decimal and hex digits, the infinity
+// sign, the hex digits it writes, and how characters of UTF-8 text are counted and checked. One
+// copy of each.
 
 #include <array>
 #include <cstddef>
@@ -11,6 +12,10 @@
 namespace pexabit {
 
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The infinity sign U+221E in UTF-8, which typed numbers may hold ("-∞"): three bytes that
+// count as one character.
+inline constexpr std::string_view InfinitySign = "\xE2\x88\x9E";
 
 // The upper-case hex digits the system writes (patterns, fields, captions), and the lower-case
 // ones of JSON's \u escapes.

@@ -14,9 +14,6 @@ namespace pexabit {
 // than this (1e99999999) is refused instead of filling memory.
 inline constexpr std::int64_t MaxCanonicalLength = 4194304;
 
-// The infinity sign U+221E as typed (UTF-8).
-inline constexpr std::string_view InfinitySign = "\xE2\x88\x9E";
-
 // True when `text` (UTF-8) holds only the characters 0-9 + - , . e E and the infinity sign, in
 // any order and number; the empty text passes. Invalid UTF-8, blanks, line breaks and any other
 // letter fail. CheckDecimalText("1,2,3") and CheckDecimalText("--") pass; "1 2" fails.
