@@ -36,10 +36,12 @@ struct ParsedText {
 };
 
 // The most decimal digits the exact value of an accepted text may need in plain decimal
-// (integer digits, at least one, plus fraction digits): 4 MiB, the bound of the seed report.
-// 1e4194303 (4194304 digits) is accepted, 1e4194304 and 1e-4194304 ("0." and 4194304 fraction
-// digits) are refused.
-inline constexpr std::int64_t MaxExactDigits = 4194304;
+// (integer digits, at least one, plus fraction digits): 4 MiB. The exact error of every format
+// writes the typed value out digit by digit, so this keeps each answer, and the time to make it,
+// within a few megabytes whatever exponent is typed; the window report holds its canonical text
+// to the same number. 1e4194303 (4194304 digits) is accepted, 1e4194304 and 1e-4194304 ("0."
+// and 4194304 fraction digits) are refused.
+inline constexpr std::int64_t MaxExactDigits = std::int64_t{1} << 22;
 
 // Reads one typed number after dropping blanks and tabs at both ends:
 //   [sign] (digits [sep [digits]] | sep digits) [(e|E) [sign] digits]    sep "." or ","

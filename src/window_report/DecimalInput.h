@@ -7,12 +7,17 @@
 #include <string>
 #include <string_view>
 
+#include "format/TypedNumber.h"
+
 namespace pexabit {
 
-// The longest canonical text NormaliseDecimal builds, in characters: 4 MiB. A megabyte of typed
-// digits with any sensible exponent fits; an exponent that would pad the text with more zeros
-// than this (1e99999999) is refused instead of filling memory.
-inline constexpr std::int64_t MaxCanonicalLength = 4194304;
+// The longest canonical text NormaliseDecimal builds, in characters: 4 MiB, the number of the
+// every-format report's MaxExactDigits. The two count different things and are equal by choice:
+// here the sign, the comma and every typed digit (leading and trailing zeros kept), there the
+// digits of the exact value; either way no report builds a number text beyond 4 MiB. A megabyte
+// of typed digits with any sensible exponent fits; an exponent that would pad the text with more
+// zeros than this (1e99999999) is refused instead of filling memory.
+inline constexpr std::int64_t MaxCanonicalLength = MaxExactDigits;
 
 // True when `text` (UTF-8) holds only the characters 0-9 + - , . e E and the infinity sign, in
 // any order and number; the empty text passes. Invalid UTF-8, blanks, line breaks and any other
