@@ -131,8 +131,7 @@ GuardedSignificand ReadHexMagnitude(const FloatFormat& format, std::string_view 
     if (lead >= format.MaxExponent() + 2) return BeyondOverflow(format);
     if (lead <= format.MinQuantumExponent() - 3) return BelowHalfSubnormal(format);
     const std::size_t taken = std::min<std::size_t>(digits.size(), HexDigitsTaken);
-    Bits128 bits = 0;
-    for (std::size_t i = 0; i < taken; ++i) bits = (bits << 4) | static_cast<unsigned>(HexDigitValue(digits[i]));
+    const Bits128 bits = ReadHexBits(digits.substr(0, taken)).Bits;
     const bool rest = digits.find_first_not_of('0', taken) != std::string_view::npos;
     return {bits, static_cast<int>(exponent + 4 * static_cast<std::int64_t>(digits.size() - taken)), rest};
 }

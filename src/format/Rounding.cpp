@@ -140,9 +140,7 @@ std::optional<Bits128> PayloadBits(const std::string& hex, int width) {
     const auto bits = static_cast<std::int64_t>(4 * (digits.size() - 1)) +
                       std::bit_width(static_cast<unsigned>(HexDigitValue(digits[0])));
     if (bits > width) return std::nullopt;
-    Bits128 v = 0;
-    for (char d : digits) v = (v << 4) | static_cast<unsigned>(HexDigitValue(d));
-    return v;
+    return ReadHexBits(digits).Bits;
 }
 
 RoundedValue RoundNan(const FloatFormat& format, const TypedNumber& number) {

@@ -215,7 +215,7 @@ bool Reader::ReadPayloadDigits() {
     at_ += 2;
     std::string payload;
     const std::size_t digitsAt = at_;
-    for (; !AtEnd() && HexDigitValue(Peek()) >= 0; ++at_) {
+    for (; !AtEnd() && IsHexDigit(Peek()); ++at_) {
         if (!payload.empty() || Peek() != '0') payload += Peek();
     }
     if (at_ == digitsAt && AtEnd()) return Incomplete("the payload", openAt, "needs hexadecimal digits after 0x, such as nan(0x1F)");
@@ -232,7 +232,7 @@ std::size_t Reader::ReadDigits(bool hex) {
     const char* p = text_.data();
     const std::size_t start = at_, end = end_;
     std::size_t i = start;
-    while (i < end && (hex ? HexDigitValue(p[i]) >= 0 : IsDigit(p[i]))) ++i;
+    while (i < end && (hex ? IsHexDigit(p[i]) : IsDigit(p[i]))) ++i;
     std::size_t first = start;
     if (number_.Digits.empty()) {
         while (first < i && p[first] == '0') ++first;

@@ -36,22 +36,21 @@ PatternText ReadPatternText(const FloatFormat& format, std::string_view text, bo
     while (begin < end && IsBlank(text[begin])) ++begin;
     while (end > begin && IsBlank(text[end - 1])) --end;
     if (end - begin >= 2 && text[begin] == '0' && (text[begin + 1] == 'x' || text[begin + 1] == 'X')) begin += 2;
-    for (std::size_t i = begin; i < end; ++i) {
-        if (HexDigitValue(text[i]) < 0) {
-            r.Error = "unexpected " + CharacterName(text[i]) + " at position " + std::to_string(i + 1) +
-                      ": expected a hex digit";
-            return r;
-        }
-    }
-    const auto width = static_cast<std::size_t>(format.HexDigits());
-    if (end - begin != width) {
-        r.Error = "a " + std::string(format.Name) + " pattern has " + std::to_string(width) + " hex digits, not " +
-                  std::to_string(end - begin);
+    const std::string_view digits = text.substr(begin, end - begin);
+    const HexBits read = ReadHexBits(digits);
+    if (read.Digits != digits.size()) {
+        const std::size_t at = begin + read.Digits;
+        r.Error = "unexpected " + CharacterName(text[at]) + " at position " + std::to_string(at + 1) +
+                  ": expected a hex digit";
         return r;
     }
-    Bits128 pattern = 0;
-    for (std::size_t i = begin; i < end; ++i) pattern = (pattern << 4) | static_cast<unsigned>(HexDigitValue(text[i]));
-    r.Pattern = bytesLe ? ReverseBytes(format, pattern) : pattern;
+    const auto width = static_cast<std::size_t>(format.HexDigits());
+    if (digits.size() != width) {
+        r.Error = "a " + std::string(format.Name) + " pattern has " + std::to_string(width) + " hex digits, not " +
+                  std::to_string(digits.size());
+        return r;
+    }
+    r.Pattern = bytesLe ? ReverseBytes(format, read.Bits) : read.Bits;
     return r;
 }
 

@@ -1,7 +1,5 @@
 #include "window_report/HexDecoding.h"
 
-#include <algorithm>
-
 #include "text/Characters.h"
 #include "window_report/ExactTexts.h"
 
@@ -31,17 +29,13 @@ const char* SpecialCaption(const StoredValue& value) {
 std::optional<HexRejection> CheckHexPattern(PatternFormat format, std::string_view text) {
     const HexMessages& m = format == PatternFormat::Single ? SingleMessages : DoubleMessages;
     if (CountCharacters(text) != m.Digits) return HexRejection{m.Length, std::nullopt};
-    if (!std::all_of(text.begin(), text.end(), IsHexDigit)) {
+    if (ReadHexBits(text).Digits != text.size()) {
         return HexRejection{m.Spelling, std::string(m.Digits, '0')};
     }
     return std::nullopt;
 }
 
-Bits128 ReadHexPattern(std::string_view text) {
-    Bits128 pattern = 0;
-    for (char c : text) pattern = (pattern << 4) | static_cast<unsigned>(HexDigitValue(c));
-    return pattern;
-}
+Bits128 ReadHexPattern(std::string_view text) { return ReadHexBits(text).Bits; }
 
 bool IsSpecialPattern(PatternFormat format, Bits128 pattern) {
     const FloatFormat& f = FormatOf(format);
