@@ -9,7 +9,6 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsSign(char c) { return c == '+' || c == '-'; }
 bool IsSeparator(char c) { return c == '.' || c == ','; }
 bool IsExponentMark(char c) { return c == 'e' || c == 'E'; }
@@ -33,19 +32,10 @@ struct Scan {
     }
 };
 
-// The bytes of a UTF-8 sequence that starts with `lead`; 0 for a byte that cannot start one.
-std::size_t SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead < 0xC2) return 0;
-    if (lead < 0xE0) return 2;
-    if (lead < 0xF0) return 3;
-    return lead < 0xF5 ? 4 : 0;
-}
-
 // The code point of the UTF-8 sequence at `at`, or -1 where the bytes are not UTF-8.
 long CodePoint(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
-    const std::size_t length = SequenceLength(lead);
+    const std::size_t length = Utf8LeadLength(lead);
     if (length == 0 || at + length > text.size()) return -1;
     long code = length == 1 ? lead : lead & (0x7F >> length);
     for (std::size_t i = 1; i < length; ++i) {

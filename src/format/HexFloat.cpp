@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "format/CanonicalValue.h"
+#include "text/Characters.h"
 
 namespace pexabit {
 
@@ -16,7 +17,7 @@ std::string FractionDigits(const FloatFormat& format, Bits128 fraction) {
     Bits128 aligned = fraction << (digits * BitsPerHexDigit - format.FractionBits);
     std::string out(static_cast<std::size_t>(digits), '0');
     for (int i = digits; i-- > 0; aligned >>= BitsPerHexDigit) {
-        out[static_cast<std::size_t>(i)] = "0123456789abcdef"[static_cast<unsigned>(aligned & 0xF)];
+        out[static_cast<std::size_t>(i)] = LowerHexDigits[static_cast<std::size_t>(aligned & 0xF)];
     }
     out.erase(out.find_last_not_of('0') + 1);
     return out;

@@ -56,8 +56,8 @@ class Reader {
 public:
     // Reads into `result`, whose Number the reading fills in place.
     Reader(std::string_view text, ParsedText& result) : text_(text), result_(result), number_(result.Number.emplace()) {
-        while (end_ > 0 && (text_[end_ - 1] == ' ' || text_[end_ - 1] == '\t')) --end_;
-        while (at_ < end_ && (text_[at_] == ' ' || text_[at_] == '\t')) ++at_;
+        while (end_ > 0 && IsBlank(text_[end_ - 1])) --end_;
+        while (at_ < end_ && IsBlank(text_[at_])) ++at_;
     }
 
     void Read();

@@ -10,8 +10,6 @@ namespace {
 
 constexpr int BitsPerByte = 8;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 // As the text reader names them: "character 'G'", "blank", "byte 0xC3". Every character before
 // the first one named is ASCII, so its byte offset is its position.
 std::string CharacterName(char c) {

@@ -5,24 +5,15 @@ namespace pexabit {
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
+    const std::size_t length = Utf8LeadLength(lead);
+    if (length <= 1) return length;
     // The allowed range of the second byte: narrower after E0 (no overlong forms), ED (no
     // surrogates), F0 (no overlong forms) and F4 (nothing beyond U+10FFFF).
     unsigned char low = 0x80, high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;  // a continuation byte, C0, C1 or F5..FF
-    }
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
     if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
     for (std::size_t k = 2; k < length; ++k) {
         if ((byte(i + k) & 0xC0) != 0x80) return 0;

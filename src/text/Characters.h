@@ -13,12 +13,15 @@ namespace pexabit {
 
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// A blank or a tab: what a typed input may carry at its ends, and every reader drops there.
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 // The infinity sign U+221E in UTF-8, which typed numbers may hold ("-∞"): three bytes that
 // count as one character.
 inline constexpr std::string_view InfinitySign = "\xE2\x88\x9E";
 
 // The upper-case hex digits the system writes (patterns, fields, captions), and the lower-case
-// ones of JSON's \u escapes.
+// ones of JSON's \u escapes and of C hex floats.
 inline constexpr std::string_view UpperHexDigits = "0123456789ABCDEF";
 inline constexpr std::string_view LowerHexDigits = "0123456789abcdef";
 
@@ -70,6 +73,17 @@ constexpr std::size_t CountCharacters(std::string_view text) {
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
     }
     return count;
+}
+
+// Bytes of the UTF-8 sequence that `lead` starts, judged by that byte alone: 1 for ASCII, 2 for
+// C2..DF, 3 for E0..EF, 4 for F0..F4; 0 for a byte that starts none (a continuation byte, C0,
+// C1, F5..FF). Utf8LeadLength(0xE2) == 3, the length of "∞".
+constexpr std::size_t Utf8LeadLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead < 0xC2) return 0;
+    if (lead < 0xE0) return 2;
+    if (lead < 0xF0) return 3;
+    return lead < 0xF5 ? 4 : 0;
 }
 
 // Length of the valid UTF-8 sequence starting at text[i] (1 to 4), or 0 when it is not valid:
