@@ -89,7 +89,6 @@ const GrammarCase Cases[] = {
     {"0x.p1", "unexpected character 'p' at position 4: expected a hexadecimal digit after the separator", "hex separator without digits"},
     {"0xg", "unexpected character 'g' at position 3: expected a hexadecimal digit or '.'", "no hex digit after the prefix"},
     {"0x1p", "incomplete number: the exponent at position 4 needs digits after 'p', such as 0x1p-5", "binary exponent without digits"},
-    {"0x1p1.5", "unexpected character '.' at position 6: expected a digit of the exponent: the exponent ends the number", "fraction after the binary exponent"},
 };
 
 constexpr const char* TooLong =
