@@ -19,37 +19,6 @@ constexpr std::string_view Words[] = {"inf", "infinity", "nan", "snan"};
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Bytes of the character starting at text[i]: a valid UTF-8 sequence counts as one character,
-// and so does every byte that does not start one.
-std::size_t CharacterLength(std::string_view text, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned lead = byte(i);
-    std::size_t length = 1;
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-    if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-    if (length == 1 || i + length > text.size()) return 1;
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return 1;
-    }
-    return length;
-}
-
-// The character at text[i] as a message names it: character 'x', blank, tab, control character
-// U+000A, byte 0xFF (a byte that starts no UTF-8 character).
-std::string NameCharacter(std::string_view text, std::size_t i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    static constexpr char Hex[] = "0123456789ABCDEF";
-    if (c == ' ') return "blank";
-    if (c == '\t') return "tab";
-    if (c < 0x20 || c == 0x7F) return std::string("control character U+00") + Hex[c >> 4] + Hex[c & 15];
-    const std::size_t length = CharacterLength(text, i);
-    if (c >= 0x80 && length == 1) return std::string("byte 0x") + Hex[c >> 4] + Hex[c & 15];
-    std::string named("character '");
-    named.append(text.substr(i, length)).push_back('\'');
-    return named;
-}
-
 // The reading state: the whole text (positions in messages count from its start), the part
 // left after the blanks at both ends, and the number built so far.
 class Reader {
@@ -97,10 +66,10 @@ private:
     TypedNumber& number_;
 };
 
+// Every character before the reading position was accepted (ASCII or the infinity sign), so
+// counting the characters before it is exact.
 std::size_t Reader::Position(std::size_t byteOffset) const {
-    std::size_t position = 1;
-    for (std::size_t i = 0; i < byteOffset; i += CharacterLength(text_, i)) ++position;
-    return position;
+    return CountCharacters(text_.substr(0, byteOffset)) + 1;
 }
 
 bool Reader::Fail(std::string message) {

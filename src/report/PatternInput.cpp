@@ -10,15 +10,6 @@ namespace {
 
 constexpr int BitsPerByte = 8;
 
-// As the text reader names them: "character 'G'", "blank", "byte 0xC3". Every character before
-// the first one named is ASCII, so its byte offset is its position.
-std::string CharacterName(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == ' ') return "blank";
-    if (byte > 0x20 && byte < 0x7F) return std::string("character '") + c + "'";
-    return std::string("byte 0x") + UpperHexDigits[byte >> 4] + UpperHexDigits[byte & 15];
-}
-
 // The bytes of the pattern in the opposite order: byte i moves to byte (Bytes - 1 - i).
 Bits128 ReverseBytes(const FloatFormat& format, Bits128 pattern) {
     Bits128 reversed = 0;
@@ -37,8 +28,9 @@ PatternText ReadPatternText(const FloatFormat& format, std::string_view text, bo
     const std::string_view digits = text.substr(begin, end - begin);
     const HexBits read = ReadHexBits(digits);
     if (read.Digits != digits.size()) {
+        // Every character before the one named is ASCII, so its byte offset is its position.
         const std::size_t at = begin + read.Digits;
-        r.Error = "unexpected " + CharacterName(text[at]) + " at position " + std::to_string(at + 1) +
+        r.Error = "unexpected " + NameCharacter(text, at) + " at position " + std::to_string(at + 1) +
                   ": expected a hex digit";
         return r;
     }

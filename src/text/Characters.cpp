@@ -21,4 +21,17 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
     return length;
 }
 
+std::string NameCharacter(std::string_view text, std::size_t i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const auto withHex = [c](std::string name) {
+        return name.append(1, UpperHexDigits[c >> 4]).append(1, UpperHexDigits[c & 15]);
+    };
+    if (c == ' ') return "blank";
+    if (c == '\t') return "tab";
+    if (c < 0x20 || c == 0x7F) return withHex("control character U+00");
+    const std::size_t length = Utf8SequenceLength(text, i);
+    if (length == 0) return withHex("byte 0x");
+    return std::string("character '").append(text.substr(i, length)).append("'");
+}
+
 }  // namespace pexabit

@@ -1,12 +1,13 @@
 #pragma once
 // The character rules every part of the system shares: decimal and hex digits, the infinity
-// sign, the hex digits it writes, and how characters of UTF-8 text are counted and checked. One
-// copy of each.
+// sign, the hex digits it writes, and how characters of UTF-8 text are counted, checked and named
+// in messages. One copy of each.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace pexabit {
@@ -90,5 +91,13 @@ constexpr std::size_t Utf8LeadLength(unsigned char lead) {
 // a stray continuation byte, an overlong form, a surrogate (U+D800..U+DFFF), beyond U+10FFFF,
 // or cut short. Utf8SequenceLength("∞", 0) == 3; Utf8SequenceLength("\xED\xA0\x80", 0) == 0.
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
+
+// The character that starts at text[i] as a refusal names it, the same way for every typed
+// input: "blank", "tab", "control character U+000A" (every other ASCII control and U+007F),
+// "character 'x'" for any other well-formed character, one of several bytes too ("character
+// 'é'"), and "byte 0xC3" for a byte that starts no well-formed character, so that a message
+// never holds text that is not UTF-8. NameCharacter("1é", 1) == "character 'é'";
+// NameCharacter("1\xC3", 1) == "byte 0xC3".
+std::string NameCharacter(std::string_view text, std::size_t i);
 
 }  // namespace pexabit

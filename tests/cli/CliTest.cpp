@@ -126,9 +126,9 @@ const ReportRow FormatRows[] = {
       R"("exponent":-16382,"integer_bit":1)", R"("class":"noncanonical","exact":"0.0000)",
       R"("exponent":null,"integer_bit":0)", R"("class":"noncanonical","exact":"nan")"}},
     {"refused patterns answer in place, status 1; a bare 0x is a prefix with no digits after it; blanks around "
-     "a pattern are dropped", "--format half --pattern --json", "3C00\n3C0\n3C0G\n0x\n\t0x3c00 \n", 1,
+     "a pattern are dropped", "--format half --pattern --json", "3C00\n3C0\n3C0\xC3\xA9\n0x\n\t0x3c00 \n", 1,
      {R"("pattern":"3C00")", R"({"input":"3C0","error":"a half pattern has 4 hex digits, not 3"})",
-      R"({"input":"3C0G","error":"unexpected character 'G' at position 4: expected a hex digit"})",
+      "{\"input\":\"3C0\xC3\xA9\",\"error\":\"unexpected character '\xC3\xA9' at position 4: expected a hex digit\"}",
       R"({"input":"0x","error":"a half pattern has 4 hex digits, not 0"})", R"("pattern":"3C00")"}},
     {"the readable block", "--format half 1.5", "", 0,
      {"Input:", "Round:            nearest-even", "half              3E00", "fraction        200 = 1000000000",

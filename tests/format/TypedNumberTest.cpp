@@ -65,7 +65,7 @@ const GrammarCase Cases[] = {
     {"1 2", "unexpected blank at position 2: expected a digit, '.', ',' or an exponent such as e5", "blank inside"},
     {"1\n", "unexpected control character U+000A at position 2: expected a digit, '.', ',' or an exponent such as e5", "line break is not a blank"},
     {"  1\xC3\xA9", "unexpected character '\xC3\xA9' at position 4: expected a digit, '.', ',' or an exponent such as e5", "positions count from the text as given, UTF-8 characters shown whole"},
-    {"\xF5\x80\x80\x80", "unexpected byte 0xF5 at position 1: expected a digit, '.', ',', inf, infinity, nan, snan or 0x", "no UTF-8 sequence starts with F5"},
+    {"\xED\xA0\x80", "unexpected byte 0xED at position 1: expected a digit, '.', ',', inf, infinity, nan, snan or 0x", "a surrogate is no character: its first byte is named"},
     {"1E+", "incomplete number: the exponent at position 2 needs digits after 'E', such as 1E-5", "exponent sign without digits"},
     {"1ex", "unexpected character 'x' at position 3: expected a sign or a digit of the exponent", "letter after e"},
     {"1e-x", "unexpected character 'x' at position 4: expected a digit of the exponent", "letter after the exponent sign"},
