@@ -1,4 +1,5 @@
-// pexabit: the window. Creates Form1, runs its start-up and waits for the user's events.
+// pexabit: the window. Creates Form1, runs its start-up and waits for the user's events; with
+// --formats the formats window instead.
 // --help and --version are answered on standard output before any window exists, so that they
 // work without a display.
 
@@ -10,6 +11,7 @@
 #include "pexabit/Version.h"
 #include "ui/Dialogs.h"
 #include "ui/Form1.h"
+#include "ui/formats/FormatsWindow.h"
 
 namespace {
 
@@ -35,8 +37,11 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version."));
+    const QCommandLineOption formats(QStringLiteral("formats"),
+                                     QStringLiteral("Open the formats window: every format side by side as you type."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(formats);
     parser.parse(Arguments(argc, argv));  // the options of Qt are unknown here, and not yet an error
     if (parser.isSet(help) || parser.isSet(version)) {
         const QCoreApplication core(argc, argv);  // needs no display; names the program in the help
@@ -54,6 +59,11 @@ int main(int argc, char* argv[]) {
     }
     // Fusion: the style whose one-pixel button outline the graphical buttons paint inside.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    if (parser.isSet(formats)) {
+        pexabit::FormatsWindow window(pexabit::DefaultFormatsSettingsPath());
+        window.show();
+        return QApplication::exec();
+    }
     pexabit::QtDialogs dialogs;
     pexabit::Form1 window(dialogs);
     window.Form_Load();

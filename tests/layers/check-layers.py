@@ -35,6 +35,7 @@ LIBRARIES = {
     "pexabit_cli_options": "cli",
     "pexabit_settings": "ui",
     "pexabit_window": "ui",
+    "pexabit_formats_window": "ui",
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
