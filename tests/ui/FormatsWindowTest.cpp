@@ -167,7 +167,7 @@ private slots:
     // A slow input followed by a fast one: the fast one's answer stays on screen.
     void newestInputWins() {
         auto window = OpenWithAllFormats();
-        window->Input()->setText(QString(1000, '7') + ".5e-4000");
+        window->Input()->setText("1e-4950");  // the slowest input in every format
         window->Input()->setText("0.1");
         QTRY_VERIFY_WITH_TIMEOUT(!window->Waiting(), AnswerMs);
         QTest::qWait(50);  // any late answer to the slow input would arrive here
@@ -175,10 +175,11 @@ private slots:
         QCOMPARE(window->Panel(QuadFormat)->Line("shortest")->text(), QString("0.1"));
     }
 
-    // Digits on every field colour keep a contrast of 4.5:1 in a light and a dark palette.
+    // Digits on every field colour, and a raised flag's name, keep a contrast of 4.5:1 in a light
+    // and a dark palette.
     void fieldContrast_data() {
         QTest::addColumn<QPalette>("palette");
-        QTest::newRow("light: Fusion's own") << QPalette(QColor(239, 239, 239));
+        QTest::newRow("light: Fusion's own, white on its highlight too faint") << QStyleFactory::create("Fusion")->standardPalette();
         QTest::newRow("dark") << QPalette(QColor(53, 53, 53));
         QPalette greyText(QColor(48, 48, 48));
         greyText.setColor(QPalette::WindowText, QColor(150, 150, 150));
@@ -188,6 +189,8 @@ private slots:
         QFETCH(QPalette, palette);
         const FieldColours colours = FieldColoursFor(palette);
         for (const QColor& fill : colours.Fill) QVERIFY2(ContrastRatio(fill, colours.Text) >= 4.5, qPrintable(fill.name()));
+        const QColor badge = palette.color(QPalette::Highlight);  // a raised flag's badge
+        QVERIFY(ContrastRatio(badge, ReadableText(badge, palette.color(QPalette::HighlightedText))) >= 4.5);
     }
 
     // pexabit --formats opens this window, which writes its own settings and none of Form1's files.

@@ -33,6 +33,11 @@ double ContrastRatio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+QColor ReadableText(const QColor& fill, const QColor& preferred) {
+    if (ContrastRatio(fill, preferred) >= 4.5) return preferred;
+    return ContrastRatio(fill, Qt::black) >= ContrastRatio(fill, Qt::white) ? QColor(Qt::black) : QColor(Qt::white);
+}
+
 FieldColours FieldColoursFor(const QPalette& palette) {
     const bool dark = palette.color(QPalette::Window).lightness() < 128;
     FieldColours colours;

@@ -22,6 +22,10 @@ struct FieldColours {
 // palette's window text when it reaches 4.5:1 on every fill, else black or white, whichever does.
 FieldColours FieldColoursFor(const QPalette& palette);
 
+// `preferred` when it reaches 4.5:1 on `fill`, else black or white, whichever contrasts more:
+// white on Fusion's light highlight (3.7:1) gives black.
+QColor ReadableText(const QColor& fill, const QColor& preferred);
+
 // The WCAG 2 contrast ratio of two colours, 1 to 21: black on white gives 21.
 double ContrastRatio(const QColor& a, const QColor& b);
 

@@ -88,7 +88,8 @@ void FormatPanel::SetBadge(QLabel* badge, bool set) {
     QPalette colours = palette();
     if (set) {
         colours.setColor(QPalette::Window, colours.color(QPalette::Highlight));
-        colours.setColor(QPalette::WindowText, colours.color(QPalette::HighlightedText));
+        colours.setColor(QPalette::WindowText,
+                         ReadableText(colours.color(QPalette::Highlight), colours.color(QPalette::HighlightedText)));
     } else {
         colours.setColor(QPalette::WindowText, colours.color(QPalette::Disabled, QPalette::WindowText));
     }
