@@ -22,7 +22,7 @@ std::string QuadLargest() {
     const Bits128 largest = (Bits128{0x7FFEFFFFFFFFFFFF} << 64) | Bits128{0xFFFFFFFFFFFFFFFF};
     DecimalExpansion digits;
     std::string text;
-    WriteExactDecimal(DecodePattern(QuadFormat, largest), digits, text);
+    WritePlainDecimal(DecodePattern(QuadFormat, largest), digits, text);
     return text;
 }
 
