@@ -111,8 +111,9 @@ TEST(CliOptions, HelpNamesEveryOptionAndUsageErrorShowsUsage) {
 }
 
 TEST(CliStrict, RefusesWhatIsNotANumberAndIgnoresBlanks) {
+    using namespace std::string_view_literals;
     const struct {
-        const char* Input;
+        std::string_view Input;
         const char* Expected;  // the text converted, or the refusal after "Not a plain decimal number"
         const char* Reason;
     } cases[] = {
@@ -137,6 +138,8 @@ TEST(CliStrict, RefusesWhatIsNotANumberAndIgnoresBlanks) {
         {"\u221E5", " (character 1, '\u221E'): the infinity sign stands alone, with at most a sign", "infinity and digits"},
         {"1\u00A0", " (character 2, U+00A0): not part of a decimal number", "a non-breaking space is no blank"},
         {"1\xFF", " (character 2, byte FF): not part of a decimal number", "a byte that starts no UTF-8"},
+        {"1\x7F", " (character 2, U+007F): not part of a decimal number", "DEL is no printable character"},
+        {"1\0"sv, " (character 2, U+0000): not part of a decimal number", "NUL is UTF-8, named by its code"},
     };
     for (const auto& c : cases) {
         const StrictDecimal checked = CheckStrictDecimal(c.Input);
