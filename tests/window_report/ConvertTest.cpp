@@ -54,6 +54,9 @@ TEST(NormaliseDecimal, LongTextsAndTheLengthBound) {
         {"1," + std::string(bound - 3, '5') + "e1", "+15," + std::string(bound - 4, '5'),
          "a fraction longer than the exponent, exactly at the bound"},
         {"1," + std::string(bound - 2, '5') + "e1", std::nullopt, "the same, one beyond"},
+        {std::string(bound - 2, '5') + "e-" + std::to_string(bound - 2), std::nullopt,
+         "every digit moved behind the comma: \"+0,\" and the digits, one beyond the bound"},
+        {std::string(bound - 1, '5') + "e-1", std::nullopt, "one digit moved: sign, digits and comma, one beyond"},
     };
     for (const auto& c : cases) {
         const std::optional<std::string> canonical = NormaliseDecimal(c.Typed);
