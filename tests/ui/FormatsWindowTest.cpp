@@ -3,6 +3,7 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <memory>
 
 #include "ui/formats/FormatsWindow.h"
 
@@ -179,7 +180,8 @@ private slots:
     // and a dark palette.
     void fieldContrast_data() {
         QTest::addColumn<QPalette>("palette");
-        QTest::newRow("light: Fusion's own, white on its highlight too faint") << QStyleFactory::create("Fusion")->standardPalette();
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+        QTest::newRow("light: Fusion's own, white on its highlight too faint") << fusion->standardPalette();
         QTest::newRow("dark") << QPalette(QColor(53, 53, 53));
         QPalette greyText(QColor(48, 48, 48));
         greyText.setColor(QPalette::WindowText, QColor(150, 150, 150));
