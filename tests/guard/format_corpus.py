@@ -34,6 +34,10 @@ import signal
 import sys
 from fractions import Fraction
 
+# The draws are the window guard's (corpus.py), from the generator each corpus seeds there.
+import corpus as window_corpus
+from corpus import below, bits, digits, pick
+
 SEED = 20251206
 if hasattr(sys, "set_int_max_str_digits"):
     sys.set_int_max_str_digits(0)  # the exact texts of extended's and quad's extremes run to 16,500 digits
@@ -77,32 +81,9 @@ FORMATS = [Format("half", 5, 10), Format("bfloat16", 8, 7), Format("single", 8, 
 BY_NAME = {f.name: f for f in FORMATS}
 WIDE = ["extended", "quad"]
 
-rng = None
-
-
-def bits(n):
-    return rng.getrandbits(n)
-
-
-def below(n):
-    """A uniform integer in [0, n)."""
-    while True:
-        x = bits(max(1, n.bit_length()))
-        if x < n:
-            return x
-
-
-def pick(seq):
-    return seq[below(len(seq))]
-
-
 def chance(n):
     """True once in n draws."""
     return below(n) == 0
-
-
-def digits(n):
-    return "".join(chr(48 + below(10)) for _ in range(n))
 
 
 # ---------------------------------------------------------------------------------------------
@@ -627,8 +608,7 @@ CORPORA = ["typed", "payloads"] + ["near-" + f.name for f in FORMATS] + ["edge-"
 
 
 def corpus(name, bytes_le):
-    global rng
-    rng = random.Random(SEED + 1000 * CORPORA.index(name))
+    window_corpus.rng_state = random.Random(SEED + 1000 * CORPORA.index(name))
     kind, _, format_name = name.partition("-")
     if name == "typed":
         return typed_corpus()
