@@ -7,7 +7,7 @@ namespace pexabit {
 
 int RunFormatReport(const FormatReportOptions& options, const InputStreams& streams) {
     InputReport report;  // one report serves every input: its texts keep their storage
-    return RunInputs(streams, [&](std::string_view input, bool, std::string& out) {
+    return RunInputs(streams, [&](std::string_view input, std::string& out) {
         BuildReport(input, options.Request, report);
         if (options.Json) AppendFormatReportJson(out, input, options.Request, report);
         else AppendFormatReportText(out, input, options.Request, report);

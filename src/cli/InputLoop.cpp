@@ -5,6 +5,14 @@
 namespace pexabit {
 namespace {
 
+// U+FEFF in UTF-8: the byte order mark some editors write at the start of a file.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view WithoutByteOrderMark(std::string_view firstLine) {
+    return firstLine.substr(0, ByteOrderMark.size()) == ByteOrderMark ? firstLine.substr(ByteOrderMark.size())
+                                                                        : firstLine;
+}
+
 // Says "pexabit-cli: <what>: <the reason of errno `error`>" on `messages`; returns ExitFailure.
 int Failed(ByteSink& messages, std::string_view what, int error) {
     std::string message = "pexabit-cli: ";
@@ -18,16 +26,16 @@ int Failed(ByteSink& messages, std::string_view what, int error) {
 int RunInputs(const InputStreams& streams, const InputWork& work) {
     OutputBuffer output(streams.Output);
     bool allConverted = true;
-    const auto answer = [&](std::string_view input, bool firstLine) {
-        allConverted &= work(input, firstLine, output.Text());
+    const auto answer = [&](std::string_view input) {
+        allConverted &= work(input, output.Text());
         output.FlushIfLarge();
     };
     if (!streams.Texts.empty()) {
-        for (std::string_view text : streams.Texts) answer(text, false);
+        for (std::string_view text : streams.Texts) answer(text);
     } else {
         LineReader reader(streams.Lines, output);
         std::string line;
-        for (bool first = true; reader.Next(line); first = false) answer(line, first);
+        for (bool first = true; reader.Next(line); first = false) answer(first ? WithoutByteOrderMark(line) : line);
         if (reader.ReadError() != 0) {
             output.Flush();
             return Failed(streams.Messages, "standard input cannot be read", reader.ReadError());

@@ -1,6 +1,7 @@
 #pragma once
 // The run over the inputs, one for both reports: each TEXT of the command line, or each line of
-// a stream, is one input; the answers go out in large writes, flushed whenever reading would
+// a stream, is one input, and a UTF-8 byte order mark that some editors write first belongs to
+// the stream, not to its first line, so it is dropped there; the answers go out in large writes, flushed whenever reading would
 // wait (cli/Streams.h); a stream that cannot be read or an output that cannot be written ends
 // the run with status 2 and says why. Where the inputs come from and where the answers and that
 // message go is the caller's choice: the standard streams for the program, memory for a test.
@@ -27,9 +28,8 @@ struct InputStreams {
 };
 
 // The answer to one input, appended to `out`: true when the input was converted, false when it
-// was refused. `firstLine` is true for the first line of a stream only, where a byte order mark
-// may stand; never for a TEXT.
-using InputWork = std::function<bool(std::string_view input, bool firstLine, std::string& out)>;
+// was refused.
+using InputWork = std::function<bool(std::string_view input, std::string& out)>;
 
 // Runs `work` on every input and returns the exit status. A failed read or write is said on
 // Messages with its reason, the one kept when it failed (not whatever errno holds later):

@@ -31,7 +31,8 @@ Shows how each TEXT is stored in binary floating point, every digit exact.
 By default it gives the window report: the Single (binary32) and the Double
 (binary64) laid out as the Pexabit window shows them. --format gives the
 every-format report instead. Without TEXT, or with the TEXT "-", every line
-of standard input is one input, answered as soon as it is read.
+of standard input is one input, answered as soon as it is read (a byte order
+mark starting standard input is ignored).
 
 Window report:
   TEXT              a decimal number as the window takes it: digits, signs,
@@ -42,8 +43,8 @@ Window report:
                     (digits [sep [digits]] | sep digits) [e [sign] digits]
                     with sep "." or "," once, or [sign] ∞, saying what is wrong
                     (the window converts what it can read of "1.5.3", "+-1",
-                    "1e2.5", an empty line); blanks and tabs at both ends and a
-                    byte order mark at the start of standard input are ignored
+                    "1e2.5", an empty line); blanks and tabs at both ends are
+                    ignored
 
 Every-format report:
 )";

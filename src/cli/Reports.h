@@ -24,7 +24,7 @@ void AppendTextReport(std::string& out, std::string_view input, const OperationR
 
 // Answers every input of `streams` in the form `mode` asks for and returns the exit status of
 // RunInputs. Under `strict` (--strict) an input that is not a plain decimal number is refused
-// with the reason, and a byte order mark starting a stream is dropped. With the TEXT "0.1" and
+// with the reason. With the TEXT "0.1" and
 // the decimal mode it writes the readable report (Single 3DCCCCCD) and returns 0.
 int RunWindowReport(const CliMode& mode, bool strict, const InputStreams& streams);
 

@@ -7,8 +7,6 @@
 namespace pexabit {
 namespace {
 
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
 bool IsSign(char c) { return c == '+' || c == '-'; }
 bool IsSeparator(char c) { return c == '.' || c == ','; }
 bool IsExponentMark(char c) { return c == 'e' || c == 'E'; }
@@ -113,11 +111,6 @@ StrictDecimal CheckStrictDecimal(std::string_view input) {
     const std::string_view reason = Check(scan);
     if (!reason.empty()) result.Error = Refusal(scan, first, reason);
     return result;
-}
-
-std::string_view WithoutByteOrderMark(std::string_view firstLine) {
-    return firstLine.substr(0, ByteOrderMark.size()) == ByteOrderMark ? firstLine.substr(ByteOrderMark.size())
-                                                                        : firstLine;
 }
 
 }  // namespace pexabit

@@ -21,7 +21,4 @@ struct StrictDecimal {
 // "Not a plain decimal number (character 4, '.'): a second decimal separator".
 StrictDecimal CheckStrictDecimal(std::string_view input);
 
-// The first line of a stream without the UTF-8 byte order mark that some editors put first.
-std::string_view WithoutByteOrderMark(std::string_view firstLine);
-
 }  // namespace pexabit

@@ -27,9 +27,8 @@ bool ReportOne(std::string_view input, const CliMode& mode, bool strict, Operati
 
 int RunWindowReport(const CliMode& mode, bool strict, const InputStreams& streams) {
     OperationResult result;
-    return RunInputs(streams, [&](std::string_view input, bool firstLine, std::string& out) {
-        // A byte order mark belongs to the stream, not to its first input.
-        return ReportOne(strict && firstLine ? WithoutByteOrderMark(input) : input, mode, strict, result, out);
+    return RunInputs(streams, [&](std::string_view input, std::string& out) {
+        return ReportOne(input, mode, strict, result, out);
     });
 }
 

@@ -66,6 +66,11 @@ TEST_F(Cli, AnswersEveryInputInPlace) {
           "\n{\"input\":\"1.5.3\",\"error\":\"Not a plain decimal number (character 4, '.'): a second decimal separator\"}",
           "\n{\"input\":\"\xEF\xBB\xBF" "1\",\"error\":\"Not a plain decimal number (character 1, U+FEFF)"},
          "strict: the byte order mark starting the stream and blanks at the ends are ignored, a malformed line refused"},
+        {"--json", "\xEF\xBB\xBF" "0.1", 0, 1, {"{\"input\":\"0.1\",\"OriginalNumber\":\"+0,1\""},
+         "the byte order mark starting the stream is dropped before the window's character check would refuse it"},
+        {"--json --double-hex", "\xEF\xBB\xBF" "3FF0000000000000\n", 0, 1,
+         {"{\"input\":\"3FF0000000000000\",\"OriginalNumber\":\"+1,0\""},
+         "the byte order mark starting the stream is dropped before a pattern's length is counted"},
         {"--json -", "0.1", 0, 1, {"{\"input\":\"0.1\""}, "\"-\" reads standard input"},
     };
     for (const auto& c : cases) {
@@ -130,6 +135,11 @@ const ReportRow FormatRows[] = {
      {R"("pattern":"3C00")", R"({"input":"3C0","error":"a half pattern has 4 hex digits, not 3"})",
       "{\"input\":\"3C0\xC3\xA9\",\"error\":\"unexpected character '\xC3\xA9' at position 4: expected a hex digit\"}",
       R"({"input":"0x","error":"a half pattern has 4 hex digits, not 0"})", R"("pattern":"3C00")"}},
+    {"a byte order mark starting the stream is dropped; one inside it stays and is refused", "--format half --json",
+     "\xEF\xBB\xBF" "1.5\n\xEF\xBB\xBF" "1.5\n", 1,
+     {R"({"input":"1.5","round":)", "{\"input\":\"\xEF\xBB\xBF" "1.5\",\"error\":\"unexpected character '\xEF\xBB\xBF'"}},
+    {"a byte order mark starting the stream is dropped before a pattern", "--format half --pattern --json",
+     "\xEF\xBB\xBF" "3C00", 0, {R"({"input":"3C00","round":"nearest-even","formats":[{"format":"half","pattern":"3C00")"}},
     {"the readable block", "--format half 1.5", "", 0,
      {"Input:", "Round:            nearest-even", "half              3E00", "fraction        200 = 1000000000",
       "exact           1.5", "flags           none"}},
