@@ -57,7 +57,7 @@ constexpr std::string_view HelpClosing = R"(  --pattern         each TEXT is a h
 
 Both reports:
   --json            one JSON object per input and line, not the readable report
-  --                every later argument is a TEXT
+  --                every later argument is a TEXT ("-" still standard input)
   -h, --help        this help
   -V, --version     the version
 
@@ -231,7 +231,7 @@ CliParse ParseCliOptions(std::span<const char* const> arguments) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view arg = arguments[i];
         if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            r.StandardInput |= !optionsEnded && arg == "-";
+            r.StandardInput |= arg == "-";  // after "--" too, as cat -- - reads standard input
             o.Texts.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;

@@ -6,7 +6,7 @@
 // every character of it may stand in an input of the chosen mode ("-5", "--5", "-e5" for the
 // window report's decimal input, "-inf", "-0x1p3" for the every-format report), and a usage error
 // naming it when not ("-x", "--bogus"). After "--" every argument is an input. "-" as the only
-// input means standard input.
+// input means standard input, after "--" too.
 //
 // ParseCliOptions({"--json", "-5"}) gives Json, decimal input and the Texts {"-5"};
 // ParseCliOptions({"--bogus"}) gives the Error "unknown option '--bogus'".

@@ -72,6 +72,7 @@ TEST_F(Cli, AnswersEveryInputInPlace) {
          {"{\"input\":\"3FF0000000000000\",\"OriginalNumber\":\"+1,0\""},
          "the byte order mark starting the stream is dropped before a pattern's length is counted"},
         {"--json -", "0.1", 0, 1, {"{\"input\":\"0.1\""}, "\"-\" reads standard input"},
+        {"--json -- -", "0.1", 0, 1, {"{\"input\":\"0.1\""}, "\"-\" after -- reads standard input, not the text \"-\""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.Arguments, Input(c.Input), Root + "out"), c.Status) << c.Reason;
@@ -140,6 +141,8 @@ const ReportRow FormatRows[] = {
      {R"({"input":"1.5","round":)", "{\"input\":\"\xEF\xBB\xBF" "1.5\",\"error\":\"unexpected character '\xEF\xBB\xBF'"}},
     {"a byte order mark starting the stream is dropped before a pattern", "--format half --pattern --json",
      "\xEF\xBB\xBF" "3C00", 0, {R"({"input":"3C00","round":"nearest-even","formats":[{"format":"half","pattern":"3C00")"}},
+    {"\"-\" after -- reads standard input, not the text \"-\"", "--format half --json -- -", "1.5", 0,
+     {R"({"input":"1.5","round":)"}},
     {"the readable block", "--format half 1.5", "", 0,
      {"Input:", "Round:            nearest-even", "half              3E00", "fraction        200 = 1000000000",
       "exact           1.5", "flags           none"}},

@@ -49,7 +49,8 @@ TEST(CliOptions, EachOptionAndUsageError) {
         const char* Reason;
     } cases[] = {
         {{"1", "-"}, "error: '-' (standard input) must be the only input", "\"-\" among inputs"},
-        {{"--", "-", "--"}, "decimal | - | --", "after -- even \"-\" and \"--\" are texts"},
+        {{"--", "-"}, "decimal | <stdin>", "after -- \"-\" still means standard input, as in cat -- -"},
+        {{"--", "--", "-1"}, "decimal | -- | -1", "after -- a second \"--\" and a negative number are texts"},
         {{"-5", "--5", "-e5", "-\u221E", "-0,5", "--json"}, "decimal json | -5 | --5 | -e5 | -\u221E | -0,5",
          "the window's characters make inputs; options may follow them"},
         {{"--json=1"}, "error: unknown option '--json=1'", "a flag takes no value"},
