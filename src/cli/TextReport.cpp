@@ -1,5 +1,6 @@
 #include "cli/Reports.h"
 #include "format/FieldTexts.h"
+#include "text/TerminalText.h"
 #include "window_report/FieldCaptions.h"
 
 namespace pexabit {
@@ -48,7 +49,7 @@ void AppendSpecial(std::string& out, std::string_view input, const OperationResu
 }  // namespace
 
 void AppendTextReport(std::string& out, std::string_view input, const OperationResult& result) {
-    Line(out, "Input:", input);
+    Line(out, "Input:", EscapeForTerminal(input));  // a typed ESC or line break shown, not obeyed
     switch (result.Result.Kind) {
         case Outcome::Refused: Line(out, "Rejected:", result.Result.Message); break;
         case Outcome::Converted: AppendConverted(out, result); break;

@@ -3,6 +3,7 @@
 #include "report/FormatReportText.h"
 
 #include "report/PatternFields.h"
+#include "text/TerminalText.h"
 
 namespace pexabit {
 
@@ -80,9 +81,11 @@ void AppendFormat(std::string& out, const FormatReport& r, bool pattern) {
 
 void AppendFormatReportText(std::string& out, std::string_view input, const ReportRequest& request,
                             const InputReport& report) {
-    Line(out, "Input:", input);
+    // What was typed is shown, not obeyed: a control character or a stray byte is written out.
+    // A refusal quotes the character at fault, which may be a C1 control.
+    Line(out, "Input:", EscapeForTerminal(input));
     if (!report.Refusal.empty()) {
-        Line(out, "Refused:", report.Refusal);
+        Line(out, "Refused:", EscapeForTerminal(report.Refusal));
     } else {
         if (!request.Pattern) Line(out, "Round:", RoundingModeName(request.Mode));
         for (const FormatReport& r : report.Formats) AppendFormat(out, r, request.Pattern);

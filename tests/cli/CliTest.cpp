@@ -72,6 +72,9 @@ TEST_F(Cli, AnswersEveryInputInPlace) {
          {"{\"input\":\"3FF0000000000000\",\"OriginalNumber\":\"+1,0\""},
          "the byte order mark starting the stream is dropped before a pattern's length is counted"},
         {"--json -", "0.1", 0, 1, {"{\"input\":\"0.1\""}, "\"-\" reads standard input"},
+        {"", "\x1B[2J1\n1\xFF\n", 1, 6,
+         {"Input:                  \\x1B[2J1\nRejected:", "Input:                  1\\xFF\nRejected:"},
+         "the readable report writes out the ESC and the byte that is not UTF-8 it echoes, not obeyed by a terminal"},
         {"--json -- -", "0.1", 0, 1, {"{\"input\":\"0.1\""}, "\"-\" after -- reads standard input, not the text \"-\""},
     };
     for (const auto& c : cases) {
@@ -143,6 +146,10 @@ const ReportRow FormatRows[] = {
      "\xEF\xBB\xBF" "3C00", 0, {R"({"input":"3C00","round":"nearest-even","formats":[{"format":"half","pattern":"3C00")"}},
     {"\"-\" after -- reads standard input, not the text \"-\"", "--format half --json -- -", "1.5", 0,
      {R"({"input":"1.5","round":)"}},
+    {"the readable block writes out the ESC, the byte that is not UTF-8 and the C1 control it echoes, the refusal's "
+     "quoted character too", "--format half", "\x1B[2J1\n1\xFF\n1\xC2\x9B\n", 1,
+     {"Input:            \\x1B[2J1\nRefused:", "Input:            1\\xFF\nRefused:          unexpected byte 0xFF",
+      "Input:            1\\u{9B}\nRefused:          unexpected character '\\u{9B}'"}},
     {"the readable block", "--format half 1.5", "", 0,
      {"Input:", "Round:            nearest-even", "half              3E00", "fraction        200 = 1000000000",
       "exact           1.5", "flags           none"}},
