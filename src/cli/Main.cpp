@@ -52,6 +52,16 @@ FormatReportOptions FormatReportOptionsOf(const CliOptions& options) {
     return report;
 }
 
+// Without TEXT on a terminal the program waits for typed lines: a one-line hint on standard error
+// says what to type and how to end, for a user who expected an answer at once.
+void HintOnTerminal(const CliOptions& options) {
+    if (!options.Texts.empty() || isatty(STDIN_FILENO) == 0) return;
+    const bool patterns = options.Pattern || options.Input != CliInput::Decimal;
+    std::fputs(patterns ? "pexabit-cli: type one hex pattern per line; Ctrl-D ends\n"
+                        : "pexabit-cli: type one number per line; Ctrl-D ends\n",
+               stderr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -72,6 +82,7 @@ int main(int argc, char** argv) {
     FileSource standardInput(STDIN_FILENO);
     FileSink standardOutput(STDOUT_FILENO), standardError(STDERR_FILENO);
     const InputStreams streams{options.Texts, standardInput, standardOutput, standardError};
+    HintOnTerminal(options);
     if (!options.Formats.empty()) return RunFormatReport(FormatReportOptionsOf(options), streams);
     return RunWindowReport(WindowReportMode(options), options.Strict, streams);
 }
