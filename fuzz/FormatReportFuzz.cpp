@@ -1,6 +1,7 @@
 // Any text through the every-format report, in the rounding mode its first byte picks (the rest
-// is the text). Properties: a text is either refused with a message, or every format's pattern
-// and flags are what MPFR and GMP give for the typed value (signed zeros, infinities, E4M3's NaN
+// is the text). Properties: a text is either refused with a message, or every format that holds
+// it (a NaN some format cannot hold is refused by that format alone) has the pattern
+// and flags that MPFR and GMP give for the typed value (signed zeros, infinities, E4M3's NaN
 // and NaN kinds by their rules), the exact text is the stored value, the error is the typed value
 // minus it, and the JSON answer is one line.
 #include <cstddef>
@@ -92,9 +93,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(parsed.Number.has_value() || !report.Refusal.empty(), "a text the parser refuses is refused", report.Refusal);
     if (!report.Refusal.empty()) {
         Require(report.Formats.empty(), "a refusal has no formats");
+        for (const FloatFormat* f : AllFormats) {
+            Require(!parsed.Number || !RoundToFormat(*f, *parsed.Number, mode).Error.empty(),
+                    "a number is refused whole only when no format holds it", f->Name);
+        }
         return 0;
     }
     Require(report.Formats.size() == AllFormats.size(), "a report has every format");
-    for (const FormatReport& r : report.Formats) CheckFormat(*parsed.Number, r, mode);
+    for (const FormatReport& r : report.Formats) {
+        if (r.Refusal) {  // a NaN this format cannot hold, in the rounding's own words
+            Require(*r.Refusal == RoundToFormat(*r.Format, *parsed.Number, mode).Error,
+                    "a format refuses as its rounding does", *r.Refusal);
+            continue;
+        }
+        CheckFormat(*parsed.Number, r, mode);
+    }
     return 0;
 }

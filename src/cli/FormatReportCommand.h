@@ -22,7 +22,8 @@ struct FormatReportOptions {
 // (half 3E00) and returns 0.
 int RunFormatReport(const FormatReportOptions& options, const InputStreams& streams);
 
-// {"input":...,"round":MODE,"formats":[{...},...]} or {"input":...,"error":MESSAGE}, and "\n".
+// {"input":...,"round":MODE,"formats":[{...},...]} or {"input":...,"error":MESSAGE}, and "\n"; a
+// format that cannot hold the input is {"format":NAME,"refusal":MESSAGE} in the list.
 void AppendFormatReportJson(std::string& out, std::string_view input, const ReportRequest& request,
                             const InputReport& report);
 

@@ -1,5 +1,6 @@
 // The JSON form of the every-format report: one object per input and line. Every key of a format
-// object is always there, null where it does not apply; the texts the report made itself
+// object is always there, null where it does not apply, except for a format that cannot hold the
+// input: its object has its name and the refusal alone. The texts the report made itself
 // (digits, hex, names) need no escaping and are copied as they are.
 #include "cli/FormatReportCommand.h"
 #include "cli/JsonWriter.h"
@@ -105,8 +106,14 @@ void AppendFormatReportJson(std::string& out, std::string_view input, const Repo
     for (std::size_t i = 0; i < report.Formats.size(); ++i) {
         if (i > 0) out += ',';
         FormatObject format(out);
-        AppendFields(format, report.Formats[i]);
-        AppendValues(format, report.Formats[i], request.Pattern);
+        const FormatReport& r = report.Formats[i];
+        if (r.Refusal) {
+            format.Text("format", r.Format->Name);
+            format.String("refusal", *r.Refusal);
+        } else {
+            AppendFields(format, r);
+            AppendValues(format, r, request.Pattern);
+        }
         format.Close();
     }
     out += ']';

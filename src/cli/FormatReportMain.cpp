@@ -11,7 +11,7 @@ int RunFormatReport(const FormatReportOptions& options, const InputStreams& stre
         BuildReport(input, options.Request, report);
         if (options.Json) AppendFormatReportJson(out, input, options.Request, report);
         else AppendFormatReportText(out, input, options.Request, report);
-        return report.Refusal.empty();
+        return !AnyRefusal(report);  // a format that cannot hold the input makes the status 1 too
     });
 }
 

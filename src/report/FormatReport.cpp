@@ -1,5 +1,7 @@
 #include "report/FormatReport.h"
 
+#include <algorithm>
+
 #include "format/CanonicalValue.h"
 #include "format/HexFloat.h"
 #include "format/Neighbours.h"
@@ -57,6 +59,7 @@ void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, Fo
                          DecimalExpansion& digits) {
     if (out.Format != &format) out.SmallestUlp.clear();  // a slot that served another format
     out.Format = &format;
+    out.Refusal.reset();
     out.Value = value;
     out.Flags = {};
     WritePlainDecimal(value, digits, out.Exact);
@@ -93,31 +96,55 @@ void DescribeError(const TypedNumber& number, const DecimalExpansion& stored, st
     out.RelativeError = RelativeErrorText(difference, typedMagnitude);
 }
 
+// A format that cannot hold the typed NaN: its name and why, nothing of a value (only the
+// smallest ulp, kept for the stream's later inputs).
+void DescribeRefusal(const FloatFormat& format, std::string message, FormatReport& out) {
+    std::string smallestUlp = out.Format == &format ? std::move(out.SmallestUlp) : std::string();
+    out = FormatReport{};
+    out.Format = &format;
+    out.Refusal = std::move(message);
+    out.SmallestUlp = std::move(smallestUlp);
+}
+
+// No format of the list holds the input: it is refused with the first format's message.
+void RefuseWhole(const ReportRequest& request, InputReport& report) {
+    report.Refusal = std::move(*report.Formats.front().Refusal);
+    if (request.Formats.size() > 1) {
+        report.Refusal.append("; leave ").append(request.Formats.front()->Name).append(" out of the list to see the others");
+    }
+    report.Formats.clear();
+}
+
 void ReportNumber(const TypedNumber& number, const ReportRequest& request, InputReport& report) {
     report.Formats.resize(request.Formats.size());
     DecimalExpansion digits;
     std::string typedMagnitude;
+    std::size_t refused = 0;
     for (std::size_t i = 0; i < request.Formats.size(); ++i) {
         const FloatFormat& format = *request.Formats[i];
         RoundedValue rounded = RoundToFormat(format, number, request.Mode);
-        if (!rounded.Error.empty()) {  // a NaN this format cannot carry: refusing beats truncating it
-            report.Refusal = rounded.Error;
-            if (request.Formats.size() > 1) {
-                report.Refusal += "; leave " + std::string(format.Name) + " out of the list to see the others";
-            }
-            report.Formats.clear();
-            return;
-        }
         FormatReport& out = report.Formats[i];
+        if (!rounded.Error.empty()) {  // a NaN this format cannot carry: refusing beats truncating it
+            DescribeRefusal(format, std::move(rounded.Error), out);
+            ++refused;
+            continue;
+        }
         DescribeStoredValue(format, rounded.Value, out, digits);
         out.Flags = rounded.Flags;
         if (number.Type == TypedNumber::Kind::Finite && HasFiniteValue(rounded.Value)) {
             DescribeError(number, digits, typedMagnitude, out);
         }
     }
+    if (refused > 0 && refused == request.Formats.size()) RefuseWhole(request, report);
 }
 
 }  // namespace
+
+bool AnyRefusal(const InputReport& report) {
+    if (!report.Refusal.empty()) return true;
+    return std::any_of(report.Formats.begin(), report.Formats.end(),
+                       [](const FormatReport& r) { return r.Refusal.has_value(); });
+}
 
 void BuildReport(std::string_view input, const ReportRequest& request, InputReport& report) {
     report.Refusal.clear();

@@ -1,7 +1,8 @@
 #pragma once
 // The every-format report of one input: for each chosen format the stored value with its
 // fields, its exact texts, its neighbours and, for a typed number, the rounding's error and
-// flags. A typed record; the command line writes it as JSON or as readable blocks.
+// flags, or why that format cannot hold the input. A typed record; the command line writes it
+// as JSON or as readable blocks.
 
 #include <optional>
 #include <string>
@@ -16,6 +17,9 @@ namespace pexabit {
 
 struct FormatReport {
     const FloatFormat* Format = nullptr;
+    // Set: this format cannot hold the typed NaN (a payload wider than its bits below the quiet
+    // bit; snan or a payload in e4m3), and says why; the members of a value are then empty.
+    std::optional<std::string> Refusal;
     StoredValue Value;
     RoundingFlags Flags;                       // all false for a pattern input
     std::string Exact;                         // plain decimal, "inf", "-inf", "nan"
@@ -33,9 +37,15 @@ struct FormatReport {
 };
 
 struct InputReport {
-    std::string Refusal;              // nonempty: the input is refused, and this says why
+    // Nonempty: the input is refused, and this says why: a text that is no number, a pattern
+    // that is none, or a NaN that no format of the list can hold.
+    std::string Refusal;
     std::vector<FormatReport> Formats;  // in the requested order; empty when refused
 };
+
+// True when the input was refused or some format of it cannot hold it: what makes a run's exit
+// status 1.
+bool AnyRefusal(const InputReport& report);
 
 struct ReportRequest {
     std::vector<const FloatFormat*> Formats;
@@ -44,14 +54,16 @@ struct ReportRequest {
     bool BytesLe = false;  // ... given least significant byte first
 };
 
-// Fills `report` for one input; its storage is reused from input to input.
+// Fills `report` for one input; its storage is reused from input to input. A NaN that some
+// formats of the list cannot hold is answered by the others, each that cannot with its
+// Refusal; one that none can hold refuses the input with the first format's message.
 // BuildReport("0.1", {{&DoubleFormat}}, r): r.Formats[0].Value.Pattern 0x3FB999999999999A,
 // Exact "0.1000000000000000055511151231257827021181583404541015625", Error
 // "-0.0000000000000000055511151231257827021181583404541015625", Flags.Inexact.
 void BuildReport(std::string_view input, const ReportRequest& request, InputReport& report);
 
 // The stored-value part of one format's report (everything but the rounding's flags and
-// error), written over `out` (Error and RelativeError reset). `digits` receives the exact
+// error), written over `out` (Refusal, Error and RelativeError reset). `digits` receives the exact
 // decimal expansion of a finite value.
 void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out,
                          DecimalExpansion& digits);

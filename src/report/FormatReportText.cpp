@@ -1,5 +1,6 @@
 // The readable form of the every-format report: per format a block of labelled lines, the same
-// names as the JSON keys; lines that do not apply to the value are left out.
+// names as the JSON keys; lines that do not apply to the value are left out, and a format that
+// cannot hold the input has its name and a "cannot hold:" line alone.
 #include "report/FormatReportText.h"
 
 #include "report/PatternFields.h"
@@ -52,6 +53,11 @@ std::string FlagsText(const RoundingFlags& flags) {
 void AppendFormat(std::string& out, const FormatReport& r, bool pattern) {
     const FloatFormat& f = *r.Format;
     const StoredValue& v = r.Value;
+    if (r.Refusal) {  // the name alone, then why this format has no value to show
+        out.append(f.Name).append("\n");
+        Line(out, "  cannot hold:", *r.Refusal);
+        return;
+    }
     Line(out, f.Name, HexText(v.Pattern, f.HexDigits()));
     std::string bytes;
     AppendBytesLe(bytes, f, v.Pattern);

@@ -11,7 +11,8 @@
 namespace pexabit {
 
 // Appends the block of one input, ending with a blank line: for a refused input its "Refused:"
-// line; for single 1.0 typed as "1" a "single" block with "pattern           3F800000".
+// line; for single 1.0 typed as "1" a "single" block with "pattern           3F800000"; for a
+// format that cannot hold the input its name and "  cannot hold:    " with the message.
 void AppendFormatReportText(std::string& out, std::string_view input, const ReportRequest& request,
                             const InputReport& report);
 

@@ -39,8 +39,10 @@ EXPECTED = os.path.join(HERE, "format-expected.txt")
 BLOCK_SIZE = 1000
 MODES = ["nearest-even", "nearest-away", "toward-zero", "up", "down"]
 FORMATS = ["half", "bfloat16", "single", "double", "extended", "quad", "e5m2", "e4m3"]
-# Payloads of every width: refused by all (e4m3 holds none), by one format of a list without
-# e4m3 (widest first), and taken by the two wide formats alone.
+# Payloads of every width, each format of a list that cannot hold one saying so while the others
+# answer: for all (e4m3 holds none), for a list without e4m3 (widest first, so that the first
+# format to refuse is the narrowest that does), and for the two wide formats alone (refused
+# whole only when neither holds it).
 PAYLOAD_LISTS = ["all", "quad,extended,double,single,bfloat16,half,e5m2", "extended,quad"]
 
 
