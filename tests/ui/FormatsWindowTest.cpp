@@ -35,6 +35,9 @@ const struct PanelCase {
     // A refusal clears every panel, never leaving the last value, and says why.
     {"a second decimal separator", "1.5.3", "nearest-even", &SingleFormat, "", "", "*"},
     {"a word that is no number", "one", "up", &DoubleFormat, "", "", "*"},
+    // A NaN e4m3 cannot hold: its panel says why (Pattern and Message ""), the others show it.
+    {"snan in half though e4m3 cannot hold it", "snan", "nearest-even", &HalfFormat, "7C01", "", ""},
+    {"snan in e4m3, whose panel keeps nothing of 1", "snan", "nearest-even", &E4M3Format, "", "", ""},
 };
 
 // Bits of a typed value and what hovering over them tells.
@@ -108,6 +111,11 @@ private slots:
         QCOMPARE(FlagsOf(panel), QString(c.Flags));
         QCOMPARE(panel->Strip()->Value().has_value(), *c.Pattern != 0);
         if (*c.Message == 0) QVERIFY(window->Message()->text().isEmpty());
+        const QString refusal = panel->Refusal();  // the command line's "cannot hold:" line
+        QCOMPARE(!refusal.isEmpty(), *c.Pattern == 0 && *c.Message == 0);
+        if (!refusal.isEmpty()) {
+            QVERIFY(CommandLineOutput("all", c.Mode, c.Text).contains("  cannot hold:    " + refusal + "\n"));
+        }
         // A refusal: the command line's own words, and no panel keeps a value.
         if (*c.Message != 0) {
             QVERIFY(CommandLineOutput(c.Format->Name.data(), c.Mode, c.Text).contains(QString("Refused:").leftJustified(18) + window->Message()->text() + "\n"));

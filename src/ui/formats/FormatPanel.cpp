@@ -42,7 +42,7 @@ FormatPanel::FormatPanel(const FloatFormat& format, QWidget* parent)
     : QGroupBox(Title(format), parent), Shown(format), Bits(new BitStrip(format, this)),
       ExactDecimal(new ExactValueView(10, this)), ExactBinary(new ExactValueView(2, this)),
       Inexact(MakeBadge(QStringLiteral("inexact"), this)), Underflow(MakeBadge(QStringLiteral("underflow"), this)),
-      Overflow(MakeBadge(QStringLiteral("overflow"), this)) {
+      Overflow(MakeBadge(QStringLiteral("overflow"), this)), RefusalLabel(new QLabel(this)) {
     setObjectName(QStringLiteral("Panel_") + QLatin1String(format.Name.data(), qsizetype(format.Name.size())));
     ExactDecimal->setObjectName(QStringLiteral("exact"));
     ExactBinary->setObjectName(QStringLiteral("exact_binary"));
@@ -67,6 +67,10 @@ FormatPanel::FormatPanel(const FloatFormat& format, QWidget* parent)
     for (QLabel* badge : {Inexact, Underflow, Overflow}) badges->addWidget(badge);
     badges->addStretch();
     grid->addLayout(badges, 8, 2, 1, 2);
+    RefusalLabel->setObjectName(QStringLiteral("refusal"));
+    RefusalLabel->setWordWrap(true);
+    RefusalLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(RefusalLabel, 9, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     Clear();
@@ -98,6 +102,8 @@ void FormatPanel::SetBadge(QLabel* badge, bool set) {
 }
 
 void FormatPanel::SetReport(const FormatReport& r) {
+    RefusalLabel->clear();
+    RefusalLabel->hide();
     const StoredValue& v = r.Value;
     Bits->SetValue(v);
     Line(QStringLiteral("pattern"))->SetValue(Text(HexText(v.Pattern, Shown.HexDigits())));
@@ -122,7 +128,15 @@ void FormatPanel::SetReport(const FormatReport& r) {
     SetBadge(Overflow, r.Flags.Overflow);
 }
 
+void FormatPanel::SetRefusal(const std::string& message) {
+    Clear();
+    RefusalLabel->setText(Text(message));
+    RefusalLabel->show();
+}
+
 void FormatPanel::Clear() {
+    RefusalLabel->clear();
+    RefusalLabel->hide();
     Bits->Clear();
     for (ValueLine* line : findChildren<ValueLine*>()) line->Clear();
     ExactDecimal->Clear();

@@ -1,7 +1,8 @@
 #pragma once
 // One format's panel in the formats window: the bit strip, the pattern and its bytes, the fields
 // and the class, the exact value in base 10 and 2, the other answers of the every-format report
-// and the rounding's flags as badges. It shows one FormatReport, or nothing once cleared.
+// and the rounding's flags as badges. It shows one FormatReport, or why its format cannot hold
+// the input, or nothing once cleared.
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,8 +21,10 @@ public:
     explicit FormatPanel(const FloatFormat& format, QWidget* parent = nullptr);
 
     const FloatFormat& Format() const { return Shown; }
-    // Shows `report`, which must be of this panel's format.
+    // Shows `report`, which must be of this panel's format and answered (no Refusal).
     void SetReport(const FormatReport& report);
+    // Empties the panel and says why its format cannot hold the input.
+    void SetRefusal(const std::string& message);
     // Empties every text, the strip and the badges.
     void Clear();
 
@@ -33,6 +36,8 @@ public:
     // The badge of "inexact", "underflow" or "overflow"; its property "set" tells whether the
     // flag is raised.
     QLabel* Badge(const QString& flag) const;
+    // The message of SetRefusal; empty while the panel shows a value or nothing.
+    QString Refusal() const { return RefusalLabel->text(); }
 
 private:
     void AddRow(QGridLayout* grid, int row, int column, const QString& label, const QString& name);
@@ -42,6 +47,7 @@ private:
     BitStrip* Bits;
     ExactValueView *ExactDecimal, *ExactBinary;
     QLabel *Inexact, *Underflow, *Overflow;
+    QLabel* RefusalLabel;
 };
 
 }  // namespace pexabit

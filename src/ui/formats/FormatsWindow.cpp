@@ -189,7 +189,10 @@ void FormatsWindow::Show(std::shared_ptr<const ReportOutcome> outcome) {
         return;
     }
     MessageLabel->clear();
-    for (const FormatReport& report : Shown->Report.Formats) Panel(*report.Format)->SetReport(report);
+    for (const FormatReport& report : Shown->Report.Formats) {
+        if (report.Refusal) Panel(*report.Format)->SetRefusal(*report.Refusal);  // the others still answer
+        else Panel(*report.Format)->SetReport(report);
+    }
 }
 
 void FormatsWindow::ShowWorking() {
