@@ -127,6 +127,22 @@ std::string FormatList() {
     return out;
 }
 
+// The help's lines of the formats' other names, one per format that has some, in the order of
+// "all": "                      half      binary16, fp16, f16, float16\n" ...
+std::string AliasLines() {
+    constexpr std::size_t NameIndent = 22, AliasColumn = 32;  // under the help's entry texts
+    std::string out;
+    for (const FloatFormat* f : AllFormats) {
+        if (f->Aliases.empty()) continue;
+        std::string line = std::string(NameIndent, ' ').append(f->Name);
+        line.resize(AliasColumn, ' ');
+        for (std::string_view alias : f->Aliases) line.append(alias).append(", ");
+        line.resize(line.size() - 2);
+        out.append(line).append("\n");
+    }
+    return out;
+}
+
 // The names of --round in help order, `first` after the default's: ModeList("") is
 // "nearest-even, nearest-away, toward-zero, up, down".
 std::string ModeList(std::string_view first) {
@@ -135,15 +151,16 @@ std::string ModeList(std::string_view first) {
     return out.insert(RoundingModeNames[0].Name.size(), first);
 }
 
-// LIST of --format: names separated by commas, "all" standing for every format in order.
+// LIST of --format: names separated by commas, "all" standing for every format in order; the
+// names and the formats' other names in any case.
 std::string ReadFormats(std::string_view list, std::vector<const FloatFormat*>& formats) {
     formats.clear();
     for (std::size_t start = 0;;) {
         const std::size_t comma = std::min(list.find(',', start), list.size());
         const std::string_view name = list.substr(start, comma - start);
-        if (name == "all") formats.insert(formats.end(), AllFormats.begin(), AllFormats.end());
+        if (EqualIgnoringCase(name, "all")) formats.insert(formats.end(), AllFormats.begin(), AllFormats.end());
         else if (const FloatFormat* format = FindFormat(name)) formats.push_back(format);
-        else return "unknown format '" + std::string(name) + "' in --format (" + FormatList() + " or all)";
+        else return "unknown format '" + std::string(name) + "' in --format (" + FormatList() + " or all; --help lists their other names)";
         if (comma == list.size()) return {};
         start = comma + 1;
     }
@@ -262,8 +279,12 @@ std::string CliHelpText() {
     std::string out(ShortUsage);
     out.append(HelpIntroduction);
     out += HelpEntry("--format LIST", "the formats of LIST, comma-separated: " + FormatList() + ", or all; a " +
-                                          "TEXT may also be inf, nan, snan or a C hex constant (-0x1.8p3)");
-    out += HelpEntry("--round MODE", ModeList(" (the default)"));
+                                          "TEXT may also be inf, nan, snan or a C hex constant (-0x1.8p3); " +
+                                          "the formats' other names:");
+    out += AliasLines();
+    out += HelpEntry("--round MODE", ModeList(" (the default)") +
+                                         "; names of formats and modes are read in any case "
+                                         "(--format BF16,Half --round Up)");
     out.append(HelpClosing);
     return out;
 }

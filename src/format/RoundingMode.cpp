@@ -1,10 +1,12 @@
 #include "format/RoundingMode.h"
 
+#include "text/Characters.h"
+
 namespace pexabit {
 
 std::optional<RoundingMode> FindRoundingMode(std::string_view name) {
     for (const auto& [mode, modeName] : RoundingModeNames) {
-        if (modeName == name) return mode;
+        if (EqualIgnoringCase(modeName, name)) return mode;
     }
     return std::nullopt;
 }

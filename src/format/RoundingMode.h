@@ -30,8 +30,8 @@ inline constexpr std::array<NamedRoundingMode, 5> RoundingModeNames{{
     {RoundingMode::Down, "down"},
 }};
 
-// The mode of a command-line name of RoundingModeNames; nullopt for any other text.
-// FindRoundingMode("up") == RoundingMode::Up.
+// The mode of a command-line name of RoundingModeNames, in any case; nullopt for any other text.
+// FindRoundingMode("up") == FindRoundingMode("Up") == RoundingMode::Up.
 std::optional<RoundingMode> FindRoundingMode(std::string_view name);
 
 // The command-line name of a mode: RoundingModeName(RoundingMode::TowardZero) == "toward-zero".

@@ -17,8 +17,6 @@ constexpr std::int64_t ExponentSaturation = 100'000'000'000'000'000;  // 10^17: 
 constexpr std::string_view Examples = "1.5, -2e-3, 0x1.8p+1, inf or nan";
 constexpr std::string_view Words[] = {"inf", "infinity", "nan", "snan"};
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // The reading state: the whole text (positions in messages count from its start), the part
 // left after the blanks at both ends, and the number built so far.
 class Reader {
@@ -111,8 +109,8 @@ bool Reader::ReadBody() {
         at_ += InfinitySign.size();
         return ExpectEnd("the infinity sign");
     }
-    if (Peek() == '0' && at_ + 1 < end_ && Lower(text_[at_ + 1]) == 'x') return ReadHex();
-    const char c = Lower(Peek());
+    if (Peek() == '0' && at_ + 1 < end_ && AsciiLower(text_[at_ + 1]) == 'x') return ReadHex();
+    const char c = AsciiLower(Peek());
     if (c == 'i' || c == 'n' || c == 's') return ReadWord();
     return ReadDecimal();
 }
@@ -125,7 +123,7 @@ bool Reader::ExpectEnd(std::string_view after) {
 // Characters of `word` that the text starts with at the reading position, in any case.
 std::size_t Reader::MatchedLength(std::string_view word) const {
     std::size_t k = 0;
-    while (k < word.size() && at_ + k < end_ && Lower(text_[at_ + k]) == word[k]) ++k;
+    while (k < word.size() && at_ + k < end_ && AsciiLower(text_[at_ + k]) == word[k]) ++k;
     return k;
 }
 
@@ -139,8 +137,8 @@ bool Reader::ReadWord() {
         if (k == word.size()) fullMatch = std::max(fullMatch, k);
     }
     if (fullMatch == 0 || longestPrefix > fullMatch) return RefuseWord(longestPrefix);
-    const bool infinity = Lower(Peek()) == 'i';
-    number_.Signalling = Lower(Peek()) == 's';
+    const bool infinity = AsciiLower(Peek()) == 'i';
+    number_.Signalling = AsciiLower(Peek()) == 's';
     at_ += fullMatch;
     if (infinity) {
         number_.Type = TypedNumber::Kind::Infinity;
@@ -178,7 +176,7 @@ bool Reader::ReadPayload() {
 bool Reader::ReadPayloadDigits() {
     const std::size_t openAt = at_;
     if (!Accept('(')) return Unexpected("nothing after nan, or a payload such as (0x1F)");
-    const bool prefix = Peek() == '0' && at_ + 1 < end_ && Lower(text_[at_ + 1]) == 'x';
+    const bool prefix = Peek() == '0' && at_ + 1 < end_ && AsciiLower(text_[at_ + 1]) == 'x';
     if (!prefix && AtEnd()) return Incomplete("the payload", openAt, "needs 0x and hexadecimal digits, such as nan(0x1F)");
     if (!prefix) return Unexpected("0x: a payload is hexadecimal, such as nan(0x1F)");
     at_ += 2;
@@ -223,7 +221,7 @@ bool Reader::ReadDecimal() {
         return Unexpected("a digit after the separator");
     }
     std::int64_t exponent = 0;
-    if (Lower(Peek()) == 'e') return ReadExponent(exponent) && FinishDecimal(exponent, fractionDigits);
+    if (AsciiLower(Peek()) == 'e') return ReadExponent(exponent) && FinishDecimal(exponent, fractionDigits);
     if (AtEnd()) return FinishDecimal(0, fractionDigits);
     if (separator && (Peek() == '.' || Peek() == ',')) {
         return Unexpected("a digit or an exponent such as e5: a number has one separator at most");
@@ -254,7 +252,7 @@ bool Reader::ReadHex() {
         return Unexpected("a hexadecimal digit or '.'");
     }
     if (AtEnd()) return Incomplete("the hexadecimal number", prefixAt, "needs a binary exponent such as p+1 at its end, e.g. 0x1.8p+1");
-    if (Lower(Peek()) != 'p') {
+    if (AsciiLower(Peek()) != 'p') {
         return Unexpected(separator ? "a hexadecimal digit or the binary exponent p" : "a hexadecimal digit, '.' or the binary exponent p");
     }
     std::int64_t exponent = 0;

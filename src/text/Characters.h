@@ -60,6 +60,19 @@ constexpr int DecimalDigitValue(char c) { return IsDigit(c) ? c - '0' : 0; }
 // Writes the two digits of v < 100 at p, a leading zero included: WriteDigitPair(p, 7) writes "07".
 inline void WriteDigitPair(char* p, std::uint32_t v) { std::memcpy(p, &detail::DigitPairs[2 * v], 2); }
 
+// The lower-case letter of an ASCII capital; every other byte as it is: AsciiLower('E') == 'e'.
+constexpr char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// True when `a` and `b` differ at most in the case of ASCII letters, as names typed on the
+// command line are compared: EqualIgnoringCase("BF16", "bf16"); bytes beyond ASCII must match.
+constexpr bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+    }
+    return true;
+}
+
 constexpr bool IsHexDigit(char c) { return detail::DigitValues[static_cast<unsigned char>(c)] >= 0; }
 
 // 0..15 for a hex digit of either case; -1 for any other character.
