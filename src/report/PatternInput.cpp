@@ -36,8 +36,8 @@ PatternText ReadPatternText(const FloatFormat& format, std::string_view text, bo
     }
     const auto width = static_cast<std::size_t>(format.HexDigits());
     if (digits.size() != width) {
-        r.Error = "a " + std::string(format.Name) + " pattern has " + std::to_string(width) + " hex digits, not " +
-                  std::to_string(digits.size());
+        r.Error = std::string(IndefiniteArticle(format.Name)).append(" ").append(format.Name) + " pattern has " +
+                  std::to_string(width) + " hex digits, not " + std::to_string(digits.size());
         return r;
     }
     r.Pattern = bytesLe ? ReverseBytes(format, read.Bits) : read.Bits;

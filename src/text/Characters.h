@@ -73,6 +73,14 @@ constexpr bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+// The indefinite article of a message before `word`, chosen by its first letter: "an" before a
+// vowel letter, "a" before anything else. IndefiniteArticle("e4m3") == "an",
+// IndefiniteArticle("half") == "a".
+constexpr std::string_view IndefiniteArticle(std::string_view word) {
+    constexpr std::string_view Vowels = "aeiou";
+    return !word.empty() && Vowels.find(AsciiLower(word[0])) != std::string_view::npos ? "an" : "a";
+}
+
 constexpr bool IsHexDigit(char c) { return detail::DigitValues[static_cast<unsigned char>(c)] >= 0; }
 
 // 0..15 for a hex digit of either case; -1 for any other character.

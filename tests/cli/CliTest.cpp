@@ -149,6 +149,8 @@ const ReportRow FormatRows[] = {
      "quoted character too", "--format half", "\x1B[2J1\n1\xFF\n1\xC2\x9B\n", 1,
      {"Input:            \\x1B[2J1\nRefused:", "Input:            1\\xFF\nRefused:          unexpected byte 0xFF",
       "Input:            1\\u{9B}\nRefused:          unexpected character '\\u{9B}'"}},
+    {"the article before a format's name follows its first letter", "--format extended --pattern --json 3FFF", "", 1,
+     {R"("error":"an extended pattern has 20 hex digits, not 4")"}},
     {"the readable block", "--format half 1.5", "", 0,
      {"Input:", "Round:            nearest-even", "half              3E00", "fraction        200 = 1000000000",
       "exact           1.5", "flags           none"}},
