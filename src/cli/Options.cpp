@@ -68,7 +68,8 @@ Exit status: 0 every input converted; 1 some input refused (its answer says
 why, the other inputs are still answered); 2 a usage error, standard input
 that cannot be read, or output that cannot be written (said on standard error).
 
-The JSON keys: pexabit-cli(1), and json.md with its JSON Schema in the
+The JSON keys: pexabit-cli(1); json.md (the window report) and
+format-report.md (the every-format report), each with its JSON Schema, in the
 documentation directory (/usr/share/doc/pexabit-cli/ from the package, docs/
 in the source).
 )";
