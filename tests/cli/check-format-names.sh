@@ -2,8 +2,8 @@
 # check-format-names.sh PEXABIT_CLI COMPLETION SCHEMA DOC: the names of formats and rounding
 # modes outside the program are the program's own.
 # - The formats' names are those `pexabit-cli --format all --json 0` writes; their other names
-#   are the lines of --help under --format, each of which --format takes (in upper case too) as
-#   the format the line names.
+#   are the lines of --help under --format, each of which --format takes as the format the line
+#   names.
 # - The bash completion offers exactly those names, the other names and "all" after "--format ",
 #   after "--format=" and after "--format=half,"; and exactly the modes after "--round ".
 # - The schema's enums of "format" and "round" are the names and the modes; the table of formats
@@ -25,8 +25,6 @@ read_back() {  # the formats --format writes for the other names, one per name, 
 }
 paired=$(awk '{for (i = 2; i <= NF; i++) print $1}' <<< "$aliases")
 diff <(echo "$paired") <(read_back) || fail "--format takes the other names of --help as other formats"
-aliases=$(tr a-z A-Z <<< "$aliases")
-diff <(echo "$paired") <(read_back) || fail "--format does not take the other names in upper case"
 
 offered() { (source "$completion" && COMP_WORDS=(pexabit-cli "$@") && COMP_CWORD=$# && _pexabit_cli &&
              printf '%s\n' "${COMPREPLY[@]}" | sort); }
