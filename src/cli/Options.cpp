@@ -161,7 +161,8 @@ std::string ReadFormats(std::string_view list, std::vector<const FloatFormat*>& 
         const std::string_view name = list.substr(start, comma - start);
         if (EqualIgnoringCase(name, "all")) formats.insert(formats.end(), AllFormats.begin(), AllFormats.end());
         else if (const FloatFormat* format = FindFormat(name)) formats.push_back(format);
-        else return "unknown format '" + std::string(name) + "' in --format (" + FormatList() + " or all; --help lists their other names)";
+        else return "unknown format '" + std::string(name) + "' in --format (" + FormatList() +
+                    " or all; --help lists their other names)";
         if (comma == list.size()) return {};
         start = comma + 1;
     }
