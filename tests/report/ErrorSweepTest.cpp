@@ -79,6 +79,31 @@ TEST(ErrorSweep, TypedMinusStoredExactlyAndItsRelativeSize) {
     }
 }
 
+// The plain form up to MaxPlainErrorLength characters, sign and point counted, and scientific one
+// character beyond: an error of integer digits has no point to count.
+TEST(ErrorText, PlainUpToTheBoundAndScientificBeyond) {
+    const std::size_t n = MaxPlainErrorLength;
+    const struct {
+        std::string Difference;
+        bool TypedNegative;
+        bool Plain;
+        const char* Reason;
+    } rows[] = {
+        {"+" + std::string(n, '7') + ",0", false, true, "an integer of exactly the bound: no point to count"},
+        {"+" + std::string(n + 1, '7') + ",0", false, false, "an integer one digit beyond"},
+        {"+" + std::string(n - 1, '7') + ",0", true, true, "the minus sign of a negative typed value counts"},
+        {"+" + std::string(n, '7') + ",0", true, false, "... and tips the bound"},
+        {"+0," + std::string(n - 2, '7'), false, true, "a fraction: the 0 and the point count"},
+        {"+0," + std::string(n - 1, '7'), false, false, "a fraction one digit beyond"},
+    };
+    for (const auto& row : rows) {
+        std::string out;
+        WriteErrorText(row.Difference, row.TypedNegative, out);
+        EXPECT_EQ(out.find('e') == std::string::npos, row.Plain) << row.Reason;
+        EXPECT_EQ(out.size() <= n, row.Plain) << row.Reason;
+    }
+}
+
 // Quotients exactly on a rounding boundary, where the leading digits of long operands cannot
 // decide and where rounding up carries into a new digit.
 TEST(RelativeError, TiesAndCarries) {
