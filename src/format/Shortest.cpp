@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string_view>
 
 #include "arith/ExactExpansion.h"
@@ -86,8 +87,9 @@ int FixedLength(int n, int exponent, int x) {
 }
 
 // d.ddd: the first digit moves one place left into the room before the digits, the point takes
-// its place. Returns the text's start; `end` gets the exponent.
-char* Scientific(char* digits, int n, int x, char*& end) {
+// its place. Returns the text's start; `end` gets the exponent. Inlined in both writers: the
+// common one pays for a call.
+[[gnu::always_inline]] inline char* Scientific(char* digits, int n, int x, char*& end) {
     char* start = digits - 1;
     start[0] = digits[0];
     if (n > 1) digits[0] = '.';
@@ -130,8 +132,86 @@ char* IntegerBefore(const StoredValue& v, char* end) {
     return std::copy_backward(expansion.Integer.begin(), expansion.Integer.end(), end);
 }
 
-// The text of a finite nonzero value from its shortest digits, to `out`; returns its end.
-char* WriteShortestDecimal(const StoredValue& v, const ShortestDecimal& d, char* out) {
+// A text of the value: a decimal in one notation, or the value's own integer digits (fixed).
+struct TextChoice {
+    ShortestDecimal Decimal;
+    bool Scientific = false;
+    bool ExactValue = false;
+    int Length = 0;
+};
+
+// Where the interval holds 10^m (see PowerInInterval), the texts that can be shortest, nearest
+// to the value first:
+// - the value's own integer digits, where 10^m >= 1 makes it an integer (see
+//   WriteShortestDecimal);
+// - the fewest digits d: one digit, the nearest such decimal;
+// - 10^m where d lies below it (above it, 10^m is no nearer than d and its texts are as long);
+// - 10^m - 1 where the value lies at or above 10^m: the nearest integer below 10^m.
+// Nothing else below 10^m is shorter, or as short and nearer. A fixed text with a fraction there
+// is longer than that of 10^m (0.09 against 0.1); a fixed integer is as long as the value (where
+// that lies below 10^m) or else 10^m - 1, which then reads back too and is nearer. A scientific
+// text of more than one digit outgrows that of 10^m by more than the one exponent digit it may
+// save; one of one digit is as long as that of 10^m and farther from the value than d, save just
+// below 10^100 and 10^1000, where its exponent is a digit shorter, but no format has an interval
+// wide enough to hold 9 * 10^99 and 10^100 (that takes E5M2's or E4M3's 10 %, and their values
+// stay below 10^5). Of the shortest the nearest wins, fixed before scientific.
+TextChoice ChooseAroundPower(const ShortestDecimal& d, const PowerInInterval& p) {
+    TextChoice best;
+    best.Length = std::numeric_limits<int>::max();
+    const auto weigh = [&](ShortestDecimal c) {
+        const int n = DigitCount(static_cast<std::uint64_t>(c.Digits)), x = c.Exponent + n - 1;  // few digits
+        if (FixedLength(n, c.Exponent, x) < best.Length) best = {c, false, false, FixedLength(n, c.Exponent, x)};
+        if (ScientificLength(n, x) < best.Length) best = {c, true, false, ScientificLength(n, x)};
+    };
+    const int m = p.Power;
+    if (m >= 0) best = {{}, false, true, p.ValueBelow ? m : m + 1};
+    weigh(d);
+    if (d.Exponent < m) weigh({1, m});
+    // Beats the others only while shorter than d's scientific text: m below 7.
+    if (p.IntegerBelow && !p.ValueBelow && m < best.Length) weigh({PowersOfTen[static_cast<std::size_t>(m)] - 1, 0});
+    return best;
+}
+
+// The text from `start` to `end` to `out`, with the value's sign; returns its end.
+char* CopySigned(const StoredValue& v, char* start, char* end, [[maybe_unused]] const char* text, char* out) {
+    if (v.Negative) *--start = '-';
+    assert(start >= text && end <= text + TextCapacity && end - start <= std::ptrdiff_t{ShortestTextCapacity});
+    return std::copy(start, end, out);
+}
+
+// The text where the interval holds a power of ten, to `out`; returns its end. Cold: rare, and
+// kept apart so that the writers stay inlined in the common path.
+[[gnu::cold]] char* WriteAroundPower(const StoredValue& v, const ShortestDecimal& fewest, const PowerInInterval& p, char* out) {
+    const TextChoice choice = ChooseAroundPower(fewest, p);
+    char text[TextCapacity];
+    char* end = text + DigitsEnd;
+    char* start = nullptr;
+    if (choice.ExactValue) {
+        start = IntegerBefore(v, end);
+    } else {
+        const ShortestDecimal& d = choice.Decimal;
+        char* digits = WriteDigitsBefore(d.Digits, end);
+        const int n = static_cast<int>(end - digits);
+        const int x = d.Exponent + n - 1;
+        if (choice.Scientific) {
+            start = Scientific(digits, n, x, end);
+        } else if (d.Exponent < 0) {
+            start = FixedFraction(digits, x);
+        } else {
+            end = std::fill_n(end, d.Exponent, '0');  // shorter than a scientific text: few zeros
+            start = digits;
+        }
+    }
+    return CopySigned(v, start, end, text, out);
+}
+
+// The text of a finite nonzero value from its shortest candidates, to `out`; returns its end.
+char* WriteShortestDecimal(const StoredValue& v, const ShortestCandidates& candidates, char* out) {
+    if (candidates.Power) return WriteAroundPower(v, candidates.Fewest, *candidates.Power, out);
+    // All that reads back lies in one decade, where fewer digits make a shorter text in either
+    // notation, and a fixed text without a fraction is as long as the decade's integers: the
+    // fewest digits in the shorter notation, fixed where both are as long.
+    const ShortestDecimal& d = candidates.Fewest;
     char text[TextCapacity];
     char* end = text + DigitsEnd;
     char* digits = WriteDigitsBefore(d.Digits, end);
@@ -145,14 +225,11 @@ char* WriteShortestDecimal(const StoredValue& v, const ShortestDecimal& d, char*
     } else {
         // Digits with no fraction read back: an integer lies within half a unit of the value's
         // last bit. Where that unit is below 1 the distance, a multiple of it, must be 0, so the
-        // value is an integer itself and its exact digits are as long as the shortest ones or,
-        // below a power of ten, one shorter.
+        // value is an integer itself, and its exact digits are the nearest text of that length.
         assert(v.Exponent >= 0 || (v.Significand & LowBits(-v.Exponent)) == 0);
         start = IntegerBefore(v, end);
     }
-    if (v.Negative) *--start = '-';
-    assert(start >= text && end <= text + TextCapacity && end - start <= std::ptrdiff_t{ShortestTextCapacity});
-    return std::copy(start, end, out);
+    return CopySigned(v, start, end, text, out);
 }
 
 // `text` to `out`; returns its end.
@@ -178,7 +255,7 @@ char* WriteShortestText(const FloatFormat& format, const StoredValue& value, cha
         case ValueClass::Normal:
             break;
     }
-    return WriteShortestDecimal(value, ShortestDigits(format, value), out);
+    return WriteShortestDecimal(value, ShortestCandidatesOf(format, value), out);
 }
 
 std::optional<std::string> ShortestText(const FloatFormat& format, const StoredValue& value) {

@@ -1,6 +1,6 @@
 #pragma once
-// The shortest decimal text of a stored value: the fewest significant digits that read back to
-// the same pattern, written the way std::to_chars(first, last, value) writes a float or double.
+// The shortest decimal text of a stored value: the fewest characters that read back to the same
+// pattern, written the way std::to_chars(first, last, value) writes a float or double.
 
 #include <cstddef>
 #include <optional>
@@ -11,18 +11,22 @@
 
 namespace pexabit {
 
-// The digits of ShortestDigits (fewest significant digits that round back to the value under
-// nearest-even, the closest of them to the value, a tie to the even one) in the shorter of
-// fixed and scientific notation, fixed where both are as long: "-" only for negative values,
-// scientific as d[.ddd]e<sign><at least two exponent digits>. Lengths are compared for the
-// shortest digits; a fixed text of an integer value (the digits' exponent not negative) then
-// writes the value's exact integer digits, as to_chars does. For single and double this is
-// exactly what std::to_chars(first, last, value) writes; every other format takes the same rules.
+// Among the decimal texts in fixed or scientific notation that round back to the value under
+// nearest-even, the one of the fewest characters; of those the closest to the value, an exact tie
+// going to the even last digit; of a fixed and a scientific text of the same decimal the fixed
+// one. "-" only for negative values, scientific as d[.ddd]e<sign><at least two exponent
+// digits>, fixed as the digits with the point among them or "0." and zeros before them, or an
+// integer with all its digits (where the value is an integer, its own digits are the closest
+// such text). This is the rule std::to_chars(first, last, value) follows, and for single and double
+// exactly what it writes. The fewest characters mostly come with the fewest significant digits;
+// not always where the value's rounding interval holds a power of ten, as in the formats of few
+// bits: E5M2's 0.09375 reads back from "0.1" and "0.09", and is written "0.1".
 // Zeros give "0" / "-0", infinities "inf" / "-inf", NaNs nullopt. A finite noncanonical extended
 // pattern is written as its value (see CanonicalValue: the text reads back to the canonical
 // pattern of that value); pseudo-infinities and pseudo-NaNs give nullopt.
 // Double 0.1 gives "0.1", 1e22 "1e+22", 1e-4 "1e-04", 2^70 "1.1805916207174113e+21",
-// 123456789012345683968 (a double) "123456789012345683968"; e4m3's 448 gives "448".
+// 123456789012345683968 (a double) "123456789012345683968"; e4m3's 448 gives "448", bfloat16's
+// 1000 "999" (its interval is [998, 1002]).
 std::optional<std::string> ShortestText(const FloatFormat& format, const StoredValue& value);
 
 // The same text written into `out`, which has room for ShortestTextCapacity characters (no

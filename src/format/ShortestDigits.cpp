@@ -49,6 +49,16 @@ struct Choice {
     int Step;
 };
 
+// Whether the integer n lies in the interval above `lower`, below `upper`.
+template <class U>
+bool AboveLower(const Scaled<U>& lower, U n, bool inclusive) {
+    return lower.Floor < n || (inclusive && lower.Floor == n && lower.Integer);
+}
+template <class U>
+bool BelowUpper(const Scaled<U>& upper, U n, bool inclusive) {
+    return n < upper.Floor || (n == upper.Floor && (inclusive || !upper.Integer));
+}
+
 // The interval scaled by 10^-k, where k = floor(log10(width)) puts the scaled width in [1, 10):
 // it holds at most one multiple of 10 and at least one integer.
 // First the multiples of 10 nearest below and above the value: if one of them is in the
@@ -56,23 +66,53 @@ struct Choice {
 // (its trailing zeros are trimmed later), provided the value is at least 10. Below 10 the
 // multiple 10 has one digit as the integers do, and the nearer integer wins.
 // Else the integers just below and above the value: the one in the interval, or where both are,
-// the nearer to the value, an exact tie going to the even one.
+// the nearer to the value, an exact tie going to the even one. Inlined into each path: as a call
+// it costs the double's shortest text a tenth of its time.
 template <class U>
-Choice<U> ChooseShortest(const Scaled<U>& lower, const Scaled<U>& middle, const Scaled<U>& upper, bool inclusive) {
-    const auto aboveLower = [&](U n) { return lower.Floor < n || (inclusive && lower.Floor == n && lower.Integer); };
-    const auto belowUpper = [&](U n) { return n < upper.Floor || (n == upper.Floor && (inclusive || !upper.Integer)); };
+[[gnu::always_inline]] inline Choice<U> ChooseShortest(const Scaled<U>& lower, const Scaled<U>& middle, const Scaled<U>& upper, bool inclusive) {
     const U s = middle.Floor;
     if (s >= 10) {
         const U tens = s / 10;
-        const bool tensDown = aboveLower(tens * 10), tensUp = belowUpper(tens * 10 + 10);
+        const bool tensDown = AboveLower(lower, tens * 10, inclusive), tensUp = BelowUpper(upper, tens * 10 + 10, inclusive);
         assert(!(tensDown && tensUp));
         if (tensDown != tensUp) return {tensDown ? tens : tens + 1, 1};
     }
-    const bool down = aboveLower(s), up = belowUpper(s + 1);
+    const bool down = AboveLower(lower, s, inclusive), up = BelowUpper(upper, s + 1, inclusive);
     assert(down || up);
     if (down != up) return {down ? s : s + 1, 0};
     const bool roundUp = middle.HalfOrder > 0 || (middle.HalfOrder == 0 && (s & 1) != 0);
     return {roundUp ? s + 1 : s, 0};
+}
+
+template <class U>
+U TenTo(int n) {
+    U t = 1;
+    for (int i = 0; i < n; ++i) t *= 10;
+    return t;
+}
+
+// The power of ten in the interval, if any, for the one-digit fewest digits d = c * 10^j of the
+// interval scaled by 10^-k (with more digits there is none: 10^m has a single digit itself). The
+// interval spans less than a factor of 10 and holds d, so 10^m is 10^j or 10^(j + 1); it is
+// never below 10^k, the width's own unit, as the value is at least the width.
+template <class U>
+std::optional<PowerInInterval> FindPowerInInterval(const Scaled<U>& lower, const Scaled<U>& middle, const Scaled<U>& upper,
+                                                   bool inclusive, const ShortestDecimal& d, int k) {
+    const auto holds = [&](U n) { return AboveLower(lower, n, inclusive) && BelowUpper(upper, n, inclusive); };
+    for (const int power : {d.Exponent, d.Exponent + 1}) {
+        assert(power >= k);
+        const U t = TenTo<U>(power - k);
+        if (!holds(t)) continue;
+        PowerInInterval p{power, middle.Floor < t, false};
+        // 10^m - 1 in units of 10^k: for k >= 1 the bounds are multiples of 4 (the width is at
+        // least 10, so the last bit weighs at least 16 and a bound a quarter of it) as is 10^m,
+        // so a lower bound below 10^m lies below 10^m - 1 too. For k < 0 the interval is
+        // narrower than 1 and holds no second integer.
+        if (power >= 1 && k >= 1) p.IntegerBelow = lower.Floor < t;
+        if (power >= 1 && k == 0) p.IntegerBelow = holds(t - 1);
+        return p;
+    }
+    return std::nullopt;
 }
 
 // digits * 10^exponent with the trailing zero digits moved into the exponent; digits != 0.
@@ -178,11 +218,11 @@ Scaled<Bits128> ScaleExact(const std::string& digits, std::size_t k) {
     return {floor, false, half};
 }
 
-}  // namespace
-
-namespace detail {
-
-std::optional<ShortestDecimal> ShortestDigitsFast(const FloatFormat& format, const StoredValue& value) {
+// The interval scaled through the 128-bit powers of ten, handed to `finish` with the exponent
+// of its unit; nullopt where the products cannot decide (see ShortestCandidatesFast).
+template <class Finish>
+auto WithIntervalFast(const FloatFormat& format, const StoredValue& value, Finish finish)
+    -> std::optional<decltype(finish(Scaled<std::uint64_t>{}, Scaled<std::uint64_t>{}, Scaled<std::uint64_t>{}, false, 0))> {
     if (format.Precision() > FastPrecisionLimit) return std::nullopt;
     const RoundingInterval r = IntervalOf(value);
     const int q = r.Exponent + 2;
@@ -199,11 +239,12 @@ std::optional<ShortestDecimal> ShortestDigitsFast(const FloatFormat& format, con
     const auto upper = ScaleFast(r.Upper, power, shift, k);
     if (!lower || !middle || !upper) return std::nullopt;
     assert(upper->Floor - lower->Floor <= 10);
-    const Choice<std::uint64_t> c = ChooseShortest(*lower, *middle, *upper, r.Inclusive);
-    return StripTrailingZeros(c.Digits, k + c.Step);
+    return finish(*lower, *middle, *upper, r.Inclusive, k);
 }
 
-ShortestDecimal ShortestDigitsExact(const FloatFormat&, const StoredValue& value) {
+// The same in exact decimal arithmetic, which always decides.
+template <class Finish>
+auto WithIntervalExact(const StoredValue& value, Finish finish) {
     const RoundingInterval r = IntervalOf(value);
     // Each bound is B * 2^e2: the integer B * 2^e2 when e2 >= 0, else B * 5^-e2 / 10^-e2. The
     // digits below are those integers, the bounds times 10^point.
@@ -213,19 +254,51 @@ ShortestDecimal ShortestDigitsExact(const FloatFormat&, const StoredValue& value
         r.Exponent < 0 ? limbs::PowerOfFive(power, scratch) : limbs::PowerOfTwoLimbs(power, scratch);
     const int point = r.Exponent < 0 ? -r.Exponent : 0;
     const std::size_t k = ExactDigits(r.Upper - r.Lower, scale).size() - 1;  // floor(log10(width))
-    const Scaled<Bits128> lower = ScaleExact(ExactDigits(r.Lower, scale), k);
-    const Scaled<Bits128> middle = ScaleExact(ExactDigits(r.Middle, scale), k);
-    const Scaled<Bits128> upper = ScaleExact(ExactDigits(r.Upper, scale), k);
-    const Choice<Bits128> c = ChooseShortest(lower, middle, upper, r.Inclusive);
-    return StripTrailingZeros(c.Digits, static_cast<int>(k) - point + c.Step);
+    return finish(ScaleExact(ExactDigits(r.Lower, scale), k), ScaleExact(ExactDigits(r.Middle, scale), k),
+                  ScaleExact(ExactDigits(r.Upper, scale), k), r.Inclusive, static_cast<int>(k) - point);
+}
+
+// What the scaled interval gives: the fewest digits alone, or with the power of ten beside them.
+const auto Fewest = [](const auto& lower, const auto& middle, const auto& upper, bool inclusive, int k) {
+    const auto c = ChooseShortest(lower, middle, upper, inclusive);
+    return StripTrailingZeros(c.Digits, k + c.Step);
+};
+const auto Candidates = [](const auto& lower, const auto& middle, const auto& upper, bool inclusive, int k) {
+    const ShortestDecimal d = Fewest(lower, middle, upper, inclusive, k);
+    return ShortestCandidates{d, d.Digits < 10 ? FindPowerInInterval(lower, middle, upper, inclusive, d, k) : std::nullopt};
+};
+
+}  // namespace
+
+namespace detail {
+
+std::optional<ShortestCandidates> ShortestCandidatesFast(const FloatFormat& format, const StoredValue& value) {
+    return WithIntervalFast(format, value, Candidates);
+}
+
+ShortestCandidates ShortestCandidatesExact(const FloatFormat&, const StoredValue& value) {
+    return WithIntervalExact(value, Candidates);
 }
 
 }  // namespace detail
 
-ShortestDecimal ShortestDigits(const FloatFormat& format, const StoredValue& value) {
+namespace {
+
+// The power of ten beside one-digit fewest digits, the interval scaled anew: out of line, as it
+// is rare, and keeping the scaled interval for it slows the common path.
+[[gnu::noinline]] std::optional<PowerInInterval> PowerBesideFewest(const FloatFormat& format, const StoredValue& value) {
+    if (const auto fast = detail::ShortestCandidatesFast(format, value)) return fast->Power;
+    return detail::ShortestCandidatesExact(format, value).Power;
+}
+
+}  // namespace
+
+ShortestCandidates ShortestCandidatesOf(const FloatFormat& format, const StoredValue& value) {
     assert(value.Class == ValueClass::Normal || value.Class == ValueClass::Subnormal);
-    if (const auto fast = detail::ShortestDigitsFast(format, value)) return *fast;
-    return detail::ShortestDigitsExact(format, value);
+    const auto fast = WithIntervalFast(format, value, Fewest);
+    const ShortestDecimal d = fast ? *fast : WithIntervalExact(value, Fewest);
+    if (d.Digits >= 10) return {d, std::nullopt};
+    return {d, PowerBesideFewest(format, value)};
 }
 
 }  // namespace pexabit

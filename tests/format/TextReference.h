@@ -1,20 +1,20 @@
 #pragma once
 // MPFR and GMP as the independent references for the texts of a stored value: a text read back
-// into any format under nearest-even, a pattern's exact value, and the shortest decimal found by
-// trying every length. Patterns are taken apart and composed here, without the system's own
-// decoder and encoder.
+// into any format under nearest-even, a pattern's exact value, and the shortest text found by
+// trying texts of every length. Patterns are taken apart and composed here, without the system's
+// own decoder and encoder.
 
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 #include <mpfr.h>
 
-#include <ostream>
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "GmpReference.h"
 #include "arith/Bits128.h"
 #include "format/FloatFormat.h"
-#include "format/ShortestDigits.h"
 
 namespace pexabit::testing {
 
@@ -67,42 +67,71 @@ inline Bits128 ReadBack(const FloatFormat& f, const std::string& text) {
     return pattern;
 }
 
-// The shortest decimal that reads back to the positive finite pattern: for n = 1, 2, ... the
-// n-digit decimals just below and just above the value (MPFR rounds it down and up); the first n
-// where one of them reads back decides, the nearer of two, an exact tie to the even digits.
-inline ShortestDecimal ReferenceShortest(const FloatFormat& f, Bits128 pattern) {
-    const mpq_class value = ValueOf(f, pattern);
-    mpfr_t x;
-    mpfr_init2(x, f.Precision());
-    mpfr_set_q(x, value.get_mpq_t(), MPFR_RNDN);  // exact: the value has Precision bits
-    struct Candidate { mpz_class Digits; long Exponent; bool In; mpq_class Distance; };
-    auto rounded = [&](int n, mpfr_rnd_t direction) {
-        mpfr_exp_t e = 0;  // MPFR writes 0.<digits> * 10^e
-        char* s = mpfr_get_str(nullptr, &e, 10, static_cast<std::size_t>(n), x, direction);
-        Candidate c{mpz_class(s, 10), static_cast<long>(e) - n, false, 0};
-        mpfr_free_str(s);
-        const std::string text = c.Digits.get_str() + "e" + std::to_string(c.Exponent);
-        c.In = ReadBack(f, text) == pattern;
-        c.Distance = abs(mpq_class(c.Digits) * PowerOfTen(c.Exponent) - value);
-        return c;
+// digits * 10^exponent as std::to_chars writes it in either notation: trailing zeros dropped,
+// at least two exponent digits, an integer in fixed notation with all its digits.
+inline std::string ToCharsStyle(mpz_class digits, long exponent, bool scientific) {
+    for (; digits % 10 == 0; digits /= 10) ++exponent;
+    const std::string s = digits.get_str();
+    const long x = exponent + static_cast<long>(s.size()) - 1;
+    const long e = x < 0 ? -x : x;
+    if (scientific) return s.substr(0, 1) + (s.size() > 1 ? "." + s.substr(1) : "") + (x < 0 ? "e-" : "e+") + (e < 10 ? "0" : "") + std::to_string(e);
+    if (exponent >= 0) return s + std::string(static_cast<std::size_t>(exponent), '0');
+    if (x >= 0) return s.substr(0, static_cast<std::size_t>(x + 1)) + "." + s.substr(static_cast<std::size_t>(x + 1));
+    return "0." + std::string(static_cast<std::size_t>(-x - 1), '0') + s;
+}
+
+// The shortest text of a finite nonzero pattern, found by trying texts: for n = 1, 2, ...
+// significant digits, in the value's decade and the two beside it (whatever reads back lies
+// within a factor of 3 of the value: the widest interval, the smallest subnormal's, is
+// (v/2, 3v/2)), the n-digit decimals of that decade nearest below and above the value, each in
+// both notations. The nearest decimal of a decade and digit count that reads back is one of
+// those two, and an n-digit text has at least n characters: past the best length nothing shorter
+// comes. Of the texts that read back: the fewest characters, then the nearest to the value, an
+// exact tie to the even digits on the finer grid of the two, then fixed before scientific.
+inline std::string ReferenceShortestText(const FloatFormat& f, Bits128 pattern) {
+    const Bits128 sign = Bits128{1} << (f.TotalBits - 1);
+    const mpq_class value = ValueOf(f, pattern & ~sign);
+    const auto tens = [](long k) { return mpz_class(PowerOfTen(k)); };
+    // A text's distance from the value is Distance / Scale (integers: GMP's rationals would
+    // reduce every fraction, and most texts are never compared).
+    struct Text { std::string Chars; mpz_class Digits; long Exponent; mpz_class Distance, Scale; };
+    std::optional<Text> best;
+    enum Rank { Worse, Better, Unsettled };
+    const auto rank = [&](const Text& t) {
+        if (!best) return Better;
+        if (t.Chars.size() != best->Chars.size()) return t.Chars.size() < best->Chars.size() ? Better : Worse;
+        const int nearer = cmp(t.Distance * best->Scale, best->Distance * t.Scale);
+        if (nearer != 0) return nearer < 0 ? Better : Worse;
+        const long grid = std::min(t.Exponent, best->Exponent);
+        const mpz_class a = t.Digits * tens(t.Exponent - grid), b = best->Digits * tens(best->Exponent - grid);
+        if (a == b) return Worse;  // the same decimal: its fixed text came first
+        return a % 2 == b % 2 ? Unsettled : a % 2 == 0 ? Better : Worse;
     };
-    Candidate best{0, 0, false, 0};
-    for (int n = 1; !best.In; ++n) {
-        const Candidate down = rounded(n, MPFR_RNDD), up = rounded(n, MPFR_RNDU);
-        const bool downNearer = down.Distance < up.Distance || (down.Distance == up.Distance && mpz_even_p(down.Digits.get_mpz_t()));
-        best = down.In && (!up.In || downNearer) ? down : up;
+    long decade = std::ssize(value.get_num().get_str()) - std::ssize(value.get_den().get_str());  // then made exact
+    for (; PowerOfTen(decade) > value; --decade) {}
+    for (; PowerOfTen(decade + 1) <= value; ++decade) {}
+    for (long n = 1; !best || n <= static_cast<long>(best->Chars.size()); ++n) {
+        const mpz_class lowest = tens(n - 1), highest = tens(n) - 1;  // n-digit values
+        for (long e = decade - 1; e <= decade + 1; ++e) {
+            const long exponent = e - n + 1;
+            // value / 10^exponent = a / b; digits * 10^exponent - value = (digits * b - a) / scale
+            const mpz_class shift = tens(std::max(0L, -exponent)), scale = value.get_den() * shift;
+            const mpz_class a = value.get_num() * shift, b = value.get_den() * tens(std::max(0L, exponent));
+            const mpz_class down = a / b, up = down * b == a ? down : down + 1;
+            for (mpz_class digits : {down, up}) {
+                digits = std::clamp(digits, lowest, highest);
+                for (const bool scientific : {false, true}) {
+                    Text t{ToCharsStyle(digits, exponent, scientific), digits, exponent, abs(digits * b - a), scale};
+                    for (; t.Digits % 10 == 0; t.Digits /= 10) ++t.Exponent;
+                    const Rank r = rank(t);
+                    if (r == Worse || ReadBack(f, t.Chars) != (pattern & ~sign)) continue;
+                    EXPECT_NE(r, Unsettled) << "a tie the even digits cannot settle: " << t.Chars << " " << best->Chars;
+                    best = t;
+                }
+            }
+        }
     }
-    mpfr_clear(x);
-    while (best.Digits % 10 == 0) {
-        best.Digits /= 10;
-        ++best.Exponent;
-    }
-    return {ToBits128(best.Digits), static_cast<int>(best.Exponent)};
+    return ((pattern & sign) != 0 ? "-" : "") + best->Chars;
 }
 
 }  // namespace pexabit::testing
-
-namespace pexabit {
-// Readable failures: "12345e-3".
-inline void PrintTo(const ShortestDecimal& d, std::ostream* os) { *os << testing::ToMpz(d.Digits) << "e" << d.Exponent; }
-}  // namespace pexabit
