@@ -85,6 +85,13 @@ Bits128 BigUnsigned::Extract(std::size_t low, int count) const {
     return r & LowBits(count);
 }
 
+std::size_t BigUnsigned::TrailingZeroBits() const {
+    for (std::size_t i = 0; i < words_.size(); ++i) {
+        if (words_[i] != 0) return WordBits * i + static_cast<std::size_t>(std::countr_zero(words_[i]));
+    }
+    return 0;
+}
+
 bool BigUnsigned::AnyBitBelow(std::size_t bit) const {
     const std::size_t whole = std::min(bit / WordBits, words_.size());
     for (std::size_t i = 0; i < whole; ++i) {
@@ -103,6 +110,18 @@ void BigUnsigned::MultiplySmall(std::uint64_t factor) {
     }
     if (carry != 0) words_.push_back(static_cast<std::uint64_t>(carry));
     Trim();
+}
+
+std::uint64_t BigUnsigned::DivideSmall(std::uint64_t divisor) {
+    assert(divisor != 0);
+    Bits128 remainder = 0;
+    for (std::size_t i = words_.size(); i-- > 0;) {
+        remainder = (remainder << WordBits) | words_[i];
+        words_[i] = static_cast<std::uint64_t>(remainder / divisor);
+        remainder %= divisor;
+    }
+    Trim();
+    return static_cast<std::uint64_t>(remainder);
 }
 
 void BigUnsigned::AddSmall(std::uint64_t addend) {

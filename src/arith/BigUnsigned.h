@@ -30,10 +30,14 @@ public:
     std::size_t BitLength() const;
     // Bits [low, low + count) as a number, count <= 128; bits beyond the top read as zero.
     Bits128 Extract(std::size_t low, int count) const;
+    // Zero bits below the lowest set one (0 for zero).
+    std::size_t TrailingZeroBits() const;
     // Whether any bit below `bit` is set.
     bool AnyBitBelow(std::size_t bit) const;
 
     void MultiplySmall(std::uint64_t factor);
+    // this = floor(this / divisor), divisor nonzero; returns the remainder.
+    std::uint64_t DivideSmall(std::uint64_t divisor);
     void AddSmall(std::uint64_t addend);
     void ShiftLeft(std::size_t bits);
     void ShiftRight(std::size_t bits);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "arith/BigUnsigned.h"
+#include "arith/ScaledBounds.h"
 
 namespace pexabit {
 
@@ -28,37 +29,6 @@ bool AtLeastScaled(BigUnsigned a, std::int64_t ea, BigUnsigned b, std::int64_t e
     if (ea > eb) a.ShiftLeft(static_cast<std::size_t>(ea - eb));
     if (eb > ea) b.ShiftLeft(static_cast<std::size_t>(eb - ea));
     return Compare(a, b) >= 0;
-}
-
-// m * 2^Exponent.
-struct ScaledInteger {
-    BigUnsigned M;
-    std::int64_t Exponent = 0;
-};
-
-// x cut to its top `words` words, rounded down or up.
-void KeepWords(ScaledInteger& x, std::size_t words, bool roundUp) {
-    if (x.M.WordCount() <= words) return;
-    const std::size_t drop = x.M.WordCount() - words;
-    const bool dropped = x.M.DropLowWords(drop);
-    x.Exponent += static_cast<std::int64_t>(64 * drop);
-    if (roundUp && dropped) x.M.AddSmall(1);
-}
-
-// 5^k as a lower or an upper bound with at most `words` words, by square and multiply from the
-// top bit of k: products of lower (upper) bounds of positive numbers stay lower (upper) bounds.
-ScaledInteger FivePowerBound(std::int64_t k, std::size_t words, bool upper) {
-    ScaledInteger x{BigUnsigned(1)};
-    for (int bit = std::bit_width(static_cast<std::uint64_t>(k)); bit-- > 0;) {
-        x.M = Multiply(x.M, x.M);
-        x.Exponent *= 2;
-        KeepWords(x, words, upper);
-        if ((k >> bit) & 1) {
-            x.M.MultiplySmall(5);
-            KeepWords(x, words, upper);
-        }
-    }
-    return x;
 }
 
 // Whether h * 2^e >= 10^j = 5^j * 2^j. Bounds of 5^j of a few words settle almost every h; only
