@@ -82,6 +82,10 @@ void AppendValues(FormatObject& json, const FormatReport& r, bool pattern) {
     json.Hex("next_down", r.NextDown, f.HexDigits());
     json.OptionalText("ulp", r.Ulp);
     json.OptionalText("error", r.Error);
+    if (r.ErrorTooLong) {  // a count of any size, as a string like every number text here
+        if (r.ErrorDigits) json.Text("error_digits", r.ErrorDigits->MagnitudeText());
+        else json.Null("error_digits");
+    }
     json.OptionalText("relative_error", r.RelativeError);
     json.Boolean("inexact", !pattern && r.Flags.Inexact);
     json.Boolean("underflow", !pattern && r.Flags.Underflow);

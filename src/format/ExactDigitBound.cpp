@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <string>
 
 #include "arith/BigUnsigned.h"
@@ -15,7 +16,8 @@ namespace {
 // J * log2(10) stays more than 6.7e-8 away from every integer, far above the 2^-41 error of
 // this product, so (J * Log2Of10) >> 64 is floor(J * log2(10)) exactly.
 constexpr Bits128 Log2Of10 = MakeBits128(0x3, 0x5269E12F346E2BF9);
-static_assert(MaxExactDigits < (std::int64_t{1} << 23));
+constexpr std::int64_t MaxBound = std::int64_t{1} << 23;
+static_assert(MaxPlainDigitBound < MaxBound);
 
 std::int64_t FloorJLog2Of10(std::int64_t j) {
     return static_cast<std::int64_t>((static_cast<Bits128>(j) * Log2Of10) >> 64);
@@ -46,14 +48,14 @@ bool AtLeastPowerOfTen(const BigUnsigned& h, std::int64_t e, std::int64_t j) {
 // H * 2^E with H = h * 2^zeros, h odd: -(E + zeros) fraction digits when negative, and the integer
 // part's digits. The hex digits have no leading or trailing zero digit, so the bit lengths come
 // from the first and last digit alone, and only a value next to 10^J needs h in full.
-bool HexExceeds(const TypedNumber& number) {
+bool HexExceeds(const TypedNumber& number, std::int64_t bound) {
     const std::string& digits = number.Digits;
     const int zeros = std::countr_zero(static_cast<unsigned>(HexDigitValue(digits.back())));
     const std::int64_t e = number.Exponent + zeros;
     const std::int64_t fractionDigits = std::max<std::int64_t>(0, -e);
-    if (fractionDigits >= MaxExactDigits) return true;
+    if (fractionDigits >= bound) return true;
     // The integer part may have J digits: it must stay below 10^J.
-    const std::int64_t j = MaxExactDigits - fractionDigits;
+    const std::int64_t j = bound - fractionDigits;
     const std::int64_t bits = 4 * static_cast<std::int64_t>(digits.size() - 1) +
                               std::bit_width(static_cast<unsigned>(HexDigitValue(digits[0]))) - zeros;
     const std::int64_t integerBits = bits + e;
@@ -66,13 +68,14 @@ bool HexExceeds(const TypedNumber& number) {
 
 }  // namespace
 
-bool ExceedsExactDigitBound(const TypedNumber& number) {
+bool PlainDigitsExceed(const TypedNumber& number, std::int64_t bound) {
+    assert(bound > 0 && bound <= MaxPlainDigitBound);
     if (number.Digits.empty()) return false;
-    if (number.Hex) return HexExceeds(number);
+    if (number.Hex) return HexExceeds(number, bound);
     const auto digits = static_cast<std::int64_t>(number.Digits.size());
     const std::int64_t integerDigits = std::max<std::int64_t>(1, digits + number.Exponent);
     const std::int64_t fractionDigits = std::max<std::int64_t>(0, -number.Exponent);
-    return integerDigits > MaxExactDigits - fractionDigits;
+    return integerDigits > bound - fractionDigits;
 }
 
 }  // namespace pexabit

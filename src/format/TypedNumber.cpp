@@ -3,15 +3,14 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "format/ExactDigitBound.h"
 #include "text/Characters.h"
 
 namespace pexabit {
 
 namespace {
 
-// Exponent texts beyond this magnitude saturate: no accepted number has an exponent anywhere
-// near it, and the bound check still sees a value far too large or too small.
+// Exponent texts from this magnitude on saturate, their exact value kept in FarExponent: the
+// readers only need to see a value far too large or too small for every format.
 constexpr std::int64_t ExponentSaturation = 100'000'000'000'000'000;  // 10^17: times 10 plus 9 stays in 64 bits
 
 constexpr std::string_view Examples = "1.5, -2e-3, 0x1.8p+1, inf or nan";
@@ -55,6 +54,7 @@ private:
     bool ReadHex();
     bool ReadExponent(std::int64_t& exponent);
     bool ExpectEnd(std::string_view after);
+    void AddToExponent(std::int64_t shift);
     void DropTrailingZeros(int digitWeight);
 
     std::string_view text_;
@@ -87,9 +87,11 @@ bool Reader::Incomplete(std::string_view what, std::size_t byteOffset, std::stri
 
 void Reader::Read() {
     const bool read = ReadSign() && ReadBody();
-    if (read && number_.Type == TypedNumber::Kind::Finite && ExceedsExactDigitBound(number_)) {
-        Fail("too large or too precise: the exact value of this number needs more than " + std::to_string(MaxExactDigits) +
-             " decimal digits (4 MiB), the most Pexabit writes out");
+    const auto digits = static_cast<std::int64_t>(number_.Digits.size());
+    if (read && number_.Type == TypedNumber::Kind::Finite && digits > MaxExactDigits) {
+        Fail("too many digits: this number has " + std::to_string(digits) + (number_.Hex ? " hexadecimal" : "") +
+             " significant digits, more than the " + std::to_string(MaxExactDigits) +
+             " (4 MiB) Pexabit reads; leading and trailing zeros and the exponent do not count, so round it to fewer digits");
     }
     if (!result_.Error.empty()) result_.Number.reset();
 }
@@ -230,7 +232,8 @@ bool Reader::ReadDecimal() {
 }
 
 bool Reader::FinishDecimal(std::int64_t exponent, std::size_t fractionDigits) {
-    number_.Exponent = exponent - static_cast<std::int64_t>(fractionDigits);
+    number_.Exponent = exponent;
+    AddToExponent(-static_cast<std::int64_t>(fractionDigits));
     DropTrailingZeros(1);
     return true;
 }
@@ -257,13 +260,14 @@ bool Reader::ReadHex() {
     }
     std::int64_t exponent = 0;
     if (!ReadExponent(exponent)) return false;
-    number_.Exponent = exponent - 4 * static_cast<std::int64_t>(fractionDigits);
+    number_.Exponent = exponent;
+    AddToExponent(-4 * static_cast<std::int64_t>(fractionDigits));
     DropTrailingZeros(4);
     return true;
 }
 
 // The exponent from its marker (e or p) on: an optional sign and decimal digits, which end the
-// number. Magnitudes beyond ExponentSaturation stay there.
+// number. Magnitudes from ExponentSaturation on stay there, the exact value in FarExponent.
 bool Reader::ReadExponent(std::int64_t& exponent) {
     const std::size_t markerAt = at_++;
     const bool negative = Peek() == '-';
@@ -285,7 +289,15 @@ bool Reader::ReadExponent(std::int64_t& exponent) {
     }
     if (!AtEnd()) return Unexpected("a digit of the exponent: the exponent ends the number");
     exponent = negative ? -magnitude : magnitude;
+    if (magnitude == ExponentSaturation) {
+        number_.FarExponent = WideInteger::FromDigits(negative, text_.substr(digitsAt, at_ - digitsAt));
+    }
     return true;
+}
+
+void Reader::AddToExponent(std::int64_t shift) {
+    number_.Exponent += shift;
+    if (number_.FarExponent) *number_.FarExponent = *number_.FarExponent + shift;
 }
 
 // Trailing zero digits move into the exponent, each worth `digitWeight` (1 for a decimal digit,
@@ -294,10 +306,18 @@ void Reader::DropTrailingZeros(int digitWeight) {
     std::size_t zeros = 0;
     while (zeros < number_.Digits.size() && number_.Digits[number_.Digits.size() - 1 - zeros] == '0') ++zeros;
     number_.Digits.resize(number_.Digits.size() - zeros);
-    number_.Exponent = number_.Digits.empty() ? 0 : number_.Exponent + static_cast<std::int64_t>(zeros) * digitWeight;
+    AddToExponent(static_cast<std::int64_t>(zeros) * digitWeight);
+    if (number_.Digits.empty()) {
+        number_.Exponent = 0;
+        number_.FarExponent.reset();
+    }
 }
 
 }  // namespace
+
+WideInteger ExactExponent(const TypedNumber& number) {
+    return number.FarExponent ? *number.FarExponent : WideInteger(number.Exponent);
+}
 
 ParsedText ParseTypedNumber(std::string_view text) {
     ParsedText result;

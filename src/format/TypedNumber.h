@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "arith/WideInteger.h"
 #include "text/Characters.h"
 
 namespace pexabit {
@@ -22,6 +23,10 @@ struct TypedNumber {
     bool Hex = false;  // Radix 2 (hex digits, Exponent a power of two) else Radix 10
     std::string Digits;
     std::int64_t Exponent = 0;
+    // Set when the typed exponent reaches 10^17 in magnitude: the exact Exponent, of any size.
+    // Exponent then stays near +-10^17, far beyond every format, which is all the rounding needs.
+    // "1e-99999999999999999999" gives "1" with FarExponent -99999999999999999999.
+    std::optional<WideInteger> FarExponent;
     // Nan: signalling or quiet, and the typed payload (hex digits, leading zeros dropped, "0" for
     // a zero payload) if any. "snan(0x00A)" gives Signalling, Payload "A".
     bool Signalling = false;
@@ -35,13 +40,14 @@ struct ParsedText {
     std::string Error;
 };
 
-// The most decimal digits the exact value of an accepted text may need in plain decimal
-// (integer digits, at least one, plus fraction digits): 4 MiB. The exact error of every format
-// writes the typed value out digit by digit, so this keeps each answer, and the time to make it,
-// within a few megabytes whatever exponent is typed; the window report holds its canonical text
-// to the same number. 1e4194303 (4194304 digits) is accepted, 1e4194304 and 1e-4194304 ("0."
-// and 4194304 fraction digits) are refused.
+// 4 MiB: the most significant digits an accepted text may have (decimal or hexadecimal, leading
+// and trailing zeros aside; the exponent may have any length), and the most digits a report
+// writes of an exact value: an exact error beyond it is given by its digit count instead. The
+// window report holds its canonical text to the same number.
 inline constexpr std::int64_t MaxExactDigits = std::int64_t{1} << 22;
+
+// The exact exponent of a finite typed number: FarExponent when set, else Exponent.
+WideInteger ExactExponent(const TypedNumber& number);
 
 // Reads one typed number after dropping blanks and tabs at both ends:
 //   [sign] (digits [sep [digits]] | sep digits) [(e|E) [sign] digits]    sep "." or ","
@@ -50,6 +56,7 @@ inline constexpr std::int64_t MaxExactDigits = std::int64_t{1} << 22;
 //   [sign] 0x (hexdigits [. [hexdigits]] | . hexdigits) (p|P) [sign] digits
 // ParseTypedNumber(" -1,5e3 ") gives Finite, Negative, "15", 2; ParseTypedNumber("1.5x") gives
 // the Error "unexpected character 'x' at position 4: expected a digit or an exponent such as e5".
+// A text of more than MaxExactDigits significant digits is refused; any exponent is read.
 ParsedText ParseTypedNumber(std::string_view text);
 
 }  // namespace pexabit

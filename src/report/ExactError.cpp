@@ -61,6 +61,15 @@ std::string MagnitudeDifference(std::string& typedMagnitude, const DecimalExpans
     return SubtractDecimal(typedMagnitude, storedMagnitude);
 }
 
+std::int64_t SignificantDigitCount(std::string_view decimal) {
+    const std::size_t first = decimal.find_first_of("123456789");
+    if (first == std::string_view::npos) return 0;
+    const std::size_t last = decimal.find_last_of("123456789");
+    const std::size_t comma = decimal.find(',');
+    const bool across = first < comma && comma < last;
+    return static_cast<std::int64_t>(last - first + 1) - (across ? 1 : 0);
+}
+
 namespace {
 
 // Every significant digit of a nonzero "I,F" in scientific notation: "0,0015" gives "1.5e-3".

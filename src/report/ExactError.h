@@ -4,8 +4,10 @@
 // error to 17 significant digits.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "arith/ExactExpansion.h"
 #include "format/TypedNumber.h"
@@ -22,6 +24,10 @@ void WriteTypedMagnitude(const TypedNumber& number, std::string& out);
 // |typed| - |stored| as a canonical DecimalString with its sign ("-0,25"); "+0,0" when equal.
 // typedMagnitude comes from WriteTypedMagnitude and is left as it is.
 std::string MagnitudeDifference(std::string& typedMagnitude, const DecimalExpansion& stored);
+
+// The significant digits of a DecimalString: from its first nonzero digit to its last ("-0,0250"
+// has 2); 0 for zero.
+std::int64_t SignificantDigitCount(std::string_view decimal);
 
 // The error typed - stored from that difference (the rounding keeps the typed sign, so the
 // error is the difference with the typed sign applied): plain ("-0.000244140625", "0"), or,

@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include "format/CanonicalValue.h"
+#include "format/ExactDigitBound.h"
 #include "format/HexFloat.h"
 #include "format/Neighbours.h"
 #include "format/Shortest.h"
 #include "format/TypedNumber.h"
 #include "report/ExactError.h"
+#include "report/FarError.h"
 #include "report/PatternFields.h"
 #include "report/PatternInput.h"
 #include "report/PlainExactTexts.h"
@@ -70,6 +72,8 @@ void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, Fo
     out.NextDown = noncanonical ? std::nullopt : NextDown(format, value);
     out.Error.reset();
     out.RelativeError.reset();
+    out.ErrorTooLong = false;
+    out.ErrorDigits.reset();
 }
 
 namespace {
@@ -87,13 +91,36 @@ void ReportPattern(std::string_view input, const ReportRequest& request, InputRe
     DescribeStoredValue(format, DecodePattern(format, *read.Pattern), report.Formats[0], digits);
 }
 
-// The error of one rounded finite value; the typed magnitude is written on first need.
-void DescribeError(const TypedNumber& number, const DecimalExpansion& stored, std::string& typedMagnitude,
-                   FormatReport& out) {
+// The error of one rounded finite value, written out; the typed magnitude is written on first need.
+void WriteError(const TypedNumber& number, const DecimalExpansion& stored, std::string& typedMagnitude, FormatReport& out) {
     if (typedMagnitude.empty()) WriteTypedMagnitude(number, typedMagnitude);
     const std::string difference = MagnitudeDifference(typedMagnitude, stored);
-    WriteErrorText(difference, number.Negative, out.Error.emplace());
     out.RelativeError = RelativeErrorText(difference, typedMagnitude);
+    const std::int64_t digits = SignificantDigitCount(difference);
+    if (digits > MaxExactDigits) {
+        out.ErrorTooLong = true;
+        out.ErrorDigits = digits;
+        return;
+    }
+    WriteErrorText(difference, number.Negative, out.Error.emplace());
+}
+
+// The error of a typed value too long to write out (`far`): measured, and written only where it
+// is short.
+void DescribeError(const TypedNumber& number, bool far, const StoredValue& value, const DecimalExpansion& stored,
+                   std::string& typedMagnitude, FormatReport& out) {
+    if (!far) return WriteError(number, stored, typedMagnitude, out);
+    FarErrorSize size = MeasureFarError(number, value, stored);
+    if (!size.Digits || !size.Digits->Within(MaxExactDigits)) {
+        out.ErrorTooLong = true;
+        out.ErrorDigits = std::move(size.Digits);
+        out.RelativeError = std::move(size.RelativeError);
+    } else if (size.Error) {
+        out.Error = std::move(size.Error);
+        out.RelativeError = std::move(size.RelativeError);
+    } else {
+        WriteError(number, stored, typedMagnitude, out);
+    }
 }
 
 // A format that cannot hold the typed NaN: its name and why, nothing of a value (only the
@@ -120,6 +147,7 @@ void ReportNumber(const TypedNumber& number, const ReportRequest& request, Input
     DecimalExpansion digits;
     std::string typedMagnitude;
     std::size_t refused = 0;
+    const bool far = number.Type == TypedNumber::Kind::Finite && PlainDigitsExceed(number, MaxWrittenTypedDigits);
     for (std::size_t i = 0; i < request.Formats.size(); ++i) {
         const FloatFormat& format = *request.Formats[i];
         RoundedValue rounded = RoundToFormat(format, number, request.Mode);
@@ -132,7 +160,7 @@ void ReportNumber(const TypedNumber& number, const ReportRequest& request, Input
         DescribeStoredValue(format, rounded.Value, out, digits);
         out.Flags = rounded.Flags;
         if (number.Type == TypedNumber::Kind::Finite && HasFiniteValue(rounded.Value)) {
-            DescribeError(number, digits, typedMagnitude, out);
+            DescribeError(number, far, rounded.Value, digits, typedMagnitude, out);
         }
     }
     if (refused > 0 && refused == request.Formats.size()) RefuseWhole(request, report);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "arith/ExactExpansion.h"
+#include "arith/WideInteger.h"
 #include "format/Rounding.h"
 #include "format/StoredValue.h"
 
@@ -34,6 +35,11 @@ struct FormatReport {
     // typed - stored, exact (plain, or scientific past MaxPlainErrorLength characters), and
     // its ratio to the typed value; nullopt for a pattern input or a result without a value.
     std::optional<std::string> Error, RelativeError;
+    // Set where Error is left out because it has more than MaxExactDigits significant digits
+    // (1e-99999999999 rounded up): ErrorDigits says how many, nullopt where even that count is
+    // out of reach (a hex float whose binary exponent reaches 10^17).
+    bool ErrorTooLong = false;
+    std::optional<WideInteger> ErrorDigits;
 };
 
 struct InputReport {

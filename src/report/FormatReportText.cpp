@@ -3,6 +3,7 @@
 // cannot hold the input has its name and a "cannot hold:" line alone.
 #include "report/FormatReportText.h"
 
+#include "format/TypedNumber.h"
 #include "report/PatternFields.h"
 #include "text/TerminalText.h"
 
@@ -78,12 +79,19 @@ void AppendFormat(std::string& out, const FormatReport& r, bool pattern) {
     if (r.NextUp) Line(out, "  next_up", HexText(*r.NextUp, f.HexDigits()));
     if (r.NextDown) Line(out, "  next_down", HexText(*r.NextDown, f.HexDigits()));
     OptionalLine(out, "  ulp", r.Ulp);
-    OptionalLine(out, "  error", r.Error);
+    OptionalLine(out, "  error", ErrorShown(r));
     OptionalLine(out, "  relative_error", r.RelativeError);
     if (!pattern) Line(out, "  flags", FlagsText(r.Flags));
 }
 
 }  // namespace
+
+std::optional<std::string> ErrorShown(const FormatReport& r) {
+    if (!r.ErrorTooLong) return r.Error;
+    const std::string bound = std::to_string(MaxExactDigits) + " (4 MiB) Pexabit writes out";
+    if (!r.ErrorDigits) return "not written: too many significant digits to count, far more than the " + bound;
+    return "not written: " + r.ErrorDigits->MagnitudeText() + " significant digits, more than the " + bound;
+}
 
 void AppendFormatReportText(std::string& out, std::string_view input, const ReportRequest& request,
                             const InputReport& report) {

@@ -3,6 +3,7 @@
 // text, then per format a block of labelled lines named as the JSON keys. Both front ends write
 // the same text from the same typed report.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,10 @@ namespace pexabit {
 // format that cannot hold the input its name and "  cannot hold:    " with the message.
 void AppendFormatReportText(std::string& out, std::string_view input, const ReportRequest& request,
                             const InputReport& report);
+
+// The error as a reader is shown it: its text, or for one too long to write out why and how many
+// digits it has ("not written: 99999999676 significant digits, more than the 4194304 (4 MiB)
+// Pexabit writes out"); nullopt where there is none.
+std::optional<std::string> ErrorShown(const FormatReport& r);
 
 }  // namespace pexabit

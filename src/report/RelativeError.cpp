@@ -1,13 +1,17 @@
 // The relative error (typed - stored) / typed to 17 significant digits, by long division of the
 // two exact decimal magnitudes: 18 quotient digits and whether anything is left decide the
-// rounding exactly, however long the operands are.
+// rounding exactly, however long the operands are. A typed value far below the stored one gives
+// a dividend of the stored digits, a run of nines that may be billions long, and the typed
+// digits' complement: only its first digits are written, and the run stands for the rest.
 #include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "arith/WideInteger.h"
 #include "report/ExactError.h"
+#include "report/FarError.h"
 
 namespace pexabit {
 
@@ -17,10 +21,12 @@ constexpr int SignificantDigits = 17;
 constexpr int QuotientDigits = SignificantDigits + 1;  // one more to round on
 
 // A nonzero decimal magnitude as an integer of digit values times 10^Exponent, with neither
-// leading nor trailing zeros: "+0,0250" gives {2, 5}, exponent -3.
+// leading nor trailing zeros: "+0,0250" gives {2, 5}, exponent -3. MoreBelow: nonzero digits
+// follow those held, the value lies above them by less than one unit of the last.
 struct ScaledDigits {
     std::vector<std::uint8_t> Digits;
     std::int64_t Exponent = 0;
+    bool MoreBelow = false;
 };
 
 ScaledDigits Scale(std::string_view decimal) {
@@ -110,7 +116,7 @@ Quotient Divide(const ScaledDigits& e, const ScaledDigits& t) {
         ++consumed;
     }
     q.LastExponent = static_cast<std::int64_t>(e.Digits.size()) - static_cast<std::int64_t>(consumed);
-    q.Sticky = !r.IsZero() || consumed < e.Digits.size();
+    q.Sticky = !r.IsZero() || consumed < e.Digits.size() || e.MoreBelow;
     return q;
 }
 
@@ -147,7 +153,7 @@ constexpr std::size_t LeadingWindow = 40;
 // below or above x. x itself when it is no longer.
 ScaledDigits Leading(const ScaledDigits& x, bool up) {
     if (x.Digits.size() <= LeadingWindow) return x;
-    ScaledDigits r;
+    ScaledDigits r;  // exactly the digits kept, or one unit more: MoreBelow stays behind
     r.Digits.assign(x.Digits.begin(), x.Digits.begin() + LeadingWindow);
     r.Exponent = x.Exponent + static_cast<std::int64_t>(x.Digits.size() - LeadingWindow);
     if (up) {
@@ -173,6 +179,29 @@ RoundedDigits RelativeDigits(const ScaledDigits& e, const ScaledDigits& t) {
     return low == high ? low : DivideAndRound(e, t);
 }
 
+// "-d.dddddddddddddddde+XX" from 17 digit values and the decimal exponent of the first.
+std::string WriteRelativeText(bool negative, const std::vector<std::uint8_t>& digits, const WideInteger& exponent) {
+    std::string out(negative ? "-" : "");
+    out += static_cast<char>('0' + digits[0]);
+    out += '.';
+    for (std::size_t i = 1; i < digits.size(); ++i) out += static_cast<char>('0' + digits[i]);
+    out += exponent.IsNegative() ? "e-" : "e+";
+    const std::string magnitude = exponent.MagnitudeText();
+    if (magnitude.size() < 2) out += '0';
+    out += magnitude;
+    return out;
+}
+
+// digits - 1 for a positive decimal integer: "1000" gives "999", "1" gives "0".
+std::vector<std::uint8_t> Decremented(std::string_view digits) {
+    std::vector<std::uint8_t> d;
+    for (const char c : digits) d.push_back(static_cast<std::uint8_t>(c - '0'));
+    std::size_t i = d.size();
+    while (d[--i] == 0) d[i] = 9;
+    --d[i];
+    return d;
+}
+
 }  // namespace
 
 std::optional<std::string> RelativeErrorText(const std::string& difference, const std::string& typedMagnitude) {
@@ -181,15 +210,38 @@ std::optional<std::string> RelativeErrorText(const std::string& difference, cons
     const ScaledDigits e = Scale(difference);
     if (e.Digits.empty()) return std::string("0");
     const RoundedDigits r = RelativeDigits(e, t);
-    std::string out(difference[0] == '-' ? "-" : "");
-    out += static_cast<char>('0' + r.Digits[0]);
-    out += '.';
-    for (std::size_t i = 1; i < r.Digits.size(); ++i) out += static_cast<char>('0' + r.Digits[i]);
-    out += r.Exponent < 0 ? "e-" : "e+";
-    const auto magnitude = static_cast<std::uint64_t>(r.Exponent < 0 ? -r.Exponent : r.Exponent);
-    if (magnitude < 10) out += '0';
-    out += std::to_string(magnitude);
-    return out;
+    return WriteRelativeText(difference[0] == '-', r.Digits, r.Exponent);
+}
+
+std::string FarBelowRelativeText(std::string_view storedDigits, const WideInteger& k, std::string_view typedDigits) {
+    // (S - T) / T = (S * 10^k - D) / D: the dividend's digits are those of S - 1, then k - n
+    // nines, then the n digits of 10^n - D (D's last digit is nonzero). Division reads n + 19 of
+    // them at most; past n + 40 nines the rest only says that more follows.
+    const auto n = static_cast<std::int64_t>(typedDigits.size());
+    const std::int64_t written = 2 * n + 40;
+    const std::optional<std::int64_t> whole = k.Within(written);
+    ScaledDigits e{Decremented(storedDigits)};
+    e.Digits.insert(e.Digits.end(), static_cast<std::size_t>(whole ? *whole - n : n + 40), 9);
+    if (whole) {
+        for (std::size_t i = 0; i + 1 < typedDigits.size(); ++i) e.Digits.push_back(static_cast<std::uint8_t>(9 - (typedDigits[i] - '0')));
+        e.Digits.push_back(static_cast<std::uint8_t>(10 - (typedDigits.back() - '0')));
+    }
+    e.MoreBelow = !whole;
+    const auto leadingZeros = std::find_if(e.Digits.begin(), e.Digits.end(), [](std::uint8_t d) { return d != 0; });
+    e.Digits.erase(e.Digits.begin(), leadingZeros);
+    ScaledDigits t;
+    for (const char c : typedDigits) t.Digits.push_back(static_cast<std::uint8_t>(c - '0'));
+    const RoundedDigits r = RelativeDigits(e, t);
+    // The digits not written weigh 10^(k - written part) each.
+    const WideInteger unwritten = whole ? WideInteger(0) : k - (n + 40);
+    return WriteRelativeText(true, r.Digits, unwritten + r.Exponent);
+}
+
+std::string RoundedRelativeText(bool negative, const LeadingDigits& rounded) {
+    std::vector<std::uint8_t> digits(SignificantDigits);
+    std::uint64_t rest = rounded.Digits;
+    for (std::size_t i = digits.size(); i-- > 0; rest /= 10) digits[i] = static_cast<std::uint8_t>(rest % 10);
+    return WriteRelativeText(negative, digits, rounded.Exponent);
 }
 
 }  // namespace pexabit

@@ -14,7 +14,8 @@ namespace pexabit {
 // The longest canonical text NormaliseDecimal builds, in characters: 4 MiB, the number of the
 // every-format report's MaxExactDigits. The two count different things and are equal by choice:
 // here the sign, the comma and every typed digit (leading and trailing zeros kept), there the
-// digits of the exact value; either way no report builds a number text beyond 4 MiB. A megabyte
+// significant digits of a typed text and of an exact error written out; either way no report
+// builds a number text beyond 4 MiB. A megabyte
 // of typed digits with any sensible exponent fits; an exponent that would pad the text with more
 // zeros than this (1e99999999) is refused instead of filling memory.
 inline constexpr std::int64_t MaxCanonicalLength = MaxExactDigits;

@@ -92,7 +92,7 @@ TEST_F(Cli, AnswersEveryInputInPlace) {
 struct ReportRow {
     const char* Reason;
     const char* Arguments;
-    const char* Input;  // standard input
+    std::string Input;  // standard input
     int Status;
     std::vector<std::string> Pieces;
 };
@@ -157,6 +157,22 @@ const ReportRow FormatRows[] = {
     {"the readable block of a format that cannot hold the NaN: its name and why, no stale lines",
      "--format e5m2,e4m3 snan", "", 1,
      {"e5m2              7D", "flags", "\ne4m3\n  cannot hold:    e4m3 has no signalling NaN: its one NaN is S.1111.111\n\n"}},
+    {"exponents of a million characters, longer than an argument may be, on standard input: zeros ahead of "
+     "10^-1074, whose error is written; 10^-(10^999990 - 1), whose error's digits are counted and whose relative "
+     "error has an exponent of a million digits; a hex float whose ratio to the stored value is out of reach",
+     "--format double --round up --json",
+     "1e-" + std::string(999996, '0') + "1074\n1e-" + std::string(999990, '9') + "\n0x1p-99999999999999999999\n", 0,
+     {R"("pattern":"0000000000000001")", R"("error":"-0.000000)", R"("inexact":true,"underflow":true)",
+      R"("pattern":"0000000000000001")", "\"error\":null,\"error_digits\":\"" + std::string(999987, '9') + "676\"",
+      "\"relative_error\":\"-4.9406564584124654e+" + std::string(999987, '9') + "675\"",
+      R"("error":null,"error_digits":"99999999999999999676","relative_error":null)"}},
+    {"far below double and above it: an error counted from the smallest value's first digit to 10^-99999999999, "
+     "one from 10^99999999999's (but one) to the largest value's last, one that is the typed value",
+     "--format double --round up 1e-99999999999 -1e99999999999 -1e-99999999999", "", 0,
+     {"error           not written: 99999999676 significant digits, more than the 4194304 (4 MiB) Pexabit writes out",
+      "relative_error  -4.9406564584124654e+99999999675", "flags           inexact underflow",
+      "error           not written: 99999999999 significant digits", "relative_error  1.0000000000000000e+00",
+      "flags           inexact overflow", "error           -1e-99999999999", "relative_error  1.0000000000000000e+00"}},
 };
 
 // A NaN that some formats of List cannot hold: each that can answers, each that cannot has only

@@ -168,6 +168,55 @@ TEST_P(RoundingReference, RandomTextsTiesBoundariesAndOverflowThresholds) {
     RecordProperty("checks", CheckAgainstReference(f, samples));
 }
 
+// digits * 10^exponent with the exponent text `length` characters long, sign and zeros ahead of
+// its digits; or with the point ahead of every digit ("0.123e+0005"), its place moved into the
+// exponent.
+std::string LongExponentText(bool negative, const std::string& digits, long exponent, std::size_t length, bool pointFirst) {
+    if (pointFirst) exponent += static_cast<long>(digits.size());
+    const std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
+    std::string text(negative ? 1 : 0, '-');
+    text.append(pointFirst ? "0." : "").append(digits).append(exponent < 0 ? "e-" : "e+");
+    return text.append(length - 1 - magnitude.size(), '0').append(magnitude);
+}
+
+// The overflow threshold (the midpoint between the largest value and the next one up the
+// exponent range would give) and half the smallest subnormal, exact and a hair (10^-60 of the
+// last digit) either side, in both signs, through exponent texts of 10, 100 and 1,000,000
+// characters: an exponent read wrongly past its first digits moves them all. And values far
+// beyond every format, their exponents beyond 64 bits too, rounding as any value that far would.
+TEST_P(RoundingReference, ThresholdsThroughExponentsOfAnyLength) {
+    const FloatFormat& f = *GetParam();
+    const mpq_class maxFinite = MaxFinite(f), minSub = PowerOfTwo(f.MinQuantumExponent());
+    std::vector<Sample> samples;
+    for (const mpq_class& edge : {mpq_class(maxFinite + PowerOfTwo(f.MaxExponent() - f.FractionBits) / 2), mpq_class(minSub / 2)}) {
+        const long k = static_cast<long>(mpz_sizeinbase(edge.get_den_mpz_t(), 2)) - 1;  // edge = num / 2^k
+        const mpz_class decimal = mpq_class(edge * PowerOfTen(k)).get_num();
+        for (int hair : {0, 1, -1}) {
+            const mpz_class digits = hair == 0 ? decimal : decimal * PowerOfTen(60).get_num() + hair;
+            const long exponent = -k - (hair == 0 ? 0 : 60);
+            for (bool negative : {false, true}) {
+                for (std::size_t length : {10, 100, 1000000}) {
+                    for (bool pointFirst : {false, true}) {
+                        const mpq_class value = digits * PowerOfTen(exponent);
+                        samples.push_back({LongExponentText(negative, digits.get_str(), exponent, length, pointFirst),
+                                           negative ? mpq_class(-value) : value});
+                    }
+                }
+            }
+        }
+    }
+    const std::string nines(30, '9');
+    for (const int sign : {1, -1}) {
+        for (const std::string& far : {std::string("1e-99999999999"), "1e-" + nines, std::string("0x1p-99999999999"), "0x1.8p-" + nines}) {
+            samples.push_back({std::string(sign < 0 ? 1 : 0, '-').append(far), minSub / 4 * sign});
+        }
+        for (const std::string& far : {std::string("1e99999999999"), "9e" + nines, std::string("0x1p99999999999"), "0x1p" + nines}) {
+            samples.push_back({std::string(sign < 0 ? 1 : 0, '-').append(far), maxFinite * 4 * sign});
+        }
+    }
+    RecordProperty("checks", CheckAgainstReference(f, samples));
+}
+
 INSTANTIATE_TEST_SUITE_P(AllFormats, RoundingReference, ::testing::ValuesIn(AllFormats),
                          [](const auto& info) { return std::string(info.param->Name); });
 

@@ -1,10 +1,13 @@
 // The grammar of typed texts: every accepted form with the record it gives, every refusal with its
-// message (what is wrong, at which character, what would do), and the 4 MiB bound at its edges.
+// message (what is wrong, at which character, what would do), the 4 MiB bound on significant
+// digits, exponents of any length, and the bound on plain digits that decides which errors are
+// written out, at its edges.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "format/ExactDigitBound.h"
 #include "format/TypedNumber.h"
 
 namespace pexabit {
@@ -21,7 +24,7 @@ std::string Describe(const TypedNumber& n) {
         case TypedNumber::Kind::Finite: break;
     }
     if (n.Digits.empty()) return d + (n.Exponent == 0 ? "0" : "0 with exponent " + std::to_string(n.Exponent));
-    return d + (n.Hex ? "0x" : "") + n.Digits + (n.Hex ? "p" : "e") + std::to_string(n.Exponent);
+    return d + (n.Hex ? "0x" : "") + n.Digits + (n.Hex ? "p" : "e") + ExactExponent(n).Text();
 }
 
 struct GrammarCase {
@@ -29,6 +32,10 @@ struct GrammarCase {
     std::string Expected;  // Describe() of the record, or the whole refusal message
     const char* Reason;
 };
+
+const std::string Zeros(MaxExactDigits - 2, '0');  // between two ones: the most significant digits
+const std::string TooMany = "too many digits: this number has 4194305 significant digits, more than the 4194304 (4 MiB) "
+                            "Pexabit reads; leading and trailing zeros and the exponent do not count, so round it to fewer digits";
 
 const GrammarCase Cases[] = {
     {"1.5", "+15e-1", "point as separator"},
@@ -39,7 +46,7 @@ const GrammarCase Cases[] = {
     {"000123", "+123e0", "leading zeros dropped"},
     {"-0.000", "-0", "zero keeps its sign and has exponent 0"},
     {"0e99999999999999999999999", "+0", "a saturated exponent of zero is still zero"},
-    {"1e-0004194303", "+1e-4194303", "exponent with leading zeros, at the digit bound"},
+    {"1e-0004194303", "+1e-4194303", "exponent with leading zeros"},
     {"-INFINITY", "-inf", "infinity in any case"},
     {"+\xE2\x88\x9E", "+inf", "the infinity sign"},
     {"NaN", "+nan", "nan in any case, no payload"},
@@ -52,6 +59,14 @@ const GrammarCase Cases[] = {
     {"0x10p0", "+0x1p4", "trailing hex zeros move four bits each"},
     {"0x1.p1", "+0x1p1", "hex separator after the digits"},
     {"0x0p-99999999999999999999", "+0", "hex zero"},
+    {"-12.5e-99999999999999999999", "-125e-100000000000000000000", "an exponent beyond 64 bits, kept exactly"},
+    {"0x1.8p99999999999999999999", "+0x18p99999999999999999995", "a binary exponent beyond 64 bits, kept exactly"},
+    {"1e-" + std::string(999990, '0') + "5", "+1e-5", "a million-character exponent, its leading zeros read"},
+    {"0." + std::string(5000000, '0') + "1e5000000", "+1e-1", "leading zeros are no significant digits"},
+    {"-1" + Zeros + "1e-99999999999", "-1" + Zeros + "1e-99999999999", "4194304 digits, the most, any exponent"},
+    {"00" + Zeros + "1" + Zeros + "e5", "+1e4194307", "leading and trailing zeros are no significant digits"},
+    {"1" + Zeros + "01", TooMany, "4194305 significant digits"},
+    {"0x1" + Zeros + "01p0", TooMany.substr(0, 40) + " hexadecimal" + TooMany.substr(40), "4194305 hex digits"},
 
     {"", "empty text: type a number such as 1.5, -2e-3, 0x1.8p+1, inf or nan", "nothing typed"},
     {"-", "incomplete number: the sign at position 1 needs a number after it, such as 1.5, -2e-3, 0x1.8p+1, inf or nan", "sign alone"},
@@ -91,40 +106,38 @@ const GrammarCase Cases[] = {
     {"0x1p", "incomplete number: the exponent at position 4 needs digits after 'p', such as 0x1p-5", "binary exponent without digits"},
 };
 
-constexpr const char* TooLong =
-    "too large or too precise: the exact value of this number needs more than 4194304 decimal digits (4 MiB), "
-    "the most Pexabit writes out";
-
 // 10^4194304 lies between 2^13933176 and 2^13933177, at 2^13933176 * 1.3a526053f3...: hex floats of
 // that bit length are compared with it exactly; the longer significands agree with it in more
 // bits than the first bounds of 5^4194304 hold.
 constexpr const char* BandRatio = "3a526053f3a75795d0d05aae051d7fbabcfcc6ee636cd2683f8fe206f883d8b536003ce4d6aa06b1";
 
-// The 4 MiB bound at its edges: accepted texts give their record, refused ones TooLong.
-std::vector<GrammarCase> BoundCases() {
-    const std::string ratio(BandRatio);
-    const std::string ratioUp = ratio.substr(0, ratio.size() - 1) + "2";
-    return {
-        {"1e4194303", "+1e4194303", "4194304 integer digits"},
-        {"1e4194304", TooLong, "4194305 integer digits"},
-        {"1e-4194303", "+1e-4194303", "0 and 4194303 fraction digits"},
-        {"1e-4194304", TooLong, "0 and 4194304 fraction digits"},
-        {"1" + std::string(4194303, '0'), "+1e4194303", "4194304 typed digits"},
-        {"1" + std::string(4194303, '0') + "1e-1", TooLong, "4194304 integer digits and one fraction digit"},
-        {"0." + std::string(4194302, '0') + "1", "+1e-4194303", "4194304 digits in all, the leading 0 counted"},
-        {"-0x1p-4194303", "-0x1p-4194303", "2^-4194303 has 4194303 fraction digits"},
-        {"0x1p-4194304", TooLong, "2^-4194304 has 4194304 fraction digits"},
-        {"0x2p-4194304", "+0x2p-4194304", "a trailing zero bit shortens the fraction"},
-        {"0x1p13933175", "+0x1p13933175", "below 10^4194304 by bit length alone"},
-        {"0x1p13933177", TooLong, "above 10^4194304 by bit length alone"},
-        {"0x1p13933176", "+0x1p13933176", "same bit length as 10^4194304, below it"},
-        {"0x1.3a5p13933176", "+0x13a5p13933164", "just below 10^4194304 in 12 bits"},
-        {"0x1.3a6p13933176", TooLong, "just above 10^4194304 in 12 bits"},
-        {"0x1." + ratio + "p13933176", "+0x1" + ratio + "p13932856", "below 10^4194304, agreeing with it in 321 bits"},
-        {"0x1." + ratioUp + "p13933176", TooLong, "above 10^4194304, agreeing with it in 320 bits"},
-        {"0x1p99999999999999999999", TooLong, "saturated binary exponent"},
-        {"1e-99999999999999999999", TooLong, "saturated decimal exponent"},
+// The bound on plain digits (here 4 MiB) at its edges: which texts it lets through.
+TEST(PlainDigits, BoundDecidedExactly) {
+    const std::string ratio(BandRatio), ratioUp = ratio.substr(0, ratio.size() - 1) + "2";
+    const struct { std::string Text; bool Exceeds; const char* Reason; } cases[] = {
+        {"1e4194303", false, "4194304 integer digits"},
+        {"1e4194304", true, "4194305 integer digits"},
+        {"1e-4194303", false, "0 and 4194303 fraction digits"},
+        {"1e-4194304", true, "0 and 4194304 fraction digits"},
+        {"1" + std::string(4194302, '0') + "1e-2", false, "4194302 integer and 2 fraction digits, as typed"},
+        {"0." + std::string(4194302, '0') + "1", false, "4194304 digits in all, the leading 0 counted"},
+        {"-0x1p-4194303", false, "2^-4194303 has 4194303 fraction digits"},
+        {"0x1p-4194304", true, "2^-4194304 has 4194304 fraction digits"},
+        {"0x2p-4194304", false, "a trailing zero bit shortens the fraction"},
+        {"0x1p13933175", false, "below 10^4194304 by bit length alone"},
+        {"0x1p13933177", true, "above 10^4194304 by bit length alone"},
+        {"0x1p13933176", false, "same bit length as 10^4194304, below it"},
+        {"0x1.3a5p13933176", false, "just below 10^4194304 in 12 bits"},
+        {"0x1.3a6p13933176", true, "just above 10^4194304 in 12 bits"},
+        {"0x1." + ratio + "p13933176", false, "below 10^4194304, agreeing with it in 321 bits"},
+        {"0x1." + ratioUp + "p13933176", true, "above 10^4194304, agreeing with it in 320 bits"},
+        {"0x1p99999999999999999999", true, "saturated binary exponent"},
+        {"1e-99999999999999999999", true, "saturated decimal exponent"},
     };
+    for (const auto& c : cases) {
+        const ParsedText parsed = ParseTypedNumber(c.Text);
+        EXPECT_TRUE(parsed.Number && PlainDigitsExceed(*parsed.Number, MaxExactDigits) == c.Exceeds) << c.Reason;
+    }
 }
 
 void PrintTo(const GrammarCase& c, std::ostream* out) { *out << c.Reason; }
@@ -139,7 +152,6 @@ TEST_P(Grammar, RecordOrMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, Grammar, ::testing::ValuesIn(Cases));
-INSTANTIATE_TEST_SUITE_P(DigitBound, Grammar, ::testing::ValuesIn(BoundCases()));
 
 }  // namespace
 }  // namespace pexabit

@@ -324,8 +324,9 @@ def typed_corpus():
         lines += [sign + "1e4194304", sign + "1e-4194304", sign + "1e-99999999999999999999"]
     for n in [50, 100, 309, 310, 1000, 1075, 1100, 5000, 20000]:
         lines += [digits(n), "0," + digits(n), "-" + digits(n // 2) + "." + digits(n // 2) + "e-" + str(n // 3)]
-    # Long texts; 4194304 digits is one more than a text may need (the accepted texts that need
-    # that many digits below the point cost the report a second each, and stay out).
+    # Long texts; a 1 with 4194304 zeros has one significant digit, and 9e4194303 an error of
+    # 4194304 digits in some modes, the most written out (texts with that many digits below the
+    # point cost the report a second each, and stay out).
     lines += ["0," + "7" * (1 << 16), "1." + "0" * (1 << 16) + "1", "9" * 40000 + "e-39990",
               "0x" + "f" * 10000 + "p-40000", "0x1." + "0" * 30000 + "1p0", "1e-99999", "-1e-32768",
               "1" + "0" * 4194304, "9e4194303"]  # the largest exponent (the error alone has 4 MB in some modes)

@@ -2,33 +2,42 @@
 // size, in every format and rounding mode. The stored value is taken from the exact text (which
 // the read-back sweep proves to be the stored value); typed minus stored must be the error
 // exactly, and the relative error its quotient by the typed value correctly rounded to 17 digits.
+// Values too long to write out: errors counted instead, against GMP where it holds them, and
+// beyond it against MPFR.
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 #include <mpfr.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 
 #include "../format/RoundingReference.h"
 
+#include "arith/WideInteger.h"
 #include "report/ExactError.h"
 #include "report/FormatReport.h"
 
 namespace pexabit {
 namespace {
 
-// q to 17 significant digits, nearest with ties to even, as the report writes it: MPFR's "%.16Re"
-// of q held in 2048 bits (a quotient that close to a tie without being one is out of reach of
-// the sweep; TiesAndCarries has the ties).
+// x to 17 significant digits, nearest with ties to even, as the report writes it: MPFR's "%.16Re".
+std::string SeventeenDigits(mpfr_srcptr x) {
+    char* text = nullptr;
+    mpfr_asprintf(&text, "%.16Re", x);
+    const std::string result(text);
+    mpfr_free_str(text);
+    return result;
+}
+
+// q held in 2048 bits (a quotient that close to a tie without being one is out of reach of the
+// sweep; TiesAndCarries has the ties).
 std::string SeventeenDigits(const mpq_class& q) {
     if (q == 0) return "0";
     mpfr_t x;
     mpfr_init2(x, 2048);
     mpfr_set_q(x, q.get_mpq_t(), MPFR_RNDN);
-    char* text = nullptr;
-    mpfr_asprintf(&text, "%.16Re", x);
-    const std::string result(text);
-    mpfr_free_str(text);
+    const std::string result = SeventeenDigits(x);
     mpfr_clear(x);
     return result;
 }
@@ -102,6 +111,144 @@ TEST(ErrorText, PlainUpToTheBoundAndScientificBeyond) {
         EXPECT_EQ(out.find('e') == std::string::npos, row.Plain) << row.Reason;
         EXPECT_EQ(out.size() <= n, row.Plain) << row.Reason;
     }
+}
+
+// 10^k, each made once: the reference below needs the same few of millions of digits again.
+const mpz_class& TenTo(long k) {
+    static std::map<long, mpz_class> made;
+    auto [at, isNew] = made.try_emplace(k);
+    if (isNew) mpz_ui_pow_ui(at->second.get_mpz_t(), 10, static_cast<unsigned long>(k));
+    return at->second;
+}
+
+// m * radix^e * 10^places, an integer for places >= -e, radix 2 or 10.
+mpz_class TimesTenTo(const mpz_class& m, long e, bool binary, long places) {
+    if (!binary) return m * TenTo(e + places);
+    if (e >= 0) return (m << static_cast<unsigned long>(e)) * TenTo(places);
+    return m * (TenTo(-e) >> static_cast<unsigned long>(-e)) * TenTo(places + e);  // 2^e = 5^-e / 10^-e
+}
+
+// A decimal text of the report times 10^places, plain or scientific, as an integer (no fraction
+// reduced: it may have millions of digits).
+mpz_class TimesTenTo(std::string text, long places) {
+    const std::size_t e = text.find('e');
+    if (e != std::string::npos) {
+        places += std::stol(text.substr(e + 1));
+        text.erase(e);
+    }
+    if (const std::size_t dot = text.find('.'); dot != std::string::npos) {
+        places -= static_cast<long>(text.size() - dot - 1);
+        text.erase(dot, 1);
+    }
+    return mpz_class(text) * TenTo(places);
+}
+
+// The significant digits of the integer n, by GMP alone: its length less its trailing zeros.
+long SignificantDigits(mpz_class n) {
+    auto length = static_cast<long>(mpz_sizeinbase(n.get_mpz_t(), 10));  // exact or one more
+    if (abs(n) < TenTo(length - 1)) --length;
+    for (; mpz_divisible_ui_p(n.get_mpz_t(), 10) != 0; --length) n /= 10;
+    return length;
+}
+
+// h with h 2^e - (2^53 - 1) 2^971 divisible by 5^30: the largest double's error then ends 30
+// places up, past the first 27 fives its last digit is looked for in.
+mpz_class DividedByFiveToThe30(long e) {
+    const mpz_class modulus = testing::PowerOfTen(30).get_num() >> 30, s = (mpz_class(1) << 53) - 1;
+    mpz_class power, inverse;
+    mpz_powm_ui(power.get_mpz_t(), mpz_class(2).get_mpz_t(), static_cast<unsigned long>(e - 971), modulus.get_mpz_t());
+    mpz_invert(inverse.get_mpz_t(), power.get_mpz_t(), modulus.get_mpz_t());
+    return s * inverse % modulus;
+}
+
+// Typed values whose plain text passes what is written out, on both sides of every format, in
+// the modes that store zero or the smallest value below and the largest value or an infinity
+// above: an error of at most 4 MiB of significant digits written, a longer one counted.
+TEST(ErrorSweep, ValuesTooLongToWriteOut) {
+    const long farAbove = 971 + (1L << 24) + 1;
+    const struct { mpz_class Digits; long Exponent; bool Hex; const char* Reason; } rows[] = {
+        {1, -4300000, false, "decimal below: the typed value itself, or counted"},
+        {mpz_class(std::string(2200000, '7')), -4300000, false, "2,200,000 digits below: their ratio's dividend written whole"},
+        {325, 4299998, false, "decimal above, the last digit the largest value's"},
+        {3, 14299999, true, "hex above, near enough to subtract in binary"},
+        {5, -6100000, true, "hex below, subtracted in binary; 5^6100001 counted"},
+        {1, -17000000, true, "hex far below: the exponent decides"},
+        {3, 17000000, true, "hex far above"},
+        {DividedByFiveToThe30(farAbove), farAbove, true, "30 fives in the difference"},
+    };
+    InputReport report;
+    for (const auto& row : rows) {
+        const testing::Sample typed = testing::MakeSample(row.Digits, row.Exponent, false, row.Hex);
+        const mpq_class& t = typed.Value;
+        for (const RoundingMode mode : {RoundingMode::TowardZero, RoundingMode::Up}) {
+            BuildReport(typed.Text, {{AllFormats.begin(), AllFormats.end()}, mode, false, false}, report);
+            for (const FormatReport& r : report.Formats) {
+                if (!r.Error && !r.ErrorTooLong) continue;  // no finite value stored
+                // typed - stored, times 10^places: an integer.
+                const long places = std::max({0L, -row.Exponent, -static_cast<long>(r.Value.Exponent)});
+                const mpz_class n = TimesTenTo(row.Digits, row.Exponent, row.Hex, places) -
+                                    TimesTenTo(testing::ToMpz(r.Value.Significand), r.Value.Exponent, true, places);
+                const mpq_class s = testing::ReadPlain(r.Exact);
+                const long digits = SignificantDigits(n);
+                const std::string where = std::string(r.Format->Name) + " " + std::string(RoundingModeName(mode)) + ": " + row.Reason;
+                if (digits > MaxExactDigits) {
+                    EXPECT_TRUE(!r.Error && r.ErrorDigits == WideInteger(digits)) << where;
+                } else {
+                    EXPECT_EQ(TimesTenTo(r.Error.value_or("0"), places), n) << where;
+                }
+                EXPECT_EQ(r.RelativeError, SeventeenDigits(1 - s / t)) << where;
+            }
+        }
+    }
+}
+
+// Hex floats of far exponents against MPFR with its widest exponents: below the formats (2^-K),
+// the count of 5^K's digits or those from the smallest value's first to 2^-K's last, and the
+// relative error 1 - s 2^(q+K); above them (-3 2^(K-1)), from its first digit to the largest
+// value's last nonzero one.
+TEST(ErrorSweep, HexExponentsFarBeyondTheFormats) {
+    constexpr long K = 99999999999;
+    const mpfr_exp_t savedMin = mpfr_get_emin(), savedMax = mpfr_get_emax();
+    mpfr_set_emin(mpfr_get_emin_min());
+    mpfr_set_emax(mpfr_get_emax_max());
+    mpfr_t x, fives;
+    mpfr_inits2(256, x, fives, static_cast<mpfr_ptr>(nullptr));
+    const auto place = [&](const mpz_class& m, long e) {  // floor(log10(m 2^e))
+        mpfr_set_z_2exp(x, m.get_mpz_t(), e, MPFR_RNDN);
+        mpfr_log10(x, x, MPFR_RNDN);
+        return WideInteger(mpfr_get_si(x, MPFR_RNDD));
+    };
+    const auto ratio = [&](const mpz_class& m, long e) {  // 1 - m 2^e
+        mpfr_set_z_2exp(x, m.get_mpz_t(), e, MPFR_RNDN);
+        mpfr_ui_sub(x, 1, x, MPFR_RNDN);
+        return SeventeenDigits(x);
+    };
+    mpfr_set_ui(fives, 5, MPFR_RNDN);
+    mpfr_log10(fives, fives, MPFR_RNDN);
+    mpfr_mul_si(fives, fives, K, MPFR_RNDN);  // 5^K has floor(K log10(5)) + 1 digits
+    InputReport below, above;
+    for (const RoundingMode mode : {RoundingMode::TowardZero, RoundingMode::Up}) {
+        BuildReport("0x1p-" + std::to_string(K), {{AllFormats.begin(), AllFormats.end()}, mode, false, false}, below);
+        BuildReport("-0x1.8p" + std::to_string(K), {{AllFormats.begin(), AllFormats.end()}, mode, false, false}, above);
+        for (std::size_t i = 0; i < AllFormats.size(); ++i) {
+            const FormatReport &b = below.Formats[i], &a = above.Formats[i];
+            const mpz_class s = testing::ToMpz(b.Value.Significand);
+            const WideInteger digits = s == 0 ? WideInteger(mpfr_get_si(fives, MPFR_RNDD)) + 1 : place(s, b.Value.Exponent) + K + 1;
+            EXPECT_EQ(b.ErrorDigits, digits) << b.Format->Name;
+            EXPECT_EQ(b.RelativeError, s == 0 ? "1.0000000000000000e+00" : ratio(s, b.Value.Exponent + K)) << b.Format->Name;
+            // The largest value s 2^q: 3 2^(K-1) - s 2^q = 2^q (3 2^(K-1-q) - s) ends in min(q, its fives) zeros.
+            const long q = a.Value.Exponent;
+            const mpz_class fives = testing::PowerOfTen(q).get_num() >> q;
+            mpz_class rest;
+            mpz_powm_ui(rest.get_mpz_t(), mpz_class(2).get_mpz_t(), static_cast<unsigned long>(K - 1 - q), fives.get_mpz_t());
+            rest = (3 * rest - testing::ToMpz(a.Value.Significand)) % fives;
+            const long zeros = rest == 0 ? q : static_cast<long>(mpz_remove(rest.get_mpz_t(), rest.get_mpz_t(), mpz_class(5).get_mpz_t()));
+            EXPECT_EQ(a.ErrorDigits, place(3, K - 1) - zeros + 1) << a.Format->Name;
+        }
+    }
+    mpfr_clears(x, fives, static_cast<mpfr_ptr>(nullptr));
+    mpfr_set_emin(savedMin);
+    mpfr_set_emax(savedMax);
 }
 
 // Quotients exactly on a rounding boundary, where the leading digits of long operands cannot

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
+#include "report/FormatReportText.h"
 #include "report/PatternFields.h"
 
 namespace pexabit {
@@ -121,7 +122,7 @@ void FormatPanel::SetReport(const FormatReport& r) {
     Line(QStringLiteral("shortest"))->SetValue(Text(r.Shortest.value_or("")));
     Line(QStringLiteral("hexfloat"))->SetValue(Text(r.HexFloat.value_or("")));
     Line(QStringLiteral("ulp"))->SetCutValue(r.Ulp.value_or(""), DigitsShown);
-    Line(QStringLiteral("error"))->SetCutValue(r.Error.value_or(""), DigitsShown);
+    Line(QStringLiteral("error"))->SetCutValue(ErrorShown(r).value_or(""), DigitsShown);
     Line(QStringLiteral("relative_error"))->SetCutValue(r.RelativeError.value_or(""), DigitsShown);
     SetBadge(Inexact, r.Flags.Inexact);
     SetBadge(Underflow, r.Flags.Underflow);
