@@ -92,18 +92,24 @@ TEST(ErrorSweep, TypedMinusStoredExactlyAndItsRelativeSize) {
 // character beyond: an error of integer digits has no point to count.
 TEST(ErrorText, PlainUpToTheBoundAndScientificBeyond) {
     const std::size_t n = MaxPlainErrorLength;
+    // "+I,F" with I and F runs of sevens ("0" for an empty run).
+    const auto Sevens = [](std::size_t integer, std::size_t fraction) {
+        std::string d = "+";
+        d.append(integer == 0 ? "0" : std::string(integer, '7')).append(",");
+        return d.append(fraction == 0 ? "0" : std::string(fraction, '7'));
+    };
     const struct {
         std::string Difference;
         bool TypedNegative;
         bool Plain;
         const char* Reason;
     } rows[] = {
-        {"+" + std::string(n, '7') + ",0", false, true, "an integer of exactly the bound: no point to count"},
-        {"+" + std::string(n + 1, '7') + ",0", false, false, "an integer one digit beyond"},
-        {"+" + std::string(n - 1, '7') + ",0", true, true, "the minus sign of a negative typed value counts"},
-        {"+" + std::string(n, '7') + ",0", true, false, "... and tips the bound"},
-        {"+0," + std::string(n - 2, '7'), false, true, "a fraction: the 0 and the point count"},
-        {"+0," + std::string(n - 1, '7'), false, false, "a fraction one digit beyond"},
+        {Sevens(n, 0), false, true, "an integer of exactly the bound: no point to count"},
+        {Sevens(n + 1, 0), false, false, "an integer one digit beyond"},
+        {Sevens(n - 1, 0), true, true, "the minus sign of a negative typed value counts"},
+        {Sevens(n, 0), true, false, "... and tips the bound"},
+        {Sevens(0, n - 2), false, true, "a fraction: the 0 and the point count"},
+        {Sevens(0, n - 1), false, false, "a fraction one digit beyond"},
     };
     for (const auto& row : rows) {
         std::string out;
