@@ -212,6 +212,11 @@ Bits128 DivideWithSmallQuotient(BigUnsigned& numerator, const BigUnsigned& denom
     assert(!denominator.IsZero());
     const std::size_t n = numerator.BitLength(), d = denominator.BitLength();
     if (n < d) return 0;
+    if (n <= 128) {  // both fit the machine's 128-bit division
+        const Bits128 a = numerator.Extract(0, 128), b = denominator.Extract(0, 128);
+        numerator = BigUnsigned(a % b);
+        return a / b;
+    }
     const std::size_t shift = n - d;
     assert(shift < 128);
     BigUnsigned step = denominator;
