@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,7 +27,9 @@ std::mutex reportLock;
 // One pattern; false (and a line on stderr) on a mismatch.
 bool Check(std::uint32_t pattern) {
     const float value = std::bit_cast<float>(pattern);
-    const auto text = pexabit::ShortestText(pexabit::SingleFormat, pexabit::DecodePattern(pexabit::SingleFormat, pattern));
+    char rule[pexabit::ShortestTextCapacity];
+    const char* end = pexabit::WriteShortestTextByRule(pexabit::SingleFormat, pexabit::DecodePattern(pexabit::SingleFormat, pattern), rule);
+    const std::optional<std::string> text = end == nullptr ? std::nullopt : std::optional<std::string>(std::string(static_cast<const char*>(rule), end));
     if (std::isnan(value)) return !text.has_value();
     char buffer[64];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);

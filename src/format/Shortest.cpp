@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cassert>
 #include <cstdint>
 #include <cstdlib>
@@ -232,12 +233,23 @@ char* WriteShortestDecimal(const StoredValue& v, const ShortestCandidates& candi
     return CopySigned(v, start, end, text, out);
 }
 
+bool SameLayout(const FloatFormat& a, const FloatFormat& b) {
+    return a.TotalBits == b.TotalBits && a.ExponentBits == b.ExponentBits && a.StoredIntegerBit == b.StoredIntegerBit;
+}
+
+// Single and double: the same rule, as the C++ library writes it for float and double.
+template <class Float, class Bits>
+char* LibraryShortest(const StoredValue& value, char* out) {
+    const auto number = std::bit_cast<Float>(static_cast<Bits>(value.Pattern));
+    return std::to_chars(out, out + ShortestTextCapacity, number).ptr;
+}
+
 // `text` to `out`; returns its end.
 char* CopyText(std::string_view text, char* out) { return std::copy(text.begin(), text.end(), out); }
 
 }  // namespace
 
-char* WriteShortestText(const FloatFormat& format, const StoredValue& value, char* out) {
+char* WriteShortestTextByRule(const FloatFormat& format, const StoredValue& value, char* out) {
     switch (value.Class) {
         case ValueClass::QuietNan:
         case ValueClass::SignallingNan:
@@ -245,7 +257,7 @@ char* WriteShortestText(const FloatFormat& format, const StoredValue& value, cha
         case ValueClass::Noncanonical: {
             const std::optional<StoredValue> canonical = CanonicalValue(format, value);
             if (!canonical) return nullptr;
-            return WriteShortestText(format, *canonical, out);
+            return WriteShortestTextByRule(format, *canonical, out);
         }
         case ValueClass::Infinite:
             return CopyText(value.Negative ? "-inf" : "inf", out);
@@ -256,6 +268,13 @@ char* WriteShortestText(const FloatFormat& format, const StoredValue& value, cha
             break;
     }
     return WriteShortestDecimal(value, ShortestCandidatesOf(format, value), out);
+}
+
+char* WriteShortestText(const FloatFormat& format, const StoredValue& value, char* out) {
+    const bool nan = value.Class == ValueClass::QuietNan || value.Class == ValueClass::SignallingNan;
+    if (!nan && SameLayout(format, SingleFormat)) return LibraryShortest<float, std::uint32_t>(value, out);
+    if (!nan && SameLayout(format, DoubleFormat)) return LibraryShortest<double, std::uint64_t>(value, out);
+    return WriteShortestTextByRule(format, value, out);
 }
 
 std::optional<std::string> ShortestText(const FloatFormat& format, const StoredValue& value) {

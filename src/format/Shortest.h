@@ -32,7 +32,13 @@ std::optional<std::string> ShortestText(const FloatFormat& format, const StoredV
 // The same text written into `out`, which has room for ShortestTextCapacity characters (no
 // terminator is written): returns the end of the text, or nullptr where ShortestText gives
 // nullopt. For callers that write the text on and keep no string, as std::to_chars does.
+// Single and double are written by std::to_chars itself; the other formats by the rule below.
 inline constexpr std::size_t ShortestTextCapacity = 48;  // binary128: "-", 36 digits, ".", "e-4966"
 char* WriteShortestText(const FloatFormat& format, const StoredValue& value, char* out);
+
+// The rule above worked out for any format, single and double included: what WriteShortestText
+// writes for the six formats the C++ library has no type for. Tests hold it to std::to_chars on
+// single and double, and the exhaustive check on every single pattern.
+char* WriteShortestTextByRule(const FloatFormat& format, const StoredValue& value, char* out);
 
 }  // namespace pexabit

@@ -36,6 +36,14 @@ To Reinterpreted(const From& from) {
     return to;
 }
 
+// The rule's own text: the report hands single and double to the library, so only this holds
+// the rule, which serves the other formats, to the library's answers.
+std::optional<std::string> ByRule(const FloatFormat& f, const StoredValue& v) {
+    char text[ShortestTextCapacity];
+    const char* end = WriteShortestTextByRule(f, v, text);
+    return end == nullptr ? std::nullopt : std::optional<std::string>(std::string(static_cast<const char*>(text), end));
+}
+
 // One pattern of single, double or extended against float, double or long double.
 template <class T>
 void ExpectAsCLibrary(const FloatFormat& f, Bits128 pattern) {
@@ -43,7 +51,7 @@ void ExpectAsCLibrary(const FloatFormat& f, Bits128 pattern) {
     const T value = Reinterpreted<T>(pattern);
     char text[128];
     const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    ASSERT_EQ(ShortestText(f, v), std::isnan(value) ? std::nullopt : std::optional<std::string>(std::string(text, end)));
+    ASSERT_EQ(ByRule(f, v), std::isnan(value) ? std::nullopt : std::optional<std::string>(std::string(text, end)));
     if (std::isnan(value)) return;
     ASSERT_TRUE(NextUp(f, v) == Reinterpreted<Bits128>(std::nextafter(value, T(INFINITY))) &&
                 NextDown(f, v) == Reinterpreted<Bits128>(std::nextafter(value, -T(INFINITY))))
