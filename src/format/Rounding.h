@@ -40,12 +40,6 @@ struct RoundedValue {
 // RoundToFormat(HalfFormat, 65536 typed, TowardZero) gives 7BFF (65504), Overflow and Inexact.
 RoundedValue RoundToFormat(const FloatFormat& format, const TypedNumber& number, RoundingMode mode);
 
-// A text read and rounded in one step, as ParseTypedNumber then RoundToFormat would, the refusal
-// of either in Error. Plain decimal texts of up to 19 significant digits ([sign] digits [sep
-// digits] [e [sign] digits], exponent up to 4 digits) go straight to the fast paths without the
-// typed record. RoundTextToFormat(DoubleFormat, "0.1", NearestEven) gives 3FB999999999999A.
-RoundedValue RoundTextToFormat(const FloatFormat& format, std::string_view text, RoundingMode mode);
-
 // The rounding of a finite nonzero magnitude, read by MagnitudeReading, with its sign: the step
 // that RoundToFormat takes for every finite input.
 RoundedValue RoundGuarded(const FloatFormat& format, bool negative, const GuardedSignificand& magnitude,

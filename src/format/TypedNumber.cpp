@@ -313,15 +313,72 @@ void Reader::DropTrailingZeros(int digitWeight) {
     }
 }
 
+// The plain texts most inputs are: [sign] digits [sep [digits]] or [sign] sep digits, then
+// optionally (e|E) [sign] and up to MaxPlainExponentDigits digits, with at most MaxPlainDigits
+// significant digits and nothing around them. They are read here in one pass, to the record the
+// Reader gives them; everything else (blanks, words, hex floats, long digit strings or exponents,
+// malformed texts) is left to the Reader. False, with `number` unspecified: not such a text.
+constexpr std::size_t MaxPlainDigits = 19;
+constexpr int MaxPlainExponentDigits = 4;
+
+// Digits from p on, leading zeros of the number dropped, into number.Digits; false past
+// MaxPlainDigits. Returns with p after them; `count` gets how many were read.
+bool ReadPlainDigits(const char*& p, const char* end, TypedNumber& number, std::size_t& count) {
+    const char* const start = p;
+    while (p != end && IsDigit(*p)) ++p;
+    count = static_cast<std::size_t>(p - start);
+    const char* first = start;
+    if (number.Digits.empty()) first = std::find_if(start, p, [](char c) { return c != '0'; });
+    if (number.Digits.size() + static_cast<std::size_t>(p - first) > MaxPlainDigits) return false;
+    number.Digits.append(first, p);
+    return true;
+}
+
+bool ReadPlainDecimal(std::string_view text, TypedNumber& number) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    if (p != end && (*p == '+' || *p == '-')) number.Negative = *p++ == '-';
+    std::size_t integerDigits = 0, fractionDigits = 0;
+    if (!ReadPlainDigits(p, end, number, integerDigits)) return false;
+    if (p != end && (*p == '.' || *p == ',') && !ReadPlainDigits(++p, end, number, fractionDigits)) return false;
+    if (integerDigits + fractionDigits == 0) return false;
+    std::int64_t exponent = 0;
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        const bool negative = ++p != end && *p == '-';
+        if (p != end && (*p == '+' || *p == '-')) ++p;
+        const char* const digitsAt = p;
+        for (; p != end && IsDigit(*p) && p - digitsAt < MaxPlainExponentDigits; ++p) exponent = exponent * 10 + (*p - '0');
+        if (p == digitsAt) return false;
+        if (negative) exponent = -exponent;
+    }
+    if (p != end) return false;
+    std::size_t zeros = 0;
+    while (zeros < number.Digits.size() && number.Digits[number.Digits.size() - 1 - zeros] == '0') ++zeros;
+    number.Digits.resize(number.Digits.size() - zeros);
+    number.Exponent = number.Digits.empty() ? 0 : exponent - static_cast<std::int64_t>(fractionDigits) + static_cast<std::int64_t>(zeros);
+    return true;
+}
+
 }  // namespace
 
 WideInteger ExactExponent(const TypedNumber& number) {
     return number.FarExponent ? *number.FarExponent : WideInteger(number.Exponent);
 }
 
+void ParseTypedNumber(std::string_view text, ParsedText& result) {
+    result.Error.clear();
+    TypedNumber& number = result.Number ? *result.Number : result.Number.emplace();
+    std::string digits = std::move(number.Digits);
+    digits.clear();
+    number = TypedNumber{};
+    number.Digits = std::move(digits);
+    if (ReadPlainDecimal(text, number)) return;
+    Reader(text, result).Read();
+}
+
 ParsedText ParseTypedNumber(std::string_view text) {
     ParsedText result;
-    Reader(text, result).Read();
+    ParseTypedNumber(text, result);
     return result;
 }
 

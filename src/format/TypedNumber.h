@@ -59,4 +59,7 @@ WideInteger ExactExponent(const TypedNumber& number);
 // A text of more than MaxExactDigits significant digits is refused; any exponent is read.
 ParsedText ParseTypedNumber(std::string_view text);
 
+// The same into `result`, whose storage is reused: what a reader of many texts calls.
+void ParseTypedNumber(std::string_view text, ParsedText& result);
+
 }  // namespace pexabit

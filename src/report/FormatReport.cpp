@@ -180,13 +180,13 @@ void BuildReport(std::string_view input, const ReportRequest& request, InputRepo
         ReportPattern(input, request, report);
         return;
     }
-    const ParsedText parsed = ParseTypedNumber(input);
-    if (!parsed.Number) {
-        report.Refusal = parsed.Error;
+    ParseTypedNumber(input, report.Typed);
+    if (!report.Typed.Number) {
+        report.Refusal = report.Typed.Error;
         report.Formats.clear();
         return;
     }
-    ReportNumber(*parsed.Number, request, report);
+    ReportNumber(*report.Typed.Number, request, report);
 }
 
 }  // namespace pexabit

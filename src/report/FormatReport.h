@@ -13,6 +13,7 @@
 #include "arith/WideInteger.h"
 #include "format/Rounding.h"
 #include "format/StoredValue.h"
+#include "format/TypedNumber.h"
 
 namespace pexabit {
 
@@ -47,6 +48,9 @@ struct InputReport {
     // that is none, or a NaN that no format of the list can hold.
     std::string Refusal;
     std::vector<FormatReport> Formats;  // in the requested order; empty when refused
+    // The typed input as read (for a pattern input, left as it was); its storage is reused from input
+    // to input.
+    ParsedText Typed;
 };
 
 // True when the input was refused or some format of it cannot hold it: what makes a run's exit

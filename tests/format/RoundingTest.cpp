@@ -100,9 +100,8 @@ int CheckAgainstReference(const FloatFormat& f, const std::vector<Sample>& sampl
         for (RoundingMode mode : Modes) {
             const std::string expected = ExpectedRounding(f, s.Value, mode);
             const std::string actual = ActualRounding(f, RoundToFormat(f, *parsed.Number, mode));
-            const std::string viaText = ActualRounding(f, RoundTextToFormat(f, s.Text, mode));
-            checks += 2;
-            if ((expected != actual || viaText != actual) && ++failures <= 10) {
+            ++checks;
+            if (expected != actual && ++failures <= 10) {
                 ADD_FAILURE() << f.Name << " " << RoundingModeName(mode) << " " << s.Text.substr(0, 200)
                               << "\n  expected " << expected << "\n  actual   " << actual;
             }
@@ -154,7 +153,6 @@ TEST_P(Specials, PatternAndFlags) {
     const ParsedText parsed = ParseTypedNumber(c.Text);
     ASSERT_TRUE(parsed.Number) << parsed.Error;
     EXPECT_EQ(PatternAndFlags(*c.Format, RoundToFormat(*c.Format, *parsed.Number, c.Mode)), c.Expected) << c.Reason;
-    EXPECT_EQ(PatternAndFlags(*c.Format, RoundTextToFormat(*c.Format, c.Text, c.Mode)), c.Expected) << c.Reason;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Specials, ::testing::ValuesIn(SpecialCases));

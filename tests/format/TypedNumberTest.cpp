@@ -4,6 +4,7 @@
 // written out, at its edges.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -152,6 +153,26 @@ TEST_P(Grammar, RecordOrMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, Grammar, ::testing::ValuesIn(Cases));
+
+// Plain texts are read in one pass before the full reader sees them; a leading blank sends a text
+// past that pass, and the full reader must give the same record. The pieces cross its bounds (19
+// significant digits, 4 exponent digits). One record reused from text to text, as the report
+// reuses it, must keep nothing of the text before (a sign, a NaN's payload, an error).
+TEST(PlainReader, AgreesWithTheFullReaderAndKeepsNothingOfTheTextBefore) {
+    static constexpr std::string_view Pieces[] = {"0", "1", "9", "00", "12345678", "1234567890123456789", ".", ",", "e",
+                                                  "E", "-", "+", "x", "0x", "nan(0x5)", "inf", "e9999", "e-30", "p1"};
+    std::mt19937_64 rng(0x1A7E);
+    const auto record = [](const ParsedText& p) { return p.Number ? Describe(*p.Number) : "refused: " + p.Error; };
+    ParsedText reused;
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        for (auto k = 1 + rng() % 8; k > 0; --k) text += Pieces[rng() % std::size(Pieces)];
+        const ParsedText once = ParseTypedNumber(text), full = ParseTypedNumber(" " + text);
+        ParseTypedNumber(text, reused);
+        ASSERT_EQ(once.Number ? Describe(*once.Number) : "refused", full.Number ? Describe(*full.Number) : "refused") << "'" << text << "'";
+        ASSERT_EQ(record(reused), record(once)) << "'" << text << "'";
+    }
+}
 
 }  // namespace
 }  // namespace pexabit
