@@ -368,10 +368,13 @@ WideInteger ExactExponent(const TypedNumber& number) {
 void ParseTypedNumber(std::string_view text, ParsedText& result) {
     result.Error.clear();
     TypedNumber& number = result.Number ? *result.Number : result.Number.emplace();
-    std::string digits = std::move(number.Digits);
-    digits.clear();
-    number = TypedNumber{};
-    number.Digits = std::move(digits);
+    // Every field back to its default, the digits' storage kept for this text.
+    number.Type = TypedNumber::Kind::Finite;
+    number.Negative = number.Hex = number.Signalling = false;
+    number.Digits.clear();
+    number.Exponent = 0;
+    number.FarExponent.reset();
+    number.Payload.reset();
     if (ReadPlainDecimal(text, number)) return;
     Reader(text, result).Read();
 }

@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, Grammar, ::testing::ValuesIn(Cases));
 // reuses it, must keep nothing of the text before (a sign, a NaN's payload, an error).
 TEST(PlainReader, AgreesWithTheFullReaderAndKeepsNothingOfTheTextBefore) {
     static constexpr std::string_view Pieces[] = {"0", "1", "9", "00", "12345678", "1234567890123456789", ".", ",", "e",
-                                                  "E", "-", "+", "x", "0x", "nan(0x5)", "inf", "e9999", "e-30", "p1"};
+                                                  "E", "-", "+", "x", "0x", "nan(0x5)", "snan", "inf", "e9999", "e-30", "p1"};
     std::mt19937_64 rng(0x1A7E);
     const auto record = [](const ParsedText& p) { return p.Number ? Describe(*p.Number) : "refused: " + p.Error; };
     ParsedText reused;
