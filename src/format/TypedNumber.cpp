@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "format/ShortDecimal.h"
 #include "text/Characters.h"
 
 namespace pexabit {
@@ -325,12 +326,14 @@ constexpr int MaxPlainExponentDigits = 4;
 // MaxPlainDigits. Returns with p after them; `count` gets how many were read.
 bool ReadPlainDigits(const char*& p, const char* end, TypedNumber& number, std::size_t& count) {
     const char* const start = p;
+    while (end - p >= 8 && EightDigits(p)) p += 8;
     while (p != end && IsDigit(*p)) ++p;
     count = static_cast<std::size_t>(p - start);
     const char* first = start;
     if (number.Digits.empty()) first = std::find_if(start, p, [](char c) { return c != '0'; });
-    if (number.Digits.size() + static_cast<std::size_t>(p - first) > MaxPlainDigits) return false;
-    number.Digits.append(first, p);
+    const auto length = static_cast<std::size_t>(p - first);
+    if (number.Digits.size() + length > MaxPlainDigits) return false;
+    number.Digits.append(first, length);
     return true;
 }
 
