@@ -3,6 +3,7 @@
 #include "report/CutDigits.h"
 
 #include <charconv>
+#include <utility>
 
 namespace pexabit {
 
@@ -51,17 +52,20 @@ std::string_view MantissaPrefix(std::string_view mantissa, std::size_t count) {
     return mantissa.substr(0, i);
 }
 
-std::string MoreDigits(std::size_t count) {
-    return " (" + std::to_string(count) + (count == 1 ? " more digit)" : " more digits)");
+// `text` with the note of the digits left out.
+CutText Noted(std::string text, std::size_t leftOut) {
+    const std::size_t noteAt = text.size();
+    text += " (" + std::to_string(leftOut) + (leftOut == 1 ? " more digit)" : " more digits)");
+    return {std::move(text), leftOut, noteAt};
 }
 
 }  // namespace
 
 CutText CutDigits(std::string_view exact, std::size_t keep, int base) {
     DigitRun run;
-    if (keep == 0 || !ReadDigitRun(exact, base, run)) return {std::string(exact), 0};
+    if (keep == 0 || !ReadDigitRun(exact, base, run)) return {std::string(exact), 0, exact.size()};
     const std::size_t first = run.Digits.find_first_not_of('0');
-    if (first == std::string::npos || run.Digits.size() - first <= keep) return {std::string(exact), 0};
+    if (first == std::string::npos || run.Digits.size() - first <= keep) return {std::string(exact), 0, exact.size()};
     const std::size_t leftOut = run.Digits.size() - first - keep;
 
     // Plain while at least one kept digit lies after the point and the zeros before the first
@@ -71,7 +75,7 @@ CutText CutDigits(std::string_view exact, std::size_t keep, int base) {
     std::string text = run.Negative ? "-" : "";
     if (!run.Scientific && reachesPoint && fewZeros) {
         text.append(MantissaPrefix(run.Mantissa, first + keep)).append("...");
-        return {text + MoreDigits(leftOut), leftOut};
+        return Noted(std::move(text), leftOut);
     }
 
     const long long exponent = run.Exponent + static_cast<long long>(run.IntegerDigits) - static_cast<long long>(first) - 1;
@@ -79,7 +83,7 @@ CutText CutDigits(std::string_view exact, std::size_t keep, int base) {
     if (keep > 1) text.append(".").append(run.Digits, first + 1, keep - 1);
     text.append("...").append(base == 10 ? "e" : "p").append(exponent < 0 ? "-" : "+");
     text += std::to_string(exponent < 0 ? -exponent : exponent);
-    return {text + MoreDigits(leftOut), leftOut};
+    return Noted(std::move(text), leftOut);
 }
 
 }  // namespace pexabit

@@ -1,8 +1,8 @@
 #pragma once
 // Long exact texts cut to their first significant digits, for a reader who wants the size and
 // the leading digits of a value whose expansion runs to thousands of digits (1e-4950 in
-// extended is 16,447 characters). The window's panels show texts cut this way, and so will the
-// command line when asked for fewer digits.
+// extended is 16,447 characters). The window's panels show texts cut this way, and so does the
+// command line's every-format report under --digits and --brief.
 
 #include <cstddef>
 #include <string>
@@ -13,6 +13,9 @@ namespace pexabit {
 struct CutText {
     std::string Text;         // the text to show: the input itself when nothing was cut
     std::size_t LeftOut = 0;  // significant digits not shown; 0 when Text is the whole input
+    // Where the note " (N more digits)" starts in Text; Text's length when nothing was cut. A
+    // reader that gives the count apart (the JSON report's "<key>_digits") shows Text up to here.
+    std::size_t NoteAt = 0;
 };
 
 // Cuts an exact text of the report to its first `keep` significant digits (keep >= 1).

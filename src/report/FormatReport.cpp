@@ -42,34 +42,36 @@ void DescribeUlp(const FloatFormat& format, std::optional<int> exponent, FormatR
     }
 }
 
-void DescribeTextForms(const FloatFormat& format, const StoredValue& value, FormatReport& out) {
-    const std::optional<StoredValue> described = ChooseDescribedValue(format, value);
+void DescribeTextForms(const FloatFormat& format, const StoredValue& value, ReportKeys keys, FormatReport& out) {
     out.Shortest.reset();
     out.HexFloat.reset();
-    if (!described || IsNan(*described)) {
-        out.Ulp.reset();
-        return;
-    }
-    out.Shortest = ShortestText(format, *described);
-    out.HexFloat = HexFloatText(format, *described);
-    DescribeUlp(format, UlpExponent(format, *described), out);
+    out.Ulp.reset();
+    if (!keys.HasAny({ReportKey::Shortest, ReportKey::HexFloat, ReportKey::Ulp})) return;
+    const std::optional<StoredValue> described = ChooseDescribedValue(format, value);
+    if (!described || IsNan(*described)) return;
+    if (keys.Has(ReportKey::Shortest)) out.Shortest = ShortestText(format, *described);
+    if (keys.Has(ReportKey::HexFloat)) out.HexFloat = HexFloatText(format, *described);
+    if (keys.Has(ReportKey::Ulp)) DescribeUlp(format, UlpExponent(format, *described), out);
 }
 
 }  // namespace
 
 void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out,
-                         DecimalExpansion& digits) {
+                         DecimalExpansion& digits, ReportKeys keys) {
     if (out.Format != &format) out.SmallestUlp.clear();  // a slot that served another format
     out.Format = &format;
     out.Refusal.reset();
     out.Value = value;
     out.Flags = {};
-    WritePlainDecimal(value, digits, out.Exact);
-    WritePlainBinary(value, out.ExactBinary);
-    DescribeTextForms(format, value, out);
+    out.Exact.clear();
+    out.ExactBinary.clear();
+    // The error is measured against the expansion that the exact text is written from.
+    if (keys.HasAny({ReportKey::Exact, ReportKey::Error, ReportKey::RelativeError})) WritePlainDecimal(value, digits, out.Exact);
+    if (keys.Has(ReportKey::ExactBinary)) WritePlainBinary(value, out.ExactBinary);
+    DescribeTextForms(format, value, keys, out);
     const bool noncanonical = value.Class == ValueClass::Noncanonical;
-    out.NextUp = noncanonical ? std::nullopt : NextUp(format, value);
-    out.NextDown = noncanonical ? std::nullopt : NextDown(format, value);
+    out.NextUp = noncanonical || !keys.Has(ReportKey::NextUp) ? std::nullopt : NextUp(format, value);
+    out.NextDown = noncanonical || !keys.Has(ReportKey::NextDown) ? std::nullopt : NextDown(format, value);
     out.Error.reset();
     out.RelativeError.reset();
     out.ErrorTooLong = false;
@@ -88,7 +90,7 @@ void ReportPattern(std::string_view input, const ReportRequest& request, InputRe
     }
     report.Formats.resize(1);
     DecimalExpansion digits;
-    DescribeStoredValue(format, DecodePattern(format, *read.Pattern), report.Formats[0], digits);
+    DescribeStoredValue(format, DecodePattern(format, *read.Pattern), report.Formats[0], digits, request.Keys);
 }
 
 // The error of one rounded finite value, written out; the typed magnitude is written on first need.
@@ -157,9 +159,10 @@ void ReportNumber(const TypedNumber& number, const ReportRequest& request, Input
             ++refused;
             continue;
         }
-        DescribeStoredValue(format, rounded.Value, out, digits);
+        DescribeStoredValue(format, rounded.Value, out, digits, request.Keys);
         out.Flags = rounded.Flags;
-        if (number.Type == TypedNumber::Kind::Finite && HasFiniteValue(rounded.Value)) {
+        if (number.Type == TypedNumber::Kind::Finite && HasFiniteValue(rounded.Value) &&
+            request.Keys.HasAny({ReportKey::Error, ReportKey::RelativeError})) {
             DescribeError(number, far, rounded.Value, digits, typedMagnitude, out);
         }
     }

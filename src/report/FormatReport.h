@@ -14,6 +14,7 @@
 #include "format/Rounding.h"
 #include "format/StoredValue.h"
 #include "format/TypedNumber.h"
+#include "report/ReportKeys.h"
 
 namespace pexabit {
 
@@ -62,6 +63,12 @@ struct ReportRequest {
     RoundingMode Mode = RoundingMode::NearestEven;
     bool Pattern = false;  // inputs are hex patterns of the one format in Formats
     bool BytesLe = false;  // ... given least significant byte first
+    // The keys to compute and show; a member of FormatReport that no chosen key needs is left
+    // empty, so that a report of few keys costs little (a pattern alone: no exact expansion).
+    ReportKeys Keys = {};
+    // The exact texts (exact, exact_binary, ulp, error) are shown cut to this many significant
+    // digits by CutDigits; 0 shows them whole. The report itself always holds them whole.
+    std::size_t Digits = 0;
 };
 
 // Fills `report` for one input; its storage is reused from input to input. A NaN that some
@@ -74,8 +81,9 @@ void BuildReport(std::string_view input, const ReportRequest& request, InputRepo
 
 // The stored-value part of one format's report (everything but the rounding's flags and
 // error), written over `out` (Refusal, Error and RelativeError reset). `digits` receives the exact
-// decimal expansion of a finite value.
+// decimal expansion of a finite value when `keys` need it (exact, error, relative_error); the
+// members that no key of `keys` needs are left empty.
 void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out,
-                         DecimalExpansion& digits);
+                         DecimalExpansion& digits, ReportKeys keys = {});
 
 }  // namespace pexabit
