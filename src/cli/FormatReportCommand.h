@@ -13,8 +13,9 @@
 namespace pexabit {
 
 struct FormatReportOptions {
-    ReportRequest Request;  // formats, rounding mode, pattern input
+    ReportRequest Request;  // formats, rounding mode, pattern input, keys and digits
     bool Json = false;
+    bool Brief = false;  // one line per format (report/FormatReportBrief.h) where not Json
 };
 
 // Answers every input of `streams` with its report and returns the exit status of RunInputs:

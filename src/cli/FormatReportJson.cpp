@@ -1,96 +1,119 @@
-// The JSON form of the every-format report: one object per input and line. Every key of a format
-// object is always there, null where it does not apply, except for a format that cannot hold the
-// input: its object has its name and the refusal alone. The texts the report made itself
-// (digits, hex, names) need no escaping and are copied as they are.
+// The JSON form of the every-format report: one object per input and line. Every chosen key of a
+// format object is there (all of them unless --keys or --brief chose), null where it does not
+// apply, except for a format that cannot hold the input: its object has its name and the refusal
+// alone. The texts the report made itself (digits, hex, names) need no escaping and are copied as
+// they are.
 #include "cli/FormatReportCommand.h"
 #include "cli/JsonWriter.h"
+#include "report/CutDigits.h"
 #include "report/PatternFields.h"
 
 namespace pexabit {
 
 namespace {
 
-// One format's object inside the "formats" array; the texts the report made are not escaped.
+// One format's object inside the "formats" array: the request's keys only, each exact text cut to
+// its digits; the texts the report made are not escaped.
 class FormatObject : public JsonObjectWriter {
 public:
-    using JsonObjectWriter::JsonObjectWriter;
-    void Text(std::string_view key, std::string_view value) {
-        Key(key);
-        Out().append("\"").append(value).append("\"");
+    FormatObject(std::string& out, const ReportRequest& request)
+        : JsonObjectWriter(out), keys_(request.Keys), digits_(request.Digits) {}
+    bool Shows(ReportKey key) const { return keys_.Has(key); }
+    // True when `key` is chosen; its name is then written, its value left to the caller.
+    bool Wants(ReportKey key) {
+        if (!keys_.Has(key)) return false;
+        Key(ReportKeyName(key));
+        return true;
     }
-    void OptionalText(std::string_view key, const std::optional<std::string>& value) {
-        if (value) Text(key, *value);
-        else Null(key);
+    void Quoted(std::string_view value) { Out().append("\"").append(value).append("\""); }
+    void Text(ReportKey key, std::string_view value) {
+        if (Wants(key)) Quoted(value);
     }
-    void Integer(std::string_view key, std::int64_t value) {
+    void OptionalText(ReportKey key, const std::optional<std::string>& value) {
+        if (!Wants(key)) return;
+        if (value) Quoted(*value);
+        else Out() += "null";
+    }
+    // An exact text cut to the request's digits: a cut one ends in "..." (or its exponent) and is
+    // followed by "<key>_digits", the count of all its significant digits, a string as error_digits.
+    void ExactText(ReportKey key, const std::string* value, int base = 10) {
+        if (!Wants(key)) return;
+        if (value == nullptr) return void(Out() += "null");
+        if (digits_ == 0) return Quoted(*value);
+        const CutText cut = CutDigits(*value, digits_, base);
+        Quoted(std::string_view(cut.Text).substr(0, cut.NoteAt));
+        if (cut.LeftOut == 0) return;
+        Key(std::string(ReportKeyName(key)) + "_digits");
+        Quoted(std::to_string(digits_ + cut.LeftOut));
+    }
+    void Integer(ReportKey key, std::optional<int> value) {
+        if (!Wants(key)) return;
         char digits[24];
-        Key(key);
-        Out() += JsonIntegerText(value, digits);
+        if (value) Out() += JsonIntegerText(*value, digits);
+        else Out() += "null";
     }
-    void Integer(std::string_view key, std::optional<int> value) {
-        if (value) Integer(key, *value);
-        else Null(key);
+    void Boolean(ReportKey key, bool value) {
+        if (Wants(key)) Out() += value ? "true" : "false";
     }
-    void Boolean(std::string_view key, bool value) {
-        Key(key);
-        Out() += value ? "true" : "false";
-    }
-    void Hex(std::string_view key, std::optional<Bits128> value, int digits) {
-        if (!value) return Null(key);
-        Key(key);
+    void Hex(ReportKey key, std::optional<Bits128> value, int digits) {
+        if (!Wants(key)) return;
+        if (!value) return void(Out() += "null");
         Out() += '"';
         if (digits > 0) AppendHexText(Out(), *value, digits);
         else AppendHexDigits(Out(), *value);
         Out() += '"';
     }
-    void Null(std::string_view key) {
-        Key(key);
-        Out() += "null";
-    }
     // Ends the object inside the array: appends "}".
     void Close() { Out() += '}'; }
+
+private:
+    ReportKeys keys_;
+    std::size_t digits_;
 };
 
 void AppendFields(FormatObject& json, const FormatReport& r) {
     const FloatFormat& f = *r.Format;
     const StoredValue& v = r.Value;
-    json.Text("format", f.Name);
-    json.Hex("pattern", v.Pattern, f.HexDigits());
-    json.Key("bytes_le");
-    json.Out() += '"';
-    AppendBytesLe(json.Out(), f, v.Pattern);
-    json.Out() += '"';
-    json.Integer("sign", v.Negative ? 1 : 0);
-    json.Integer("biased_exponent", v.BiasedExponent);
-    json.Integer("exponent", UnbiasedExponent(f, v));
-    json.Integer("integer_bit", f.StoredIntegerBit ? std::optional<int>(v.IntegerBit ? 1 : 0) : std::nullopt);
-    json.Hex("fraction_hex", v.Fraction, (f.FractionBits + 3) / 4);
-    json.Key("fraction_bits");
-    json.Out() += '"';
-    AppendBitsText(json.Out(), v.Fraction, f.FractionBits);
-    json.Out() += '"';
-    json.Text("class", ClassName(v.Class));
+    json.Text(ReportKey::Format, f.Name);
+    json.Hex(ReportKey::Pattern, v.Pattern, f.HexDigits());
+    if (json.Wants(ReportKey::BytesLe)) {
+        json.Out() += '"';
+        AppendBytesLe(json.Out(), f, v.Pattern);
+        json.Out() += '"';
+    }
+    json.Integer(ReportKey::Sign, v.Negative ? 1 : 0);
+    json.Integer(ReportKey::BiasedExponent, v.BiasedExponent);
+    json.Integer(ReportKey::Exponent, UnbiasedExponent(f, v));
+    json.Integer(ReportKey::IntegerBit, f.StoredIntegerBit ? std::optional<int>(v.IntegerBit ? 1 : 0) : std::nullopt);
+    json.Hex(ReportKey::FractionHex, v.Fraction, (f.FractionBits + 3) / 4);
+    if (json.Wants(ReportKey::FractionBits)) {
+        json.Out() += '"';
+        AppendBitsText(json.Out(), v.Fraction, f.FractionBits);
+        json.Out() += '"';
+    }
+    json.Text(ReportKey::Class, ClassName(v.Class));
 }
 
 void AppendValues(FormatObject& json, const FormatReport& r, bool pattern) {
     const FloatFormat& f = *r.Format;
-    json.Text("exact", r.Exact);
-    json.Text("exact_binary", r.ExactBinary);
-    json.OptionalText("shortest", r.Shortest);
-    json.OptionalText("hexfloat", r.HexFloat);
-    json.Hex("next_up", r.NextUp, f.HexDigits());
-    json.Hex("next_down", r.NextDown, f.HexDigits());
-    json.OptionalText("ulp", r.Ulp);
-    json.OptionalText("error", r.Error);
-    if (r.ErrorTooLong) {  // a count of any size, as a string like every number text here
-        if (r.ErrorDigits) json.Text("error_digits", r.ErrorDigits->MagnitudeText());
-        else json.Null("error_digits");
+    json.ExactText(ReportKey::Exact, &r.Exact);
+    json.ExactText(ReportKey::ExactBinary, &r.ExactBinary, 2);
+    json.OptionalText(ReportKey::Shortest, r.Shortest);
+    json.OptionalText(ReportKey::HexFloat, r.HexFloat);
+    json.Hex(ReportKey::NextUp, r.NextUp, f.HexDigits());
+    json.Hex(ReportKey::NextDown, r.NextDown, f.HexDigits());
+    json.ExactText(ReportKey::Ulp, r.Ulp ? &*r.Ulp : nullptr);
+    json.ExactText(ReportKey::Error, r.Error ? &*r.Error : nullptr);
+    if (r.ErrorTooLong && json.Shows(ReportKey::Error)) {  // a count of any size, a string like every number text
+        json.Key("error_digits");
+        if (r.ErrorDigits) json.Quoted(r.ErrorDigits->MagnitudeText());
+        else json.Out() += "null";
     }
-    json.OptionalText("relative_error", r.RelativeError);
-    json.Boolean("inexact", !pattern && r.Flags.Inexact);
-    json.Boolean("underflow", !pattern && r.Flags.Underflow);
-    json.Boolean("overflow", !pattern && r.Flags.Overflow);
-    json.Hex("nan_payload", NanPayload(f, r.Value), 0);
+    json.OptionalText(ReportKey::RelativeError, r.RelativeError);
+    json.Boolean(ReportKey::Inexact, !pattern && r.Flags.Inexact);
+    json.Boolean(ReportKey::Underflow, !pattern && r.Flags.Underflow);
+    json.Boolean(ReportKey::Overflow, !pattern && r.Flags.Overflow);
+    json.Hex(ReportKey::NanPayload, NanPayload(f, r.Value), 0);
 }
 
 }  // namespace
@@ -109,10 +132,10 @@ void AppendFormatReportJson(std::string& out, std::string_view input, const Repo
     out += '[';
     for (std::size_t i = 0; i < report.Formats.size(); ++i) {
         if (i > 0) out += ',';
-        FormatObject format(out);
+        FormatObject format(out, request);
         const FormatReport& r = report.Formats[i];
         if (r.Refusal) {
-            format.Text("format", r.Format->Name);
+            format.Text(ReportKey::Format, r.Format->Name);
             format.String("refusal", *r.Refusal);
         } else {
             AppendFields(format, r);

@@ -48,6 +48,9 @@ FormatReportOptions FormatReportOptionsOf(const CliOptions& options) {
     report.Request.Mode = options.Round;
     report.Request.Pattern = options.Pattern;
     report.Request.BytesLe = options.BytesLe;
+    report.Request.Keys = options.Keys;
+    report.Request.Digits = options.Digits;
+    report.Brief = options.Brief;
     report.Json = options.Json;
     return report;
 }

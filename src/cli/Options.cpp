@@ -1,7 +1,9 @@
 #include "cli/Options.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
+#include <utility>
 
 #include "text/Characters.h"
 
@@ -22,6 +24,7 @@ constexpr std::string_view ShortUsage =
     "usage: pexabit-cli [--json] [--strict] [--single-hex | --double-hex]\n"
     "                   [--] [TEXT ... | -]\n"
     "       pexabit-cli --format LIST [--round MODE] [--pattern [--bytes-le]]\n"
+    "                   [--keys LIST | --brief] [--digits N]\n"
     "                   [--json] [--] [TEXT ... | -]\n"
     "       pexabit-cli -h | --help | -V | --version\n";
 
@@ -173,6 +176,7 @@ struct Reading {
     CliParse Parse;
     bool Help = false, Version = false, SingleHex = false, DoubleHex = false, Format = false,
          Round = false, StandardInput = false;
+    bool Keys = false, Digits = false;  // --keys, --digits given
     std::vector<std::string_view> Dashed;  // neither options nor after "--": inputs if their mode allows
 
     void Fail(std::string error) {
@@ -192,11 +196,82 @@ bool OptionValue(std::string_view name, std::string_view arg, std::span<const ch
     } else if (i + 1 < arguments.size()) {
         value = arguments[++i];
     } else {
-        r.Fail(std::string(name) + (name == "--format" ? " needs a LIST" : " needs a MODE"));
+        r.Fail(std::string(name) + (name == "--round" ? " needs a MODE" : name == "--digits" ? " needs N" : " needs a LIST"));
         value = {};
         return true;
     }
     return true;
+}
+
+// --keys, --brief and --digits: what the every-format report shows of each format.
+
+// LIST of --keys: the JSON names of keys, comma-separated, in any order (the report keeps its own).
+std::string ReadKeys(std::string_view list, ReportKeys& keys) {
+    keys = ReportKeys::Only({});
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string_view name = list.substr(start, comma - start);
+        if (const std::optional<ReportKey> key = FindReportKey(name)) keys.Add(*key);
+        else return "unknown key '" + std::string(name) + "' in --keys (" + ReportKeyList() + ")";
+        if (comma == list.size()) return {};
+        start = comma + 1;
+    }
+}
+
+// N of --digits: a whole number from 1 on.
+std::string ReadDigits(std::string_view text, std::size_t& digits) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), digits);
+    if (error == std::errc() && end == text.data() + text.size() && digits > 0) return {};
+    return "--digits needs a whole number of significant digits from 1 on, not '" + std::string(text) + "'";
+}
+
+// `arg` read when it is --keys, --brief or --digits; false for any other.
+bool ReadReportChoice(std::string_view arg, std::span<const char* const> arguments, std::size_t& i, Reading& r) {
+    CliOptions& o = r.Parse.Options;
+    std::string_view value;
+    std::string error;
+    if (arg == "--brief") {
+        o.Brief = true;
+    } else if (OptionValue("--keys", arg, arguments, i, value, r)) {
+        r.Keys = true;
+        error = ReadKeys(value, o.Keys);
+    } else if (OptionValue("--digits", arg, arguments, i, value, r)) {
+        r.Digits = true;
+        error = ReadDigits(value, o.Digits);
+    } else {
+        return false;
+    }
+    if (!error.empty()) r.Fail(error);
+    return true;
+}
+
+// What --brief, --keys and --digits need of the others, and what --brief chooses.
+std::string SettleReportChoices(Reading& r) {
+    CliOptions& o = r.Parse.Options;
+    for (const auto& [given, name] : {std::pair{r.Keys, "--keys"}, {o.Brief, "--brief"}, {r.Digits, "--digits"}}) {
+        if (given && !r.Format) return std::string(name) + " needs --format";
+    }
+    if (r.Keys && o.Brief) return "--brief and --keys exclude each other (--brief shows pattern, shortest and exact)";
+    if (o.Brief) {
+        o.Keys = ReportKeys::Only({ReportKey::Pattern, ReportKey::Shortest, ReportKey::Exact});
+        if (!r.Digits) o.Digits = BriefDigits;
+    }
+    return {};
+}
+
+// The help of --keys, --brief and --digits.
+std::string ReportChoiceHelp() {
+    return HelpEntry("--keys LIST", "only these keys of each format, comma-separated, in the report's order: " +
+                                        ReportKeyList() + "; the readable report shows the lines that hold them " +
+                                        "(exponent: exponent and biased_exponent; fraction: integer_bit, " +
+                                        "fraction_hex and fraction_bits; flags: inexact, underflow and overflow)") +
+           HelpEntry("--brief", "one line per format: its name, pattern, shortest text and exact value " +
+                                    std::string("(with --json the keys format, pattern, shortest and exact), the ") +
+                                    "exact value cut to " + std::to_string(BriefDigits) + " digits unless --digits " +
+                                    "says otherwise") +
+           HelpEntry("--digits N", "cut exact, exact_binary, ulp and error to N significant digits, ending in "
+                                   "\"...\" with the count of digits left out (in JSON the key's whole count as "
+                                   "<key>_digits); a cut integer in scientific form (3.4028...e+38)");
 }
 
 // One argument before "--" that starts with "-" and is not "-" alone.
@@ -211,6 +286,7 @@ void ReadOption(std::string_view arg, std::span<const char* const> arguments, st
     else if (arg == "--bytes-le") o.BytesLe = true;
     else if (arg == "-h" || arg == "--help") r.Help = true;
     else if (arg == "-V" || arg == "--version") r.Version = true;
+    else if (ReadReportChoice(arg, arguments, i, r)) {}
     else if (OptionValue("--format", arg, arguments, i, value, r)) {
         r.Format = true;
         if (std::string error = ReadFormats(value, o.Formats); !error.empty()) r.Fail(error);
@@ -270,6 +346,7 @@ CliParse ParseCliOptions(std::span<const char* const> arguments) {
         if (!IsInputOfMode(arg, r.Format, o)) r.Fail("unknown option '" + std::string(arg) + "'");
     }
     if (r.Parse.Error.empty()) r.Parse.Error = CheckCombinations(r);
+    if (r.Parse.Error.empty()) r.Parse.Error = SettleReportChoices(r);
     if (r.StandardInput) {
         if (o.Texts.size() > 1) r.Fail("'-' (standard input) must be the only input");
         o.Texts.clear();
@@ -287,6 +364,7 @@ std::string CliHelpText() {
     out += HelpEntry("--round MODE", ModeList(" (the default)") +
                                          "; names of formats and modes are read in any case "
                                          "(--format BF16,Half --round Up)");
+    out += ReportChoiceHelp();
     out.append(HelpClosing);
     return out;
 }

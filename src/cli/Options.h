@@ -18,6 +18,7 @@
 
 #include "format/FloatFormat.h"
 #include "format/RoundingMode.h"
+#include "report/ReportKeys.h"
 
 namespace pexabit {
 
@@ -25,6 +26,9 @@ enum class CliAction { Report, Help, Version };
 
 // The inputs of the window report: decimal texts, or the patterns of the two hex buttons.
 enum class CliInput { Decimal, SingleHex, DoubleHex };
+
+// The significant digits --brief shows of an exact value unless --digits says otherwise.
+inline constexpr std::size_t BriefDigits = 40;
 
 struct CliOptions {
     CliAction Action = CliAction::Report;
@@ -37,6 +41,11 @@ struct CliOptions {
     RoundingMode Round = RoundingModeNames[0].Mode;  // --round
     bool Pattern = false;  // --pattern: each input is a pattern of the one format
     bool BytesLe = false;  // --bytes-le: those patterns least significant byte first
+    // --keys, --brief, --digits: what the every-format report shows of each format. --brief
+    // chooses pattern, shortest and exact and, without --digits, BriefDigits.
+    ReportKeys Keys;          // every key unless --keys or --brief chose
+    bool Brief = false;
+    std::size_t Digits = 0;   // the exact texts cut to this many significant digits; 0: whole
     // The inputs, pointing into the arguments; empty: every line of standard input.
     std::vector<std::string_view> Texts;
 };

@@ -1,9 +1,11 @@
 // The readable form of the every-format report: per format a block of labelled lines, the same
-// names as the JSON keys; lines that do not apply to the value are left out, and a format that
-// cannot hold the input has its name and a "cannot hold:" line alone.
+// names as the JSON keys; lines that do not apply to the value are left out, and so are those
+// that hold none of the chosen keys; a format that cannot hold the input has its name and a
+// "cannot hold:" line alone.
 #include "report/FormatReportText.h"
 
 #include "format/TypedNumber.h"
+#include "report/CutDigits.h"
 #include "report/PatternFields.h"
 #include "text/TerminalText.h"
 
@@ -51,37 +53,54 @@ std::string FlagsText(const RoundingFlags& flags) {
     return text;
 }
 
-void AppendFormat(std::string& out, const FormatReport& r, bool pattern) {
+// The line of an exact text, cut to `digits` significant digits (whole for 0).
+void ExactLine(std::string& out, std::string_view label, std::string_view exact, std::size_t digits, int base = 10) {
+    if (digits == 0) Line(out, label, exact);
+    else Line(out, label, CutDigits(exact, digits, base).Text);
+}
+
+void AppendFormat(std::string& out, const FormatReport& r, const ReportRequest& request) {
     const FloatFormat& f = *r.Format;
     const StoredValue& v = r.Value;
+    const ReportKeys keys = request.Keys;
+    const auto wants = [keys](std::initializer_list<ReportKey> any) { return keys.HasAny(any); };
     if (r.Refusal) {  // the name alone, then why this format has no value to show
         out.append(f.Name).append("\n");
         Line(out, "  cannot hold:", *r.Refusal);
         return;
     }
-    Line(out, f.Name, HexText(v.Pattern, f.HexDigits()));
-    std::string bytes;
-    AppendBytesLe(bytes, f, v.Pattern);
-    Line(out, "  bytes_le", bytes);
-    Line(out, "  class", ClassName(v.Class));
-    Line(out, "  sign", v.Negative ? "1" : "0");
-    Line(out, "  exponent", ExponentText(f, v));
-    Line(out, "  fraction", FractionText(f, v));
-    if (const std::optional<Bits128> payload = NanPayload(f, v)) {
+    if (wants({ReportKey::Pattern})) Line(out, f.Name, HexText(v.Pattern, f.HexDigits()));
+    else out.append(f.Name).append("\n");
+    if (wants({ReportKey::BytesLe})) {
+        std::string bytes;
+        AppendBytesLe(bytes, f, v.Pattern);
+        Line(out, "  bytes_le", bytes);
+    }
+    if (wants({ReportKey::Class})) Line(out, "  class", ClassName(v.Class));
+    if (wants({ReportKey::Sign})) Line(out, "  sign", v.Negative ? "1" : "0");
+    if (wants({ReportKey::Exponent, ReportKey::BiasedExponent})) Line(out, "  exponent", ExponentText(f, v));
+    if (wants({ReportKey::IntegerBit, ReportKey::FractionHex, ReportKey::FractionBits})) {
+        Line(out, "  fraction", FractionText(f, v));
+    }
+    if (const std::optional<Bits128> payload = NanPayload(f, v); payload && wants({ReportKey::NanPayload})) {
         std::string hex;
         AppendHexDigits(hex, *payload);
         Line(out, "  nan_payload", hex);
     }
-    Line(out, "  exact", r.Exact);
-    Line(out, "  exact_binary", r.ExactBinary);
+    if (wants({ReportKey::Exact})) ExactLine(out, "  exact", r.Exact, request.Digits);
+    if (wants({ReportKey::ExactBinary})) ExactLine(out, "  exact_binary", r.ExactBinary, request.Digits, 2);
     OptionalLine(out, "  shortest", r.Shortest);
     OptionalLine(out, "  hexfloat", r.HexFloat);
     if (r.NextUp) Line(out, "  next_up", HexText(*r.NextUp, f.HexDigits()));
     if (r.NextDown) Line(out, "  next_down", HexText(*r.NextDown, f.HexDigits()));
-    OptionalLine(out, "  ulp", r.Ulp);
-    OptionalLine(out, "  error", ErrorShown(r));
-    OptionalLine(out, "  relative_error", r.RelativeError);
-    if (!pattern) Line(out, "  flags", FlagsText(r.Flags));
+    if (r.Ulp) ExactLine(out, "  ulp", *r.Ulp, request.Digits);
+    if (const std::optional<std::string> error = ErrorShown(r); error && wants({ReportKey::Error})) {
+        ExactLine(out, "  error", *error, request.Digits);
+    }
+    if (wants({ReportKey::RelativeError})) OptionalLine(out, "  relative_error", r.RelativeError);
+    if (!request.Pattern && wants({ReportKey::Inexact, ReportKey::Underflow, ReportKey::Overflow})) {
+        Line(out, "  flags", FlagsText(r.Flags));
+    }
 }
 
 }  // namespace
@@ -102,7 +121,7 @@ void AppendFormatReportText(std::string& out, std::string_view input, const Repo
         Line(out, "Refused:", EscapeForTerminal(report.Refusal));
     } else {
         if (!request.Pattern) Line(out, "Round:", RoundingModeName(request.Mode));
-        for (const FormatReport& r : report.Formats) AppendFormat(out, r, request.Pattern);
+        for (const FormatReport& r : report.Formats) AppendFormat(out, r, request);
     }
     out += '\n';
 }
