@@ -173,7 +173,34 @@ const ReportRow FormatRows[] = {
       "relative_error  -4.9406564584124654e+99999999675", "flags           inexact underflow",
       "error           not written: 99999999999 significant digits", "relative_error  1.0000000000000000e+00",
       "flags           inexact overflow", "error           -1e-99999999999", "relative_error  1.0000000000000000e+00"}},
+    // --keys, --digits, --brief: only what was asked, cut where asked.
+    {"JSON keeps format and the chosen keys; an error asked without exact is still measured", "--format single,double "
+     "--json --keys error,pattern 0.1", "", 0, {R"([{"format":"single","pattern":"3DCCCCCD","error":"-0.000000001490116119384765625"},)",
+      R"({"format":"double","pattern":"3FB999999999999A","error":"-0.0000000000000000055511151231257827021181583404541015625"}]})"}},
+    {"the text's lines that hold the keys: exponent for biased_exponent, flags for underflow; the name alone without "
+     "pattern", "--format double --keys biased_exponent,underflow 0.1", "", 0,
+     {"nearest-even\ndouble\n  exponent        -4 (biased 1019)\n  flags           inexact\n\n"}},
+    {"a cut integer in scientific form, the digits left out said; a short text stays whole", "--format double "
+     "--digits 5 1e300", "", 0, {"exact           1.0000...e+300 (296 more digits)", "shortest        1e+300\n",
+      "ulp             1.4870...e+284 (280 more digits)", "error           -5.2504...e+283 (279 more digits)"}},
+    {"a cut fraction stays plain; in JSON without the note, its whole count beside it, none beside an uncut key",
+     "--format double --json --digits 10 0.1", "", 0,
+     {R"("exact":"0.1000000000...","exact_digits":"55","exact_binary":"0.0001100110011...","exact_binary_digits":"52","shortest")",
+      R"("error":"-5.551115123...e-18","error_digits":"38","relative_error")"}},
+    {"brief: one line per format in columns, the exact value cut to 40 digits", "--format single,double --brief 0.1", "", 0,
+     {"single  3DCCCCCD          0.1  (exact 0.100000001490116119384765625)\n"
+      "double  3FB999999999999A  0.1  (exact 0.1000000000000000055511151231257827021181... (15 more digits))\n"}},
+    {"brief JSON: format, pattern, exact and shortest", "--format double --brief --json 0.1", "", 0,
+     {R"([{"format":"double","pattern":"3FB999999999999A","exact":"0.1000000000000000055511151231257827021181...",)"
+      R"("exact_digits":"55","shortest":"0.1"}]})"}},
 };
+
+TEST_F(Cli, FormatReportAnswers) {
+    for (const ReportRow& row : FormatRows) {
+        EXPECT_EQ(Run(row.Arguments, Input(row.Input), Root + "out"), row.Status) << row.Reason;
+        ExpectPieces(ReadBytes(Root + "out"), row.Pieces, row.Reason);
+    }
+}
 
 // A NaN that some formats of List cannot hold: each that can answers, each that cannot has only
 // {"format":NAME,"refusal":...} with what it says as a list of its own; if none can, the input is
@@ -237,6 +264,8 @@ TEST_F(Cli, AnswersWithoutAReport) {
          "a full output device: the reason of the failed write, not a later errno (1e309 sets ERANGE)"},
         {"", "<folder>", "out", 2, "", "pexabit-cli: standard input cannot be read",
          "a folder as standard input: not to be taken as an empty stream"},
+        {"--format half --keys pattern,flags 1", "", "out", 2, "", "pexabit-cli: unknown key 'flags' in --keys (format, "
+         "pattern, bytes_le,", "a text line's name is no key: the unknown key named, the valid ones listed"},
     };
     for (const auto& c : cases) {
         const std::string output = c.Output[0] == '/' ? c.Output : Root + c.Output;

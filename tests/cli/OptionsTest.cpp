@@ -35,6 +35,10 @@ std::string Described(const std::vector<const char*>& arguments) {
         out = "format=";
         for (const FloatFormat* f : o.Formats) out.append(out.back() == '=' ? "" : ",").append(f->Name);
         out += " round=" + std::string(RoundingModeName(o.Round)) + (o.Pattern ? " pattern" : "") + (o.BytesLe ? " bytes-le" : "");
+        for (std::size_t k = 0; !o.Keys.All() && k < ReportKeyCount; ++k) {
+            if (o.Keys.Has(ReportKey(k))) out.append(k == 0 ? " keys=" : ",").append(ReportKeyNames[k]);
+        }
+        out += (o.Brief ? " brief" : "") + (o.Digits > 0 ? " digits=" + std::to_string(o.Digits) : "");
     }
     out += std::string(o.Json ? " json" : "") + (o.Strict ? " strict" : "");
     if (o.Texts.empty()) out += " | <stdin>";
@@ -112,6 +116,19 @@ TEST(CliOptions, EachOptionAndUsageError) {
          "the window report's hex mode with --format"},
         {{"--strict", "--format", "single"},
          "error: --strict applies to the decimal input of the window report only", "strict with format"},
+        // What the every-format report shows: --keys, --brief, --digits.
+        {{"--format", "half", "--keys", "exact,pattern,exact"}, "format=half round=nearest-even keys=format,pattern,exact | <stdin>",
+         "keys in the report's order, not LIST's, each once"},
+        {{"--format", "half", "--brief"}, "format=half round=nearest-even keys=format,pattern,exact,shortest brief digits=40 | <stdin>",
+         "brief chooses its keys and 40 digits"},
+        {{"--format", "half", "--brief", "--digits=7"}, "format=half round=nearest-even keys=format,pattern,exact,shortest brief digits=7 | <stdin>",
+         "--digits overrides brief's 40"},
+        {{"--format", "half", "--brief", "--keys", "exact"},
+         "error: --brief and --keys exclude each other (--brief shows pattern, shortest and exact)", "brief has its own keys"},
+        {{"--format", "half", "--digits", "0"},
+         "error: --digits needs a whole number of significant digits from 1 on, not '0'", "no digits at all is no cut"},
+        {{"--keys", "exact"}, "error: --keys needs --format", "the window report has no keys"},
+        {{"--format", "half", "--digits"}, "error: --digits needs N", "N missing"},
     };
     for (const auto& c : cases) EXPECT_EQ(Described(c.Arguments), c.Expected) << c.Reason;
 }
@@ -119,7 +136,7 @@ TEST(CliOptions, EachOptionAndUsageError) {
 TEST(CliOptions, HelpNamesEveryOptionAndUsageErrorShowsUsage) {
     const std::string help = CliHelpText();
     for (const char* option : {"--json", "--strict", "--single-hex", "--double-hex", "--format LIST", "--round MODE",
-                               "--pattern", "--bytes-le", "-h, --help", "-V, --version", "Exit status", "json.md",
+                               "--pattern", "--bytes-le", "--keys LIST", "--brief", "--digits N", "-h, --help", "-V, --version", "Exit status", "json.md",
                                "Window report:", "3F800001"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
