@@ -5,7 +5,8 @@
 #   are the lines of --help under --format, each of which --format takes as the format the line
 #   names.
 # - The bash completion offers exactly those names, the other names and "all" after "--format ",
-#   after "--format=" and after "--format=half,"; and exactly the modes after "--round ".
+#   after "--format=" and after "--format=half,"; exactly the modes after "--round "; and exactly
+#   the keys an unknown key's message lists after "--keys " and after "--keys=pattern,".
 # - The schema's enums of "format" and "round" are the names and the modes; the table of formats
 #   in DOC (format-report.md) gives each format the other names of --help.
 # A difference is shown and fails.
@@ -36,6 +37,10 @@ diff <(sed 's/^/half,/' <<< "$words") <(offered --format = half,) ||
 modes=$("$cli" --format half --round '?' 0 2>&1 | sed -n "s/.*unknown rounding mode '?' for --round (\(.*\))$/\1/p" | lines)
 [[ -n $modes ]] || fail "pexabit-cli names no rounding modes for an unknown one"
 diff <(echo "$modes") <(offered --round '') || fail "$completion offers other words after --round"
+keys=$("$cli" --format half --keys '?' 0 2>&1 | sed -n "s/.*unknown key '?' in --keys (\(.*\))$/\1/p" | lines)
+[[ -n $keys ]] || fail "pexabit-cli names no keys for an unknown one"
+diff <(echo "$keys") <(offered --keys '') || fail "$completion offers other words after --keys"
+diff <(sed 's/^/pattern,/' <<< "$keys") <(offered --keys = pattern,) || fail "$completion offers other words after --keys=pattern,"
 
 enums=$(python3 -c 'import json, sys; d = json.load(sys.stdin)["$defs"]
 print(*d["format"]["properties"]["format"]["enum"]); print(*d["report"]["properties"]["round"]["enum"])' < "$schema")
@@ -46,4 +51,4 @@ documented=$(awk -F'|' '$2 ~ /^ `[^`]+` $/ && $3 ~ /`/ {gsub(/[` ]/, "", $2); n 
 diff <(paste -d' ' <(echo "$paired") <(echo "$others_in_order") | sort) <(echo "$documented") ||
     fail "$doc gives the formats other names than --help"
 echo "format names: the completion, the schema and the documentation name the $(wc -l <<< "$names") formats," \
-     "$(wc -l <<< "$others") other names and $(wc -l <<< "$modes") modes"
+     "$(wc -l <<< "$others") other names, $(wc -l <<< "$modes") modes and $(wc -l <<< "$keys") keys"
