@@ -122,6 +122,11 @@ void AppendFormatReportJson(std::string& out, std::string_view input, const Repo
                             const InputReport& report) {
     JsonObjectWriter json(out);
     json.String("input", input);
+    if (report.Offset) {
+        char digits[24];
+        json.Key("offset");
+        out += JsonIntegerText(static_cast<std::int64_t>(*report.Offset), digits);
+    }
     if (!report.Refusal.empty()) {
         json.String("error", report.Refusal);
         return json.End();

@@ -7,6 +7,7 @@
 #include "format/HexFloat.h"
 #include "format/Neighbours.h"
 #include "format/Shortest.h"
+#include "format/StoredRounding.h"
 #include "format/TypedNumber.h"
 #include "report/ExactError.h"
 #include "report/FarError.h"
@@ -144,7 +145,10 @@ void RefuseWhole(const ReportRequest& request, InputReport& report) {
     report.Formats.clear();
 }
 
-void ReportNumber(const TypedNumber& number, const ReportRequest& request, InputReport& report) {
+// Each format of the list from `round(format)`, its error measured against `number`, the exact
+// value it was rounded from.
+template <typename RoundInto>
+void ReportRounded(const TypedNumber& number, const ReportRequest& request, InputReport& report, RoundInto round) {
     report.Formats.resize(request.Formats.size());
     DecimalExpansion digits;
     std::string typedMagnitude;
@@ -152,7 +156,7 @@ void ReportNumber(const TypedNumber& number, const ReportRequest& request, Input
     const bool far = number.Type == TypedNumber::Kind::Finite && PlainDigitsExceed(number, MaxWrittenTypedDigits);
     for (std::size_t i = 0; i < request.Formats.size(); ++i) {
         const FloatFormat& format = *request.Formats[i];
-        RoundedValue rounded = RoundToFormat(format, number, request.Mode);
+        RoundedValue rounded = round(format);
         FormatReport& out = report.Formats[i];
         if (!rounded.Error.empty()) {  // a NaN this format cannot carry: refusing beats truncating it
             DescribeRefusal(format, std::move(rounded.Error), out);
@@ -169,6 +173,28 @@ void ReportNumber(const TypedNumber& number, const ReportRequest& request, Input
     if (refused > 0 && refused == request.Formats.size()) RefuseWhole(request, report);
 }
 
+void ReportNumber(const TypedNumber& number, const ReportRequest& request, InputReport& report) {
+    ReportRounded(number, request, report,
+                  [&](const FloatFormat& format) { return RoundToFormat(format, number, request.Mode); });
+}
+
+// A pattern of request.From rounded into each format of the list, as its exact value typed would
+// be; a pattern with no value is refused whole.
+void ReportFromPattern(std::string_view input, const ReportRequest& request, InputReport& report) {
+    const FloatFormat& source = *request.From;
+    const PatternText read = ReadPatternText(source, input, request.BytesLe);
+    const StoredValue value = read.Pattern ? DecodePattern(source, *read.Pattern) : StoredValue{};
+    report.Refusal = read.Pattern ? NoValueReason(source, value) : read.Error;
+    if (!report.Refusal.empty()) {
+        report.Formats.clear();
+        return;
+    }
+    const TypedNumber number = *TypedFromStored(source, value);
+    ReportRounded(number, request, report, [&](const FloatFormat& format) {
+        return RoundStoredValue(source, value, format, request.Mode);
+    });
+}
+
 }  // namespace
 
 bool AnyRefusal(const InputReport& report) {
@@ -181,6 +207,10 @@ void BuildReport(std::string_view input, const ReportRequest& request, InputRepo
     report.Refusal.clear();
     if (request.Pattern) {
         ReportPattern(input, request, report);
+        return;
+    }
+    if (request.From) {
+        ReportFromPattern(input, request, report);
         return;
     }
     ParseTypedNumber(input, report.Typed);

@@ -4,6 +4,7 @@
 // flags, or why that format cannot hold the input. A typed record; the command line writes it
 // as JSON or as readable blocks.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +53,9 @@ struct InputReport {
     // The typed input as read (for a pattern input, left as it was); its storage is reused from input
     // to input.
     ParsedText Typed;
+    // Set for a value read from a file: the byte offset of its first byte, which the writers
+    // show after the input. BuildReport leaves it as it is.
+    std::optional<std::uint64_t> Offset;
 };
 
 // True when the input was refused or some format of it cannot hold it: what makes a run's exit
@@ -69,6 +73,9 @@ struct ReportRequest {
     // The exact texts (exact, exact_binary, ulp, error) are shown cut to this many significant
     // digits by CutDigits; 0 shows them whole. The report itself always holds them whole.
     std::size_t Digits = 0;
+    // Set: inputs are hex patterns of this format (BytesLe applies), each rounded into every
+    // format of Formats, the error and flags measured against the pattern's exact value.
+    const FloatFormat* From = nullptr;
 };
 
 // Fills `report` for one input; its storage is reused from input to input. A NaN that some

@@ -117,6 +117,7 @@ void AppendFormatReportText(std::string& out, std::string_view input, const Repo
     // What was typed is shown, not obeyed: a control character or a stray byte is written out.
     // A refusal quotes the character at fault, which may be a C1 control.
     Line(out, "Input:", EscapeForTerminal(input));
+    if (report.Offset) Line(out, "Offset:", std::to_string(*report.Offset));
     if (!report.Refusal.empty()) {
         Line(out, "Refused:", EscapeForTerminal(report.Refusal));
     } else {
