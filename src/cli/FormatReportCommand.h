@@ -4,9 +4,11 @@
 // through the loop both reports share. Kept apart from the window report's options and operation
 // so that either can change without the other.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "cli/FileRead.h"
 #include "cli/InputLoop.h"
 #include "report/FormatReport.h"
 
@@ -16,6 +18,9 @@ struct FormatReportOptions {
     ReportRequest Request;  // formats, rounding mode, pattern input, keys and digits
     bool Json = false;
     bool Brief = false;  // one line per format (report/FormatReportBrief.h) where not Json
+    // Set: the inputs are the stored values of this file (of Request.From's format, else of the
+    // one format of the list), not texts; each answer carries its byte offset.
+    std::optional<FileRead> File;
 };
 
 // Answers every input of `streams` with its report and returns the exit status of RunInputs:

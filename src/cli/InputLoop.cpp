@@ -13,15 +13,14 @@ std::string_view WithoutByteOrderMark(std::string_view firstLine) {
                                                                         : firstLine;
 }
 
-// Says "pexabit-cli: <what>: <the reason of errno `error`>" on `messages`; returns ExitFailure.
+}  // namespace
+
 int Failed(ByteSink& messages, std::string_view what, int error) {
     std::string message = "pexabit-cli: ";
     message.append(what).append(": ").append(std::strerror(error)).append("\n");
     messages.Write(message);
     return ExitFailure;
 }
-
-}  // namespace
 
 int RunInputs(const InputStreams& streams, const InputWork& work) {
     OutputBuffer output(streams.Output);

@@ -36,4 +36,7 @@ using InputWork = std::function<bool(std::string_view input, std::string& out)>;
 // "pexabit-cli: the output cannot be written: No space left on device\n".
 int RunInputs(const InputStreams& streams, const InputWork& work);
 
+// Says "pexabit-cli: <what>: <the reason of errno `error`>" on `messages`; returns ExitFailure.
+int Failed(ByteSink& messages, std::string_view what, int error);
+
 }  // namespace pexabit

@@ -51,6 +51,9 @@ FormatReportOptions FormatReportOptionsOf(const CliOptions& options) {
     report.Request.Keys = options.Keys;
     report.Request.Digits = options.Digits;
     report.Brief = options.Brief;
+    report.Request.From = options.From;
+    report.Request.Pattern = options.Pattern || (options.File && options.From == nullptr);  // a file holds patterns
+    report.File = options.File;
     report.Json = options.Json;
     return report;
 }
@@ -58,8 +61,8 @@ FormatReportOptions FormatReportOptionsOf(const CliOptions& options) {
 // Without TEXT on a terminal the program waits for typed lines: a one-line hint on standard error
 // says what to type and how to end, for a user who expected an answer at once.
 void HintOnTerminal(const CliOptions& options) {
-    if (!options.Texts.empty() || isatty(STDIN_FILENO) == 0) return;
-    const bool patterns = options.Pattern || options.Input != CliInput::Decimal;
+    if (!options.Texts.empty() || options.File || isatty(STDIN_FILENO) == 0) return;
+    const bool patterns = options.Pattern || options.From != nullptr || options.Input != CliInput::Decimal;
     std::fputs(patterns ? "pexabit-cli: type one hex pattern per line; Ctrl-D ends\n"
                         : "pexabit-cli: type one number per line; Ctrl-D ends\n",
                stderr);

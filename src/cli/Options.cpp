@@ -26,6 +26,11 @@ constexpr std::string_view ShortUsage =
     "       pexabit-cli --format LIST [--round MODE] [--pattern [--bytes-le]]\n"
     "                   [--keys LIST | --brief] [--digits N]\n"
     "                   [--json] [--] [TEXT ... | -]\n"
+    "       pexabit-cli --format LIST [--round MODE] --from FORMAT [--bytes-le]\n"
+    "                   [--json] [--] [TEXT ... | -]\n"
+    "       pexabit-cli --format LIST [--round MODE] [--from FORMAT] --file PATH\n"
+    "                   [--offset BYTES] [--count VALUES] [--stride BYTES]\n"
+    "                   [--bytes-le] [--json]\n"
     "       pexabit-cli -h | --help | -V | --version\n";
 
 // The help around the entries that the lists of names fill in.
@@ -52,7 +57,20 @@ Window report:
 Every-format report:
 )";
 constexpr std::string_view HelpClosing = R"(  --pattern         each TEXT is a hex pattern of the one format of LIST
-  --bytes-le        with --pattern: the bytes least significant first
+  --bytes-le        with --pattern, --from or --file: the bytes least
+                    significant first
+  --from FORMAT     each TEXT is a hex pattern of FORMAT (one name), its exact
+                    value rounded into every format of LIST; the error and the
+                    flags are measured against that exact value
+  --file PATH       the inputs are the stored values in the file PATH ("-":
+                    standard input, read as bytes), of the one format of LIST
+                    or of --from's, most significant byte first unless
+                    --bytes-le; each reported with its byte offset; a file
+                    shorter than asked is reported short (status 1)
+  --offset BYTES    where the first value starts (default 0)
+  --count VALUES    how many values to read (default: to the end of the file)
+  --stride BYTES    from a value's first byte to the next one's (default the
+                    format's width: 10 for extended; 16 for x86-64 long double)
   It rounds the typed value once into each format, while the window report
   makes its Single from the Double, as the window does: for the TEXT
   1.0000000596046447753906251 the window report's Single is 3F800000, the
@@ -69,7 +87,8 @@ mode may hold (-5  --5  -e5  -inf); anything else is an unknown option.
 
 Exit status: 0 every input converted; 1 some input refused (its answer says
 why, the other inputs are still answered); 2 a usage error, standard input
-that cannot be read, or output that cannot be written (said on standard error).
+or a --file that cannot be read, or output that cannot be written (said on
+standard error).
 
 The JSON keys: pexabit-cli(1); json.md (the window report) and
 format-report.md (the every-format report), each with its JSON Schema, in the
@@ -117,7 +136,7 @@ bool HoldsOnly(std::string_view text, std::string_view ascii, bool infinity) {
 
 bool IsInputOfMode(std::string_view text, bool everyFormat, const CliOptions& o) {
     if (everyFormat) {
-        return o.Pattern ? HoldsOnly(text, EveryFormatPatternCharacters, false)
+        return o.Pattern || o.From ? HoldsOnly(text, EveryFormatPatternCharacters, false)
                          : HoldsOnly(text, EveryFormatCharacters, true);
     }
     return o.Input == CliInput::Decimal ? HoldsOnly(text, DecimalCharacters, true)
@@ -178,11 +197,25 @@ struct Reading {
          Round = false, StandardInput = false;
     bool Keys = false, Digits = false;  // --keys, --digits given
     std::vector<std::string_view> Dashed;  // neither options nor after "--": inputs if their mode allows
+    std::string_view Placement;  // the last of --offset, --count, --stride given, for "needs --file"
+    FileRead File;               // --file's path and placement, kept until --file is known
 
     void Fail(std::string error) {
         if (Parse.Error.empty()) Parse.Error = std::move(error);
     }
 };
+
+// What the value of each option is called when it is missing: "--round needs a MODE".
+std::string_view ValueName(std::string_view option) {
+    if (option == "--format") return "a LIST";
+    if (option == "--from") return "a FORMAT";
+    if (option == "--file") return "a PATH";
+    if (option == "--count") return "VALUES";
+    if (option == "--offset" || option == "--stride") return "BYTES";
+    if (option == "--keys") return "a LIST";
+    if (option == "--digits") return "N";
+    return "a MODE";
+}
 
 // The value of `name` in "--name=VALUE" or "--name VALUE" (the next argument, which it takes).
 // False when `arg` is another option; an error when the value is missing.
@@ -196,7 +229,7 @@ bool OptionValue(std::string_view name, std::string_view arg, std::span<const ch
     } else if (i + 1 < arguments.size()) {
         value = arguments[++i];
     } else {
-        r.Fail(std::string(name) + (name == "--round" ? " needs a MODE" : name == "--digits" ? " needs N" : " needs a LIST"));
+        r.Fail(std::string(name) + " needs " + std::string(ValueName(name)));
         value = {};
         return true;
     }
@@ -274,6 +307,57 @@ std::string ReportChoiceHelp() {
                                    "<key>_digits); a cut integer in scientific form (3.4028...e+38)");
 }
 
+// --offset, --count and --stride: a whole number, decimal or 0x hex, `least` or more.
+std::optional<std::uint64_t> ReadCount(std::string_view option, std::string_view value, std::uint64_t least, Reading& r) {
+    constexpr std::uint64_t Largest = std::uint64_t{1} << 62;  // beyond every file; JSON writes it exactly
+    const bool hex = value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X');
+    const std::string_view digits = hex ? value.substr(2) : value;
+    const std::uint64_t base = hex ? 16 : 10;
+    std::uint64_t number = 0;
+    bool read = !digits.empty();
+    for (char c : digits) {
+        const int digit = hex ? HexDigitValue(c) : IsDigit(c) ? c - '0' : -1;
+        if (digit < 0 || number > Largest / base) {
+            read = false;
+            break;
+        }
+        number = number * base + static_cast<std::uint64_t>(digit);
+    }
+    if (read && number >= least && number <= Largest) return number;
+    r.Fail(std::string(option) + " needs a whole number, " + std::to_string(least) + " or more (decimal, or hex " +
+           "after 0x), not '" + std::string(value) + "'");
+    return std::nullopt;
+}
+
+// --from FORMAT, --file PATH, --offset BYTES, --count VALUES, --stride BYTES; false for another
+// argument.
+bool ReadStoredValueOption(std::string_view arg, std::span<const char* const> arguments, std::size_t& i, Reading& r) {
+    CliOptions& o = r.Parse.Options;
+    std::string_view value;
+    if (OptionValue("--from", arg, arguments, i, value, r)) {
+        o.From = FindFormat(value);
+        if (o.From == nullptr) {
+            r.Fail("unknown format '" + std::string(value) + "' in --from (one of " + FormatList() +
+                   "; --help lists their other names)");
+        }
+    } else if (OptionValue("--file", arg, arguments, i, value, r)) {
+        r.File.Path = value;
+        o.File.emplace();
+    } else if (OptionValue("--offset", arg, arguments, i, value, r)) {
+        r.File.Offset = ReadCount("--offset", value, 0, r).value_or(0);
+        r.Placement = "--offset";
+    } else if (OptionValue("--count", arg, arguments, i, value, r)) {
+        r.File.Count = ReadCount("--count", value, 1, r);
+        r.Placement = "--count";
+    } else if (OptionValue("--stride", arg, arguments, i, value, r)) {
+        r.File.Stride = ReadCount("--stride", value, 1, r);
+        r.Placement = "--stride";
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // One argument before "--" that starts with "-" and is not "-" alone.
 void ReadOption(std::string_view arg, std::span<const char* const> arguments, std::size_t& i, Reading& r) {
     CliOptions& o = r.Parse.Options;
@@ -294,15 +378,36 @@ void ReadOption(std::string_view arg, std::span<const char* const> arguments, st
         r.Round = true;
         if (const std::optional<RoundingMode> mode = FindRoundingMode(value)) o.Round = *mode;
         else r.Fail("unknown rounding mode '" + std::string(value) + "' for --round (" + ModeList("") + ")");
+    } else if (ReadStoredValueOption(arg, arguments, i, r)) {
     } else {
         r.Dashed.push_back(arg);
         o.Texts.push_back(arg);
     }
 }
 
+// --from, --file and its placement against the other options.
+std::string CheckStoredValueCombinations(const Reading& r) {
+    const CliOptions& o = r.Parse.Options;
+    if (!o.File && !r.Placement.empty()) return std::string(r.Placement) + " needs --file";
+    if (!r.Format && (o.From || o.File)) return std::string(o.From ? "--from" : "--file") + " needs --format";
+    if (o.From && o.Pattern)
+        return "--from reads patterns of its FORMAT, --pattern those of the one format of --format: give one of them";
+    if (!o.File) return {};
+    if (!o.Texts.empty()) return "--file reads its inputs from PATH: no TEXT besides it ('" + std::string(o.Texts[0]) + "')";
+    if (!o.From && o.Formats.size() > 1) return "--file needs exactly one format in --format, or --from FORMAT";
+    const FloatFormat& stored = o.From ? *o.From : *o.Formats.front();
+    if (r.File.Stride && *r.File.Stride < static_cast<std::uint64_t>(stored.Bytes())) {
+        return "--stride " + std::to_string(*r.File.Stride) + " is less than the " + std::to_string(stored.Bytes()) +
+               " bytes of " + std::string(IndefiniteArticle(stored.Name)) + " " + std::string(stored.Name) +
+               " value: the values would overlap";
+    }
+    return {};
+}
+
 // The options that depend on each other; the first conflict found is the error.
 std::string CheckCombinations(const Reading& r) {
     const CliOptions& o = r.Parse.Options;
+    if (std::string error = CheckStoredValueCombinations(r); !error.empty()) return error;
     if (r.SingleHex && r.DoubleHex) return "--single-hex and --double-hex exclude each other";
     if (r.Format && (r.SingleHex || r.DoubleHex))
         return std::string(r.SingleHex ? "--single-hex" : "--double-hex") +
@@ -311,7 +416,7 @@ std::string CheckCombinations(const Reading& r) {
     if (!r.Format && o.Pattern) return "--pattern needs --format";
     if (!r.Format && o.BytesLe) return "--bytes-le needs --format";
     if (o.Pattern && o.Formats.size() > 1) return "--pattern needs exactly one format in --format";
-    if (o.BytesLe && !o.Pattern) return "--bytes-le needs --pattern";
+    if (o.BytesLe && !o.Pattern && !o.From && !o.File) return "--bytes-le needs --pattern, --from or --file";
     if (o.Strict && (r.Format || r.SingleHex || r.DoubleHex))
         return "--strict applies to the decimal input of the window report only";
     return {};
@@ -347,6 +452,7 @@ CliParse ParseCliOptions(std::span<const char* const> arguments) {
     }
     if (r.Parse.Error.empty()) r.Parse.Error = CheckCombinations(r);
     if (r.Parse.Error.empty()) r.Parse.Error = SettleReportChoices(r);
+    if (o.File) *o.File = r.File;
     if (r.StandardInput) {
         if (o.Texts.size() > 1) r.Fail("'-' (standard input) must be the only input");
         o.Texts.clear();

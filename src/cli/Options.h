@@ -11,11 +11,13 @@
 // ParseCliOptions({"--json", "-5"}) gives Json, decimal input and the Texts {"-5"};
 // ParseCliOptions({"--bogus"}) gives the Error "unknown option '--bogus'".
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/FileRead.h"
 #include "format/FloatFormat.h"
 #include "format/RoundingMode.h"
 #include "report/ReportKeys.h"
@@ -46,6 +48,9 @@ struct CliOptions {
     ReportKeys Keys;          // every key unless --keys or --brief chose
     bool Brief = false;
     std::size_t Digits = 0;   // the exact texts cut to this many significant digits; 0: whole
+    // Stored values of another format and of a file.
+    const FloatFormat* From = nullptr;  // --from: each input is a pattern of this format, rounded into LIST
+    std::optional<FileRead> File;       // --file and its --offset, --count, --stride
     // The inputs, pointing into the arguments; empty: every line of standard input.
     std::vector<std::string_view> Texts;
 };

@@ -39,6 +39,12 @@ std::string Described(const std::vector<const char*>& arguments) {
             if (o.Keys.Has(ReportKey(k))) out.append(k == 0 ? " keys=" : ",").append(ReportKeyNames[k]);
         }
         out += (o.Brief ? " brief" : "") + (o.Digits > 0 ? " digits=" + std::to_string(o.Digits) : "");
+        if (o.From) out.append(" from=").append(o.From->Name);
+        if (o.File) {
+            out.append(" file=").append(o.File->Path).append(" offset=").append(std::to_string(o.File->Offset));
+            out.append(" count=").append(o.File->Count ? std::to_string(*o.File->Count) : "all");
+            out.append(" stride=").append(o.File->Stride ? std::to_string(*o.File->Stride) : "width");
+        }
     }
     out += std::string(o.Json ? " json" : "") + (o.Strict ? " strict" : "");
     if (o.Texts.empty()) out += " | <stdin>";
@@ -107,7 +113,32 @@ TEST(CliOptions, EachOptionAndUsageError) {
         {{"--format", "half", "--pattern", "-3C00"}, "error: unknown option '-3C00'", "patterns hold no sign"},
         {{"--format", "half,single", "--pattern"}, "error: --pattern needs exactly one format in --format",
          "pattern of two formats"},
-        {{"--format", "half", "--bytes-le"}, "error: --bytes-le needs --pattern", "bytes-le without pattern"},
+        {{"--format", "half", "--bytes-le"}, "error: --bytes-le needs --pattern, --from or --file",
+         "bytes-le without pattern"},
+        {{"--format", "all", "--from", "F32", "--bytes-le", "cdcccc3d"},
+         "format=half,bfloat16,single,double,extended,quad,e5m2,e4m3 round=nearest-even bytes-le from=single | cdcccc3d",
+         "--from takes a LIST and other names of its format"},
+        {{"--format", "half", "--from", "all"},
+         "error: unknown format 'all' in --from (one of half, bfloat16, single, double, extended, quad, e5m2, e4m3; "
+         "--help lists their other names)", "--from takes one format"},
+        {{"--format", "half", "--from", "single", "--pattern"},
+         "error: --from reads patterns of its FORMAT, --pattern those of the one format of --format: give one of them",
+         "two sources of patterns"},
+        {{"--format=e4m3", "--file=-", "--offset=0x1F", "--count", "3", "--stride", "2"},
+         "format=e4m3 round=nearest-even file=- offset=31 count=3 stride=2 | <stdin>", "--file and its placement, hex offset"},
+        {{"--format", "half", "--file", "a.bin", "3C00"}, "error: --file reads its inputs from PATH: no TEXT besides it ('3C00')",
+         "a TEXT with --file"},
+        {{"--format", "half,single", "--file", "a.bin"},
+         "error: --file needs exactly one format in --format, or --from FORMAT", "the file's format is ambiguous"},
+        {{"--format", "extended", "--file", "a.bin", "--stride", "8"},
+         "error: --stride 8 is less than the 10 bytes of an extended value: the values would overlap", "overlapping values"},
+        {{"--format", "half", "--file", "a.bin", "--count", "0"},
+         "error: --count needs a whole number, 1 or more (decimal, or hex after 0x), not '0'", "no values to read"},
+        {{"--format", "half", "--file", "a.bin", "--offset", "99999999999999999999"},
+         "error: --offset needs a whole number, 0 or more (decimal, or hex after 0x), not '99999999999999999999'",
+         "an offset past 64 bits is refused, not wrapped"},
+        {{"--format", "half", "--stride", "4"}, "error: --stride needs --file", "placement without a file"},
+        {{"--file", "a.bin"}, "error: --file needs --format", "a file without its format"},
         {{"--round", "up", "1"}, "error: --round needs --format", "round without format"},
         {{"--pattern"}, "error: --pattern needs --format", "pattern without format"},
         {{"--bytes-le"}, "error: --bytes-le needs --format", "bytes-le without format"},
@@ -136,7 +167,8 @@ TEST(CliOptions, EachOptionAndUsageError) {
 TEST(CliOptions, HelpNamesEveryOptionAndUsageErrorShowsUsage) {
     const std::string help = CliHelpText();
     for (const char* option : {"--json", "--strict", "--single-hex", "--double-hex", "--format LIST", "--round MODE",
-                               "--pattern", "--bytes-le", "--keys LIST", "--brief", "--digits N", "-h, --help", "-V, --version", "Exit status", "json.md",
+                               "--pattern", "--bytes-le", "--keys LIST", "--brief", "--digits N", "--from FORMAT", "--file PATH",
+                               "--offset BYTES", "--count VALUES", "--stride BYTES", "-h, --help", "-V, --version", "Exit status", "json.md",
                                "Window report:", "3F800001"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
