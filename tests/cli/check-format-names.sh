@@ -5,8 +5,9 @@
 #   are the lines of --help under --format, each of which --format takes as the format the line
 #   names.
 # - The bash completion offers exactly those names, the other names and "all" after "--format ",
-#   after "--format=" and after "--format=half,"; exactly the modes after "--round "; and exactly
-#   the keys an unknown key's message lists after "--keys " and after "--keys=pattern,".
+#   after "--format=" and after "--format=half,"; the same but "all" after "--from "; exactly the
+#   modes after "--round "; and exactly the keys an unknown key's message lists after "--keys " and
+#   after "--keys=pattern,".
 # - The schema's enums of "format" and "round" are the names and the modes; the table of formats
 #   in DOC (format-report.md) gives each format the other names of --help.
 # A difference is shown and fails.
@@ -34,6 +35,7 @@ diff <(echo "$words") <(offered --format '') || fail "$completion offers other w
 diff <(echo "$words") <(offered --format =) || fail "$completion offers other words after --format="
 diff <(sed 's/^/half,/' <<< "$words") <(offered --format = half,) ||
     fail "$completion offers other words after --format=half,"
+diff <(grep -vx all <<< "$words") <(offered --from '') || fail "$completion offers other words after --from"
 modes=$("$cli" --format half --round '?' 0 2>&1 | sed -n "s/.*unknown rounding mode '?' for --round (\(.*\))$/\1/p" | lines)
 [[ -n $modes ]] || fail "pexabit-cli names no rounding modes for an unknown one"
 diff <(echo "$modes") <(offered --round '') || fail "$completion offers other words after --round"
