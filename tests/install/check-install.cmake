@@ -40,7 +40,7 @@ COMP_WORDS=(pexabit-cli --format half,bf); COMP_CWORD=2; COMPREPLY=(); _pexabit_
 COMP_WORDS=(pexabit-cli --st); COMP_CWORD=1; COMPREPLY=(); _pexabit_cli; echo \"\${COMPREPLY[*]}\"
 COMP_WORDS=(pexabit-cli -- --st); COMP_CWORD=2; COMPREPLY=(); _pexabit_cli; echo \"\${COMPREPLY[*]}\"")
 execute_process(COMMAND bash -c "${complete}" OUTPUT_VARIABLE offered RESULT_VARIABLE failed)
-set(wanted "nearest-even nearest-away\nhalf,bfloat16 half,bf16\n--strict\n\n")
+set(wanted "nearest-even nearest-away\nhalf,bfloat16 half,bf16\n--strict --stride\n\n")
 if(failed OR NOT offered STREQUAL wanted)
   message(FATAL_ERROR "bash completion offered:\n${offered}\nwanted:\n${wanted}")
 endif()
