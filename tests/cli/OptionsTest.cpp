@@ -41,9 +41,8 @@ std::string Described(const std::vector<const char*>& arguments) {
         out += (o.Brief ? " brief" : "") + (o.Digits > 0 ? " digits=" + std::to_string(o.Digits) : "");
         if (o.From) out.append(" from=").append(o.From->Name);
         if (o.File) {
-            out.append(" file=").append(o.File->Path).append(" offset=").append(std::to_string(o.File->Offset));
-            out.append(" count=").append(o.File->Count ? std::to_string(*o.File->Count) : "all");
-            out.append(" stride=").append(o.File->Stride ? std::to_string(*o.File->Stride) : "width");
+            out += " file=" + std::string(o.File->Path) + " offset=" + std::to_string(o.File->Offset) + " count=" +
+                   std::to_string(o.File->Count.value_or(0)) + " stride=" + std::to_string(o.File->Stride.value_or(0));
         }
     }
     out += std::string(o.Json ? " json" : "") + (o.Strict ? " strict" : "");
@@ -113,32 +112,19 @@ TEST(CliOptions, EachOptionAndUsageError) {
         {{"--format", "half", "--pattern", "-3C00"}, "error: unknown option '-3C00'", "patterns hold no sign"},
         {{"--format", "half,single", "--pattern"}, "error: --pattern needs exactly one format in --format",
          "pattern of two formats"},
-        {{"--format", "half", "--bytes-le"}, "error: --bytes-le needs --pattern, --from or --file",
-         "bytes-le without pattern"},
+        {{"--format", "half", "--bytes-le"}, "error: --bytes-le needs --pattern, --from or --file", "bytes-le alone"},
         {{"--format", "all", "--from", "F32", "--bytes-le", "cdcccc3d"},
          "format=half,bfloat16,single,double,extended,quad,e5m2,e4m3 round=nearest-even bytes-le from=single | cdcccc3d",
          "--from takes a LIST and other names of its format"},
-        {{"--format", "half", "--from", "all"},
-         "error: unknown format 'all' in --from (one of half, bfloat16, single, double, extended, quad, e5m2, e4m3; "
-         "--help lists their other names)", "--from takes one format"},
-        {{"--format", "half", "--from", "single", "--pattern"},
-         "error: --from reads patterns of its FORMAT, --pattern those of the one format of --format: give one of them",
-         "two sources of patterns"},
+        {{"--format", "half", "--from", "single", "--pattern"}, "error: --from reads patterns of its FORMAT, --pattern those "
+         "of the one format of --format: give one of them", "two sources of patterns"},
         {{"--format=e4m3", "--file=-", "--offset=0x1F", "--count", "3", "--stride", "2"},
          "format=e4m3 round=nearest-even file=- offset=31 count=3 stride=2 | <stdin>", "--file and its placement, hex offset"},
-        {{"--format", "half", "--file", "a.bin", "3C00"}, "error: --file reads its inputs from PATH: no TEXT besides it ('3C00')",
-         "a TEXT with --file"},
-        {{"--format", "half,single", "--file", "a.bin"},
-         "error: --file needs exactly one format in --format, or --from FORMAT", "the file's format is ambiguous"},
+        {{"--format", "half", "--file", "a", "3C00"}, "error: --file reads its inputs from PATH: no TEXT besides it ('3C00')", "TEXT"},
         {{"--format", "extended", "--file", "a.bin", "--stride", "8"},
          "error: --stride 8 is less than the 10 bytes of an extended value: the values would overlap", "overlapping values"},
-        {{"--format", "half", "--file", "a.bin", "--count", "0"},
-         "error: --count needs a whole number, 1 or more (decimal, or hex after 0x), not '0'", "no values to read"},
-        {{"--format", "half", "--file", "a.bin", "--offset", "99999999999999999999"},
-         "error: --offset needs a whole number, 0 or more (decimal, or hex after 0x), not '99999999999999999999'",
-         "an offset past 64 bits is refused, not wrapped"},
         {{"--format", "half", "--stride", "4"}, "error: --stride needs --file", "placement without a file"},
-        {{"--file", "a.bin"}, "error: --file needs --format", "a file without its format"},
+
         {{"--round", "up", "1"}, "error: --round needs --format", "round without format"},
         {{"--pattern"}, "error: --pattern needs --format", "pattern without format"},
         {{"--bytes-le"}, "error: --bytes-le needs --format", "bytes-le without format"},

@@ -1,6 +1,7 @@
 // Rounding into every format in every mode against MPFR and GMP (RoundingReference.h): random
 // decimal and hex texts over each format's whole range, subnormals and overflow included, and
-// the edges where a fault shows first, each exact, a hair above and a hair below.
+// the edges where a fault shows first, each exact, a hair above and a hair below; and stored
+// values of one format rounded into another.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -10,6 +11,7 @@
 
 #include "RoundingReference.h"
 #include "format/Rounding.h"
+#include "format/StoredRounding.h"
 #include "format/TypedNumber.h"
 
 namespace pexabit {
@@ -217,6 +219,81 @@ TEST_P(RoundingReference, ThresholdsThroughExponentsOfAnyLength) {
 
 INSTANTIATE_TEST_SUITE_P(AllFormats, RoundingReference, ::testing::ValuesIn(AllFormats),
                          [](const auto& info) { return std::string(info.param->Name); });
+
+// A stored value rounded into another format, the source's value read from its bits by GMP: wide
+// into narrow formats and narrow into wide ones (always exact), in every mode, extended's
+// valueless patterns refused; then NaNs and infinities.
+const struct Pair {
+    const FloatFormat *Source, *Target;
+    const char* Reason;
+} Pairs[] = {
+    {&SingleFormat, &Bfloat16Format, "the same exponent range: only the fraction is cut"},
+    {&DoubleFormat, &HalfFormat, "the target's overflow and subnormals inside the source's normal range"},
+    {&QuadFormat, &E4M3Format, "113 bits into 4, past 64-bit words; overflow to e4m3's NaN"},
+    {&ExtendedFormat, &SingleFormat, "a stored integer bit: pseudo-denormals round as their bits weigh"},
+    {&HalfFormat, &QuadFormat, "narrow to wide, exact: subnormals become normals"},
+    {&E4M3Format, &DoubleFormat, "narrow to wide: e4m3's values where IEEE would have NaNs"},
+    {&E5M2Format, &ExtendedFormat, "narrow to wide into a stored integer bit"},
+};
+
+// Every pattern up to 16 bits; else random ones, their exponent within the target's range and a
+// few steps beyond, where rounding decides something.
+std::vector<Bits128> SourcePatterns(const FloatFormat& s, const FloatFormat& t) {
+    std::vector<Bits128> out;
+    std::mt19937_64 rng(static_cast<unsigned>(s.TotalBits * 131 + t.TotalBits));
+    const int low = std::max(0, t.MinQuantumExponent() - 3 + s.Bias), high = std::min(s.AllOnesExponent - 1, t.MaxExponent() + 2 + s.Bias),
+              shift = s.TotalBits - 1 - s.ExponentBits;
+    for (Bits128 i = 0; i < (s.TotalBits <= 16 ? Bits128{1} << s.TotalBits : 4000); ++i) {
+        const Bits128 exponent = static_cast<unsigned>(low + static_cast<int>(rng() % static_cast<unsigned>(high - low + 1)));
+        const Bits128 random = (Bits128{rng()} << 64 | rng()) & LowBits(s.TotalBits) & ~(LowBits(s.ExponentBits) << shift);
+        out.push_back(s.TotalBits <= 16 ? i : random | exponent << shift);
+    }
+    return out;
+}
+
+class StoredRounding : public ::testing::TestWithParam<Pair> {};
+
+TEST_P(StoredRounding, EveryFiniteValueAsMpfrRoundsIt) {
+    const FloatFormat &source = *GetParam().Source, &target = *GetParam().Target;
+    int failures = 0;
+    for (Bits128 pattern : SourcePatterns(source, target)) {
+        const StoredValue v = DecodePattern(source, pattern);
+        if (v.Class == ValueClass::Infinite || v.Class == ValueClass::QuietNan || v.Class == ValueClass::SignallingNan) continue;
+        const bool valueless = v.Class == ValueClass::Noncanonical && v.BiasedExponent != 0;
+        const mpq_class magnitude = PatternMagnitude(pattern, source.ExponentBits, source.FractionBits, source.StoredIntegerBit);
+        for (RoundingMode mode : Modes) {
+            const RoundedValue r = RoundStoredValue(source, v, target, mode);
+            const std::string expected = valueless ? "refused"
+                                         : magnitude == 0 ? ValueText(v.Negative, 0) + FlagsText(false, false, false)
+                                         : ExpectedRounding(target, v.Negative ? mpq_class(-magnitude) : magnitude, mode);
+            const std::string actual = valueless && !r.Error.empty() ? "refused" : ActualRounding(target, r);
+            if (expected != actual && ++failures <= 5) {
+                ADD_FAILURE() << GetParam().Reason << ": " << HexOf(static_cast<std::uint64_t>(pattern), 16) << " "
+                              << RoundingModeName(mode) << "\n  expected " << expected << "\n  actual   " << actual;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WideAndNarrow, StoredRounding, ::testing::ValuesIn(Pairs), [](const auto& info) {
+    return std::string(info.param.Source->Name) + "_to_" + std::string(info.param.Target->Name);
+});
+
+TEST(StoredRoundingSpecials, NansAndInfinities) {
+    const struct {
+        const FloatFormat *Source, *Target;
+        Bits128 Pattern;
+        const char *Expected, *Reason;  // PatternAndFlags
+    } rows[] = {
+        {&DoubleFormat, &HalfFormat, 0x7FF0000000000001, "7C01 ---", "a signalling NaN keeps its kind and payload"},
+        {&E4M3Format, &HalfFormat, 0xFF, "FE00 ---", "e4m3's NaN is the default NaN: its low fraction bits are no payload"},
+        {&DoubleFormat, &E4M3Format, 0xFFF0000000000000, "FF I-O", "an infinity into e4m3: its NaN, overflow"},
+    };
+    for (const auto& row : rows) {
+        const RoundedValue r = RoundStoredValue(*row.Source, DecodePattern(*row.Source, row.Pattern), *row.Target, RoundingMode::NearestEven);
+        EXPECT_EQ(PatternAndFlags(*row.Target, r), row.Expected) << row.Reason;
+    }
+}
 
 }  // namespace
 }  // namespace pexabit

@@ -30,8 +30,6 @@ def arguments():
     parser.add_argument("--random", nargs=4, action="append", default=[],
                         metavar=("CHARACTERS", "MIN", "MAX", "COUNT"),
                         help="COUNT random lines of MIN to MAX of CHARACTERS, from a fixed seed")
-    parser.add_argument("--more", type=int, default=0,
-                        help="answers beyond one per input line (a file that ends short: one more)")
     parser.add_argument("command", nargs=argparse.REMAINDER, help="-- COMMAND [ARGUMENT ...]")
     args = parser.parse_args()
     if args.command[:1] == ["--"]:
@@ -73,9 +71,9 @@ def main():
     failures = []
     if run.returncode not in (0, 1):
         failures.append(f"exit status {run.returncode}: {run.stderr.decode(errors='replace')}")
-    if len(answers) != len(lines) + args.more:
+    if len(answers) != len(lines):
         failures.append(f"{len(answers)} answers to {len(lines)} inputs")
-    for number, (line, answer) in enumerate(zip(lines + [""] * args.more, answers), 1):
+    for number, (line, answer) in enumerate(zip(lines, answers), 1):
         try:
             error = jsonschema.exceptions.best_match(validator.iter_errors(json.loads(answer)))
             problem = error and f"{'/'.join(map(str, error.absolute_path))}: {error.message[:200]}"
