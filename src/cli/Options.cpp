@@ -57,6 +57,9 @@ Window report:
 Every-format report:
 )";
 constexpr std::string_view HelpClosing = R"(  --pattern         each TEXT is a hex pattern of the one format of LIST
+                    (as dumps give it, its bytes may be separated by blanks,
+                    ":", "_", "-" or ",", each with its own 0x or none:
+                    9a 99 99 99 99 99 b9 3f  0x3f:0xb9:...)
   --bytes-le        with --pattern, --from or --file: the bytes least
                     significant first
   --from FORMAT     each TEXT is a hex pattern of FORMAT (one name), its exact

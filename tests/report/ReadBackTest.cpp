@@ -1,7 +1,7 @@
 // Every pattern of half, bfloat16, e5m2 and e4m3, and random patterns of the wide formats,
 // through the report: its exact texts (base 10 and base 2) and its ulp are, read by GMP, the
 // stored value and its last bit's weight exactly. Its shortest and hex-float texts are the
-// formatters' own, swept in tests/format.
+// formatters' own, swept in tests/format. Last, the reading of patterns with separators.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -9,6 +9,7 @@
 #include "../format/TextReference.h"
 #include "report/FormatReport.h"
 #include "report/PatternFields.h"
+#include "report/PatternInput.h"
 
 namespace pexabit {
 namespace {
@@ -64,6 +65,31 @@ INSTANTIATE_TEST_SUITE_P(Formats, ReadBackSweep,
                                            Sweep{&DoubleFormat, 3000}, Sweep{&ExtendedFormat, 600},
                                            Sweep{&QuadFormat, 300}),
                          [](const auto& info) { return std::string(info.param.Format->Name); });
+
+// Patterns as dumps give them: bytes separated by blanks, ':', '_', '-' or ',', each with its own
+// 0x or none, in both byte orders; and the separations refused, with what is wrong.
+TEST(PatternInput, SeparatedBytesAndTheirRefusals) {
+    const struct {
+        const char *Text, *Expected, *Reason;  // a double pattern (least significant byte first where "le") or the error
+    } rows[] = {
+        {"le 9a 99 99 99 99 99 b9 3f", "3FB999999999999A", "a dump's bytes, least significant first"},
+        {"0x3f:0xb9:0x99:0x99:0x99:0x99:0x99:0x9a", "3FB999999999999A", "each byte with its 0x"},
+        {"le 0x9a, 0x99, 0x99, 0x99,0x99, 0x99, 0xb9 ,0x3f", "3FB999999999999A", "a C array: blanks around the mark"},
+        {"3fb9_9999\t9999_999a", "the separators differ: '_' at position 5, blanks at position 10; use one kind between all the bytes", "mixed kinds"},
+        {"3FB9  9999\t 9999 999A", "3FB999999999999A", "runs of blanks and tabs, groups of whole bytes"},
+        {"3FB 999999999999A", "a group of 3 hex digits at position 1: separators stand only between whole bytes, 2 hex digits each", "a byte split"},
+        {"3fb9 9999 9999 999a a", "a group of 1 hex digits at position 21: separators stand only between whole bytes, 2 hex digits each", "a last half byte"},
+        {"3fb9 9999 9999 999a 00", "a double pattern has 16 hex digits, not 18", "the digits of all groups counted"},
+    };
+    for (const auto& row : rows) {
+        const std::string_view text = row.Text;
+        const bool le = text.substr(0, 3) == "le ";
+        const PatternText read = ReadPatternText(DoubleFormat, le ? text.substr(3) : text, le);
+        std::string actual = read.Error;
+        for (int shift = 60; read.Pattern && shift >= 0; shift -= 4) actual += "0123456789ABCDEF"[static_cast<int>((*read.Pattern >> shift) & 0xF)];
+        EXPECT_EQ(actual, row.Expected) << row.Reason << ": " << row.Text;
+    }
+}
 
 }  // namespace
 }  // namespace pexabit
