@@ -27,10 +27,11 @@ constexpr std::string_view ShortUsage =
     "                   [--keys LIST | --brief] [--digits N]\n"
     "                   [--json] [--] [TEXT ... | -]\n"
     "       pexabit-cli --format LIST [--round MODE] --from FORMAT [--bytes-le]\n"
+    "                   [--keys LIST | --brief] [--digits N]\n"
     "                   [--json] [--] [TEXT ... | -]\n"
     "       pexabit-cli --format LIST [--round MODE] [--from FORMAT] --file PATH\n"
     "                   [--offset BYTES] [--count VALUES] [--stride BYTES]\n"
-    "                   [--bytes-le] [--json]\n"
+    "                   [--bytes-le] [--keys LIST | --brief] [--digits N] [--json]\n"
     "       pexabit-cli -h | --help | -V | --version\n";
 
 // The help around the entries that the lists of names fill in.
