@@ -2,11 +2,14 @@
 // Unsigned big integers in base 10^9, the working form of the exact expansions: nine decimal
 // digits per 32-bit limb, least significant limb first. Base 10^9 keeps every product of two
 // limbs (< 10^18) and its carries inside 64 bits, and turns into digit text without division
-// by anything but constants.
+// by anything but constants. The products scale from a significand times a tabled power to the
+// millions of digits of a long typed hex float's exact value, which Karatsuba's method keeps
+// within seconds.
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace pexabit::limbs {
@@ -24,8 +27,9 @@ inline constexpr std::size_t LimbDigits = 9;
 void MultiplyAdd(Limbs& x, std::uint32_t mul, std::uint32_t add);
 
 // a * b written over `result` (its storage reused), which must not hold a or b: by columns when
-// the shorter operand has at most 16 limbs (every significand of every format), else
-// schoolbook. Multiply({2}, {500000000}, r) makes r {0, 1}.
+// the shorter operand has at most 16 limbs (every significand of every format), schoolbook below
+// 32, above that Karatsuba's three half-size products (a lopsided product in pieces as long as
+// the shorter operand). Multiply({2}, {500000000}, r) makes r {0, 1}.
 void Multiply(LimbSpan a, LimbSpan b, Limbs& result);
 
 // The same into a new vector, for callers that keep no storage to reuse.
@@ -41,5 +45,9 @@ std::size_t DecimalLength(LimbSpan x);
 // Writes x into out[0, width) right-aligned, left-padded with '0'. width >= DecimalLength(x).
 // WriteDigits({5}, out, 3) writes "005".
 void WriteDigits(LimbSpan x, char* out, std::size_t width);
+
+// The integer of a run of hex digits, either case ("" is 0), converted by halves: the high half
+// times 16^(length of the low half) plus the low half. FromHexDigits("1f") == {31}.
+Limbs FromHexDigits(std::string_view digits);
 
 }  // namespace pexabit::limbs

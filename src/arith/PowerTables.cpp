@@ -6,13 +6,6 @@ namespace pexabit::limbs {
 
 namespace {
 
-// The largest powers whose products with a limb stay below 2^64: 5^13 = 1220703125 and
-// 2^29 = 536870912, so that a power is built 13 or 29 factors at a time.
-constexpr std::uint32_t FiveToThe13 = 1'220'703'125;
-constexpr std::size_t FiveStep = 13;
-constexpr std::uint32_t TwoToThe29 = 536'870'912;
-constexpr std::size_t TwoStep = 29;
-
 // base^0 ... base^TabledPowerLimit, one after another in one block.
 struct PowerTable {
     std::vector<std::uint32_t> Data;
@@ -34,31 +27,32 @@ struct PowerTable {
     }
 };
 
-Limbs ComputePower(std::size_t k, std::uint32_t base, std::uint32_t bigStep, std::size_t step) {
-    Limbs x{1};
-    for (; k >= step; k -= step) MultiplyAdd(x, bigStep, 0);
-    for (; k > 0; --k) MultiplyAdd(x, base, 0);
-    return x;
+// base^k for k beyond the table, into out: the square of base^(k/2), times base when k is odd.
+// The products of thousands of limbs take Karatsuba's.
+void PowerBeyondTable(const PowerTable& table, std::uint32_t base, std::size_t k, Limbs& out) {
+    Limbs half;
+    if (k / 2 > TabledPowerLimit) PowerBeyondTable(table, base, k / 2, half);
+    const LimbSpan h = k / 2 > TabledPowerLimit ? LimbSpan(half) : table[k / 2];
+    Multiply(h, h, out);
+    if (k % 2 == 1) MultiplyAdd(out, base, 0);
+}
+
+LimbSpan PowerOf(const PowerTable& table, std::uint32_t base, std::size_t k, Limbs& scratch) {
+    if (k <= TabledPowerLimit) return table[k];
+    PowerBeyondTable(table, base, k, scratch);
+    return scratch;
 }
 
 }  // namespace
 
 LimbSpan PowerOfFive(std::size_t k, Limbs& scratch) {
-    if (k <= TabledPowerLimit) {
-        static const PowerTable table(5);  // built on first use; thread-safe initialisation
-        return table[k];
-    }
-    scratch = ComputePower(k, 5, FiveToThe13, FiveStep);
-    return scratch;
+    static const PowerTable table(5);  // built on first use; thread-safe initialisation
+    return PowerOf(table, 5, k, scratch);
 }
 
 LimbSpan PowerOfTwoLimbs(std::size_t k, Limbs& scratch) {
-    if (k <= TabledPowerLimit) {
-        static const PowerTable table(2);
-        return table[k];
-    }
-    scratch = ComputePower(k, 2, TwoToThe29, TwoStep);
-    return scratch;
+    static const PowerTable table(2);
+    return PowerOf(table, 2, k, scratch);
 }
 
 }  // namespace pexabit::limbs

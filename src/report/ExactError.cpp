@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "arith/DecimalLimbs.h"
-#include "arith/LargeLimbs.h"
+#include "arith/PowerTables.h"
 #include "arith/Subtract.h"
 
 namespace pexabit {
@@ -37,8 +37,9 @@ void PlaceDecimalDigits(const std::string& digits, std::int64_t exponent, std::s
 // large-number products keep texts of millions of digits within seconds.
 void PlaceHexDigits(const std::string& digits, std::int64_t exponent, std::string& out) {
     const auto k = static_cast<std::size_t>(exponent < 0 ? -exponent : exponent);
-    const limbs::Limbs product = limbs::MultiplyLarge(limbs::FromHexDigits(digits),
-                                                      limbs::PowerLarge(exponent < 0 ? 5 : 2, k));
+    limbs::Limbs scratch;
+    const limbs::LimbSpan power = exponent < 0 ? limbs::PowerOfFive(k, scratch) : limbs::PowerOfTwoLimbs(k, scratch);
+    const limbs::Limbs product = limbs::Multiply(limbs::FromHexDigits(digits), power);
     std::string all(limbs::DecimalLength(product), '0');
     limbs::WriteDigits(product, all.data(), all.size());
     PlaceDecimalDigits(all == "0" ? std::string() : all, exponent < 0 ? exponent : 0, out);
