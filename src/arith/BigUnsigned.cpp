@@ -11,10 +11,8 @@ namespace pexabit {
 namespace {
 
 constexpr int WordBits = 64;
-// 19 digits and 5^27: the largest powers of ten and five below 2^64, one multiplication per chunk.
+// 19 digits: the largest power of ten below 2^64, one multiplication per chunk.
 constexpr int DecimalChunk = 19;
-constexpr std::uint64_t FiveToThe27 = 7'450'580'596'923'828'125ULL;
-constexpr int FiveChunk = 27;
 
 }  // namespace
 
@@ -50,15 +48,6 @@ BigUnsigned BigUnsigned::FromHex(std::string_view digits) {
         r.words_[bit / WordBits] |= static_cast<std::uint64_t>(HexDigitValue(digits[i])) << (bit % WordBits);
     }
     r.Trim();
-    return r;
-}
-
-BigUnsigned BigUnsigned::PowerOfFive(std::uint64_t k) {
-    BigUnsigned r(1);
-    for (; k >= FiveChunk; k -= FiveChunk) r.MultiplySmall(FiveToThe27);
-    std::uint64_t rest = 1;
-    for (; k > 0; --k) rest *= 5;
-    r.MultiplySmall(rest);
     return r;
 }
 
@@ -230,6 +219,14 @@ Bits128 DivideWithSmallQuotient(BigUnsigned& numerator, const BigUnsigned& denom
         step.ShiftRight(1);
     }
     return quotient;
+}
+
+void KeepWords(ScaledInteger& x, std::size_t words, bool roundUp) {
+    if (x.M.WordCount() <= words) return;
+    const std::size_t drop = x.M.WordCount() - words;
+    const bool dropped = x.M.DropLowWords(drop);
+    x.Exponent += static_cast<std::int64_t>(WordBits * drop);
+    if (roundUp && dropped) x.M.AddSmall(1);
 }
 
 }  // namespace pexabit

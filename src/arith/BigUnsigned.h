@@ -22,8 +22,6 @@ public:
     static BigUnsigned FromDecimal(std::string_view digits);
     // The integer of a run of hex digits, either case ("" is 0). FromHex("1f") is 31.
     static BigUnsigned FromHex(std::string_view digits);
-    // 5^k exactly.
-    static BigUnsigned PowerOfFive(std::uint64_t k);
 
     bool IsZero() const { return words_.empty(); }
     // Bits up to the highest set one: 0 for zero, 1 for one.
@@ -59,5 +57,14 @@ private:
 // floor(numerator / denominator), numerator left holding the remainder. Precondition: the
 // quotient is below 2^128 and the denominator nonzero. 100 / 7 gives 14, numerator 2.
 Bits128 DivideWithSmallQuotient(BigUnsigned& numerator, const BigUnsigned& denominator);
+
+// M * 2^Exponent: a bound below or above an exact value too long to hold, kept to a few words.
+struct ScaledInteger {
+    BigUnsigned M;
+    std::int64_t Exponent = 0;
+};
+
+// x cut to its top `words` words, rounded down or up: a bound below or above x.
+void KeepWords(ScaledInteger& x, std::size_t words, bool roundUp);
 
 }  // namespace pexabit

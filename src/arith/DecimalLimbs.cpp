@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "arith/PowerTables.h"
+#include "arith/Powers.h"
 #include "text/Characters.h"
 
 namespace pexabit::limbs {

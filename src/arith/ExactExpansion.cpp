@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "arith/DecimalLimbs.h"
-#include "arith/PowerTables.h"
+#include "arith/Powers.h"
 
 namespace pexabit {
 

@@ -3,13 +3,15 @@
 #include <bit>
 #include <vector>
 
+#include "arith/Powers.h"
+
 namespace pexabit {
 
 namespace {
 
-// 5^27, the largest power of five below 2^64: big integers are taken apart in digits of this base.
-constexpr std::uint64_t FiveChunk = 7'450'580'596'923'828'125ULL;
-constexpr std::int64_t FiveChunkPower = 27;
+// Big integers are taken apart in digits of base 5^27, the largest power of five in a word.
+constexpr std::uint64_t FiveChunk = WordPowerOfFive;
+constexpr std::int64_t FiveChunkPower = WordPowerOfFiveExponent;
 
 // x mod 5^(27 * chunks): its lowest `chunks` digits in base 5^27, put together again.
 BigUnsigned ReduceModFivePower(BigUnsigned x, std::int64_t chunks) {
@@ -62,7 +64,7 @@ std::int64_t FiveValuationOfDifference(const BigUnsigned& h, std::int64_t k, con
         if (Compare(x, sr) < 0) {  // x - sr + 5^(27 chunks)
             BigUnsigned gap = sr;
             gap.Subtract(x);
-            x = BigUnsigned::PowerOfFive(static_cast<std::uint64_t>(chunks * FiveChunkPower));
+            x = FivePower(static_cast<std::uint64_t>(chunks * FiveChunkPower));
             x.Subtract(gap);
         } else {
             x.Subtract(sr);

@@ -1,31 +1,10 @@
 #include "arith/ScaledBounds.h"
 
-#include <bit>
 #include <cmath>
 
+#include "arith/Powers.h"
+
 namespace pexabit {
-
-void KeepWords(ScaledInteger& x, std::size_t words, bool roundUp) {
-    if (x.M.WordCount() <= words) return;
-    const std::size_t drop = x.M.WordCount() - words;
-    const bool dropped = x.M.DropLowWords(drop);
-    x.Exponent += static_cast<std::int64_t>(64 * drop);
-    if (roundUp && dropped) x.M.AddSmall(1);
-}
-
-ScaledInteger FivePowerBound(std::int64_t k, std::size_t words, bool upper) {
-    ScaledInteger x{BigUnsigned(1)};
-    for (int bit = std::bit_width(static_cast<std::uint64_t>(k)); bit-- > 0;) {
-        x.M = Multiply(x.M, x.M);
-        x.Exponent *= 2;
-        KeepWords(x, words, upper);
-        if ((k >> bit) & 1) {
-            x.M.MultiplySmall(5);
-            KeepWords(x, words, upper);
-        }
-    }
-    return x;
-}
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "arith/BigUnsigned.h"
-#include "arith/ScaledBounds.h"
+#include "arith/Powers.h"
 
 namespace pexabit {
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "arith/BigUnsigned.h"
+#include "arith/Powers.h"
 #include "format/ShortDecimal.h"
 #include "format/TypedNumber.h"
 
@@ -79,7 +80,7 @@ GuardedSignificand ReadDecimalExactly(std::string_view digits, std::int64_t expo
     BigUnsigned value = BigUnsigned::FromDecimal(digits);
     if (exponent >= 0) {
         // digits * 10^e = (digits * 5^e) * 2^e: keep the top `wanted` bits of the product.
-        value = Multiply(value, BigUnsigned::PowerOfFive(static_cast<std::uint64_t>(exponent)));
+        value = Multiply(value, FivePower(static_cast<std::uint64_t>(exponent)));
         const auto length = static_cast<int>(value.BitLength());
         if (length <= 128) return {value.Extract(0, 128), static_cast<int>(exponent), false};
         const auto cut = static_cast<std::size_t>(length - wanted);
@@ -87,7 +88,7 @@ GuardedSignificand ReadDecimalExactly(std::string_view digits, std::int64_t expo
     }
     // digits * 10^-F = digits * 2^-F / 5^F: a quotient of wanted to wanted + 1 bits, scaled by 2^j.
     const auto f = static_cast<std::uint64_t>(-exponent);
-    BigUnsigned denominator = BigUnsigned::PowerOfFive(f);
+    BigUnsigned denominator = FivePower(f);
     const std::int64_t j = wanted + static_cast<std::int64_t>(denominator.BitLength()) -
                            static_cast<std::int64_t>(value.BitLength());
     if (j >= 0) value.ShiftLeft(static_cast<std::size_t>(j));

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <optional>
 
-#include "arith/DecimalPowers.h"
+#include "arith/Powers.h"
 #include "format/MagnitudeReading.h"
 
 namespace pexabit {

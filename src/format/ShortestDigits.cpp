@@ -7,8 +7,7 @@
 #include <string_view>
 
 #include "arith/DecimalLimbs.h"
-#include "arith/DecimalPowers.h"
-#include "arith/PowerTables.h"
+#include "arith/Powers.h"
 
 namespace pexabit {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "arith/DecimalLimbs.h"
-#include "arith/PowerTables.h"
+#include "arith/Powers.h"
 #include "arith/Subtract.h"
 
 namespace pexabit {

@@ -11,7 +11,7 @@
 #include "arith/Bits128.h"
 #include "arith/DecimalLimbs.h"
 #include "arith/ExactExpansion.h"
-#include "arith/PowerTables.h"
+#include "arith/Powers.h"
 
 namespace pexabit {
 namespace {

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "RoundingReference.h"
-#include "arith/DecimalPowers.h"
+#include "arith/Powers.h"
 #include "format/ShortDecimal.h"
 
 namespace pexabit {

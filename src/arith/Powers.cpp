@@ -1,0 +1,139 @@
+#include "arith/Powers.h"
+
+#include <array>
+#include <bit>
+#include <cassert>
+#include <vector>
+
+namespace pexabit {
+
+namespace {
+
+constexpr int TableSize = MaxTabledDecimalPower - MinTabledDecimalPower + 1;
+constexpr int SignificandBits = 128;
+// 2^ReciprocalBits / 5^q keeps at least 128 bits for every tabled q: 5^400 has 929 bits.
+constexpr std::size_t ReciprocalBits = 1088;
+
+// 10^k = 2^k * 5^k: the top 128 bits of 5^k, padded with zeros while 5^k is shorter.
+DecimalPower PositivePower(int k, const BigUnsigned& fivePower) {
+    const auto length = static_cast<int>(fivePower.BitLength());
+    if (length <= SignificandBits) {
+        return {fivePower.Extract(0, SignificandBits) << (SignificandBits - length), k - (SignificandBits - length), true};
+    }
+    const auto cut = static_cast<std::size_t>(length - SignificandBits);
+    return {fivePower.Extract(cut, SignificandBits), k + length - SignificandBits, !fivePower.AnyBitBelow(cut)};
+}
+
+// 10^-q = 2^-q / 5^q, with L the bit length of 5^q: floor(2^(L+127) / 5^q) lies in
+// [2^127, 2^128). It is the top of reciprocal = floor(2^ReciprocalBits / 5^q), since
+// floor(floor(a) / n) == floor(a / n) for every divisor met on the way.
+DecimalPower NegativePower(int q, const BigUnsigned& fivePower, const BigUnsigned& reciprocal) {
+    const auto length = static_cast<int>(fivePower.BitLength());
+    assert(reciprocal.BitLength() == ReciprocalBits - static_cast<std::size_t>(length) + 1);
+    return {reciprocal.Extract(reciprocal.BitLength() - SignificandBits, SignificandBits),
+            -q - length - (SignificandBits - 1), false};
+}
+
+std::array<DecimalPower, TableSize> BuildDecimalTable() {
+    std::array<DecimalPower, TableSize> table{};
+    BigUnsigned fivePower(1);
+    BigUnsigned reciprocal(1);
+    reciprocal.ShiftLeft(ReciprocalBits);
+    for (int q = 0; q <= MaxTabledDecimalPower || q <= -MinTabledDecimalPower; ++q) {
+        if (q <= MaxTabledDecimalPower) table[q - MinTabledDecimalPower] = PositivePower(q, fivePower);
+        if (q > 0 && -q >= MinTabledDecimalPower) {
+            table[-q - MinTabledDecimalPower] = NegativePower(q, fivePower, reciprocal);
+        }
+        fivePower.MultiplySmall(5);
+        reciprocal.DivideSmall(5);
+    }
+    return table;
+}
+
+}  // namespace
+
+const DecimalPower& PowerOfTen(int k) {
+    assert(k >= MinTabledDecimalPower && k <= MaxTabledDecimalPower);
+    static const std::array<DecimalPower, TableSize> table = BuildDecimalTable();
+    return table[static_cast<std::size_t>(k - MinTabledDecimalPower)];
+}
+
+BigUnsigned FivePower(std::uint64_t k) {
+    BigUnsigned r(1);
+    for (; k >= WordPowerOfFiveExponent; k -= WordPowerOfFiveExponent) r.MultiplySmall(WordPowerOfFive);
+    std::uint64_t rest = 1;
+    for (; k > 0; --k) rest *= 5;
+    r.MultiplySmall(rest);
+    return r;
+}
+
+ScaledInteger FivePowerBound(std::int64_t k, std::size_t words, bool upper) {
+    ScaledInteger x{BigUnsigned(1)};
+    for (int bit = std::bit_width(static_cast<std::uint64_t>(k)); bit-- > 0;) {
+        x.M = Multiply(x.M, x.M);
+        x.Exponent *= 2;
+        KeepWords(x, words, upper);
+        if ((k >> bit) & 1) {
+            x.M.MultiplySmall(5);
+            KeepWords(x, words, upper);
+        }
+    }
+    return x;
+}
+
+namespace limbs {
+
+namespace {
+
+// base^0 ... base^TabledPowerLimit, one after another in one block.
+struct PowerTable {
+    std::vector<std::uint32_t> Data;
+    std::vector<std::size_t> Start;  // Start[k] .. Start[k + 1] holds base^k
+
+    explicit PowerTable(std::uint32_t base) {
+        Limbs x{1};
+        Start.reserve(TabledPowerLimit + 2);
+        for (std::size_t k = 0; k <= TabledPowerLimit; ++k) {
+            Start.push_back(Data.size());
+            Data.insert(Data.end(), x.begin(), x.end());
+            MultiplyAdd(x, base, 0);
+        }
+        Start.push_back(Data.size());
+    }
+
+    LimbSpan operator[](std::size_t k) const {
+        return {Data.data() + Start[k], Start[k + 1] - Start[k]};
+    }
+};
+
+// base^k for k beyond the table, into out: the square of base^(k/2), times base when k is odd.
+// The products of thousands of limbs take Karatsuba's.
+void PowerBeyondTable(const PowerTable& table, std::uint32_t base, std::size_t k, Limbs& out) {
+    Limbs half;
+    if (k / 2 > TabledPowerLimit) PowerBeyondTable(table, base, k / 2, half);
+    const LimbSpan h = k / 2 > TabledPowerLimit ? LimbSpan(half) : table[k / 2];
+    Multiply(h, h, out);
+    if (k % 2 == 1) MultiplyAdd(out, base, 0);
+}
+
+LimbSpan PowerOf(const PowerTable& table, std::uint32_t base, std::size_t k, Limbs& scratch) {
+    if (k <= TabledPowerLimit) return table[k];
+    PowerBeyondTable(table, base, k, scratch);
+    return scratch;
+}
+
+}  // namespace
+
+LimbSpan PowerOfFive(std::size_t k, Limbs& scratch) {
+    static const PowerTable table(5);  // built on first use; thread-safe initialisation
+    return PowerOf(table, 5, k, scratch);
+}
+
+LimbSpan PowerOfTwoLimbs(std::size_t k, Limbs& scratch) {
+    static const PowerTable table(2);
+    return PowerOf(table, 2, k, scratch);
+}
+
+}  // namespace limbs
+
+}  // namespace pexabit
