@@ -4,6 +4,7 @@
 #include <bit>
 #include <cassert>
 
+#include "arith/Powers.h"
 #include "text/Characters.h"
 
 namespace pexabit {
@@ -31,9 +32,9 @@ BigUnsigned BigUnsigned::FromDecimal(std::string_view digits) {
     std::size_t at = 0;
     while (at < digits.size()) {
         const std::size_t take = std::min<std::size_t>(DecimalChunk, digits.size() - at);
-        std::uint64_t chunk = 0, scale = 1;
-        for (std::size_t i = 0; i < take; ++i, scale *= 10) chunk = chunk * 10 + static_cast<std::uint64_t>(digits[at + i] - '0');
-        r.MultiplySmall(scale);
+        std::uint64_t chunk = 0;
+        for (std::size_t i = 0; i < take; ++i) chunk = chunk * 10 + static_cast<std::uint64_t>(digits[at + i] - '0');
+        r.MultiplySmall(WordPowersOfTen[take]);
         r.AddSmall(chunk);
         at += take;
     }

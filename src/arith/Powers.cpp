@@ -67,6 +67,12 @@ BigUnsigned FivePower(std::uint64_t k) {
     return r;
 }
 
+void MultiplyByPowerOfTen(BigUnsigned& x, std::uint64_t k) {
+    constexpr std::uint64_t Chunk = WordPowersOfTen.size() - 1;
+    for (; k >= Chunk; k -= Chunk) x.MultiplySmall(WordPowersOfTen[Chunk]);
+    x.MultiplySmall(WordPowersOfTen[k]);
+}
+
 ScaledInteger FivePowerBound(std::int64_t k, std::size_t words, bool upper) {
     ScaledInteger x{BigUnsigned(1)};
     for (int bit = std::bit_width(static_cast<std::uint64_t>(k)); bit-- > 0;) {

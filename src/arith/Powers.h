@@ -5,6 +5,7 @@
 // bounds, and 5^k and 2^k in base-10^9 limbs for the exact expansions. Tables hold what Singles
 // and Doubles need; larger powers are computed by squaring.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -13,6 +14,14 @@
 #include "arith/DecimalLimbs.h"
 
 namespace pexabit {
+
+// 10^0 ... 10^19, every power of ten in a word. WordPowersOfTen[3] == 1000.
+inline constexpr std::array<std::uint64_t, 20> WordPowersOfTen = [] {
+    std::array<std::uint64_t, 20> t{};
+    t[0] = 1;
+    for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10;
+    return t;
+}();
 
 // 5^27, the largest power of five below 2^64: one word-sized factor or divisor per 27 fives.
 inline constexpr std::uint64_t WordPowerOfFive = 7'450'580'596'923'828'125ULL;
@@ -39,6 +48,9 @@ const DecimalPower& PowerOfTen(int k);
 
 // 5^k exactly. FivePower(3) is 125.
 BigUnsigned FivePower(std::uint64_t k);
+
+// x = x * 10^k, 19 tens at a time.
+void MultiplyByPowerOfTen(BigUnsigned& x, std::uint64_t k);
 
 // 5^k (k >= 0, 2.33 k within 64 bits) as a bound below or above with at most `words` words, by
 // square and multiply from the top bit of k: products of lower (upper) bounds of positive numbers

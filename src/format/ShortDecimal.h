@@ -72,8 +72,7 @@ inline std::optional<GuardedSignificand> ReadDecimalByPowerTable(std::uint64_t d
 inline GuardedSignificand ReadDecimalByDivision(std::uint64_t digits, int exponent, [[maybe_unused]] int precision) {
     assert(digits != 0 && exponent < 0 && -exponent <= MaxDivisionPowerOfTen);
     assert(precision <= MaxDivisionPrecision);
-    std::uint64_t divisor = 1;
-    for (int i = 0; i < -exponent; ++i) divisor *= 10;
+    const std::uint64_t divisor = WordPowersOfTen[static_cast<std::size_t>(-exponent)];
     // digits * 2^shift in [2^126, 2^127) over a divisor below 2^63.2 leaves a quotient of at
     // least 63 bits, and the remainder says exactly whether anything is left below it.
     const int shift = 127 - std::bit_width(digits);

@@ -1,7 +1,6 @@
 #include "format/Shortest.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <charconv>
 #include <cassert>
@@ -12,6 +11,7 @@
 #include <string_view>
 
 #include "arith/ExactExpansion.h"
+#include "arith/Powers.h"
 #include "format/CanonicalValue.h"
 #include "format/ShortestDigits.h"
 #include "text/Characters.h"
@@ -38,13 +38,7 @@ void WriteEight(std::uint32_t v, char* out) {
     WriteDigitPair(out + 6, low % 100);
 }
 
-constexpr std::array<std::uint64_t, 20> MakePowersOfTen() {
-    std::array<std::uint64_t, 20> t{};
-    t[0] = 1;
-    for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10;
-    return t;
-}
-constexpr std::array<std::uint64_t, 20> PowersOfTen = MakePowersOfTen();
+constexpr const auto& PowersOfTen = WordPowersOfTen;
 constexpr std::uint64_t TenTo8 = PowersOfTen[8], TenTo16 = PowersOfTen[16], TenTo19 = PowersOfTen[19];
 constexpr std::size_t ChunkWidth = 24;
 

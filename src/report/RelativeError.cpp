@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "arith/BigUnsigned.h"
+#include "arith/Powers.h"
 #include "arith/ScaledBounds.h"
 #include "arith/WideInteger.h"
 #include "report/ExactError.h"
@@ -56,14 +57,9 @@ ScaledDigits Scale(std::string_view decimal) {
 
 // The integer of `digits` (plus one when `up`) times 10^zeros.
 BigUnsigned Integer(std::string_view digits, bool up, std::size_t zeros) {
-    constexpr std::size_t Chunk = 19;  // 10^19 is the largest power of ten below 2^64
-    constexpr std::uint64_t TenTo19 = 100 * TenTo17;
     BigUnsigned n = BigUnsigned::FromDecimal(digits);
     if (up) n.AddSmall(1);
-    for (; zeros >= Chunk; zeros -= Chunk) n.MultiplySmall(TenTo19);
-    std::uint64_t rest = 1;
-    for (; zeros > 0; --zeros) rest *= 10;
-    n.MultiplySmall(rest);
+    MultiplyByPowerOfTen(n, zeros);
     return n;
 }
 
