@@ -1,6 +1,5 @@
 #include "arith/ExactExpansion.h"
 
-#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -14,26 +13,6 @@ namespace {
 using limbs::Limbs;
 using limbs::LimbSpan;
 
-// v in base-10^9 limbs on the stack: 2^128 < 10^39, so five limbs always suffice. Below 2^64
-// (every significand up to the extended format's) the divisions are 64-bit ones, which the
-// compiler turns into multiplications; a 128-bit division is a library call.
-class Uint128Limbs {
-public:
-    explicit Uint128Limbs(Bits128 v) {
-        for (; (v >> 64) != 0; v /= limbs::LimbBase) limbs_[count_++] = static_cast<std::uint32_t>(v % limbs::LimbBase);
-        auto low = static_cast<std::uint64_t>(v);
-        do {
-            limbs_[count_++] = static_cast<std::uint32_t>(low % limbs::LimbBase);
-            low /= limbs::LimbBase;
-        } while (low != 0);
-    }
-    LimbSpan View() const { return {limbs_.data(), count_}; }
-
-private:
-    std::array<std::uint32_t, 5> limbs_{};
-    std::size_t count_ = 0;
-};
-
 // M * 2^e as its integer part and its fraction F / 10^Places, both in limbs. An odd M leaves no
 // trailing zero bit, so a fraction F' / 2^k (F' odd) has exactly k = Places digits, the last
 // of them a 5: F' * 5^k written in k places needs no trimming.
@@ -43,7 +22,7 @@ struct LimbExpansion {
     Limbs Fraction;
     std::size_t Places = 0;
 
-    LimbSpan IntegerView(const Uint128Limbs& small) const { return Integer.empty() ? small.View() : LimbSpan(Integer); }
+    LimbSpan IntegerView(const limbs::Limbs128& small) const { return Integer.empty() ? small.View() : LimbSpan(Integer); }
 };
 
 // The limbs of the last expansion on this thread, kept so that their storage is reused.
@@ -68,7 +47,7 @@ void Expand(Bits128 significand, int exponent, LimbExpansion& x) {
     exponent += zeros;
     Limbs scratch;
     if (exponent >= 0) {
-        limbs::Multiply(Uint128Limbs(significand).View(),
+        limbs::Multiply(limbs::Limbs128(significand).View(),
                         limbs::PowerOfTwoLimbs(static_cast<std::size_t>(exponent), scratch), x.Integer);
         return;
     }
@@ -77,7 +56,7 @@ void Expand(Bits128 significand, int exponent, LimbExpansion& x) {
     x.SmallInteger = k >= Width ? 0 : significand >> k;
     const Bits128 fractionBits = k >= Width ? significand : significand & LowBits(static_cast<int>(k));
     if (fractionBits == 0) return;
-    limbs::Multiply(Uint128Limbs(fractionBits).View(), limbs::PowerOfFive(k, scratch), x.Fraction);
+    limbs::Multiply(limbs::Limbs128(fractionBits).View(), limbs::PowerOfFive(k, scratch), x.Fraction);
     x.Places = k;
 }
 
@@ -91,7 +70,7 @@ void WriteAll(LimbSpan x, std::string& out) {
 void ExpandExact(Bits128 significand, int exponent, DecimalExpansion& out) {
     LimbExpansion& x = Workspace();
     Expand(significand, exponent, x);
-    WriteAll(x.IntegerView(Uint128Limbs(x.SmallInteger)), out.Integer);
+    WriteAll(x.IntegerView(limbs::Limbs128(x.SmallInteger)), out.Integer);
     out.Fraction.assign(x.Places, '0');
     if (x.Places > 0) limbs::WriteDigits(x.Fraction, out.Fraction.data(), x.Places);
 }
@@ -99,7 +78,7 @@ void ExpandExact(Bits128 significand, int exponent, DecimalExpansion& out) {
 void WriteDecimalString(char sign, Bits128 significand, int exponent, std::string& out) {
     LimbExpansion& x = Workspace();
     Expand(significand, exponent, x);
-    const Uint128Limbs small(x.SmallInteger);
+    const limbs::Limbs128 small(x.SmallInteger);
     const LimbSpan integer = x.IntegerView(small);
     const std::size_t integerLength = limbs::DecimalLength(integer);
     const std::size_t fractionLength = x.Places == 0 ? 1 : x.Places;  // an integer gets ",0"

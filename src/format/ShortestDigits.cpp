@@ -186,18 +186,9 @@ std::optional<Scaled<std::uint64_t>> ScaleFast(Bits128 bound, const DecimalPower
 
 // --- Exact path: the bounds written out in decimal with the limb arithmetic. ---
 
-limbs::Limbs ToLimbs(Bits128 v) {
-    limbs::Limbs out;
-    do {
-        out.push_back(static_cast<std::uint32_t>(v % limbs::LimbBase));
-        v /= limbs::LimbBase;
-    } while (v != 0);
-    return out;
-}
-
 // bound * scale in decimal digits.
 std::string ExactDigits(Bits128 bound, limbs::LimbSpan scale) {
-    const limbs::Limbs product = limbs::Multiply(ToLimbs(bound), scale);
+    const limbs::Limbs product = limbs::Multiply(limbs::Limbs128(bound).View(), scale);
     std::string digits(limbs::DecimalLength(product), '0');
     limbs::WriteDigits(product, digits.data(), digits.size());
     return digits;
