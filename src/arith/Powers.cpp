@@ -93,7 +93,7 @@ namespace {
 
 // base^0 ... base^TabledPowerLimit, one after another in one block.
 struct PowerTable {
-    std::vector<std::uint32_t> Data;
+    Limbs Data;  // the powers one after another, each normalised
     std::vector<std::size_t> Start;  // Start[k] .. Start[k + 1] holds base^k
 
     explicit PowerTable(std::uint32_t base) {
