@@ -16,6 +16,7 @@
 
 #include "arith/WideInteger.h"
 #include "report/ExactError.h"
+#include "report/FarError.h"
 #include "report/FormatReport.h"
 
 namespace pexabit {
@@ -175,6 +176,7 @@ TEST(ErrorSweep, ValuesTooLongToWriteOut) {
     const struct { mpz_class Digits; long Exponent; bool Hex; const char* Reason; } rows[] = {
         {1, -4300000, false, "decimal below: the typed value itself, or counted"},
         {mpz_class(std::string(2200000, '7')), -4300000, false, "2,200,000 digits below: their ratio's dividend written whole"},
+        {mpz_class(std::string(4194304, '7')), -4199304, false, "an error of exactly 4 MiB of digits: still written out"},
         {325, 4299998, false, "decimal above, the last digit the largest value's"},
         {3, 14299999, true, "hex above, near enough to subtract in binary"},
         {5, -6100000, true, "hex below, subtracted in binary; 5^6100001 counted"},
@@ -279,6 +281,19 @@ TEST(RelativeError, TiesAndCarries) {
     };
     for (const auto& row : rows) {
         EXPECT_EQ(RelativeErrorText(row.Difference, row.Typed), std::optional<std::string>(row.Expected)) << row.Reason;
+    }
+}
+
+// A typed value far below a stored one: the distance k between their last digits can pass 64
+// bits, and no part of it may be lost on the way to the exponent.
+TEST(RelativeError, FarBelowAtDistancesPast64Bits) {
+    const struct { const char* Stored; const char* K; const char* Typed; const char* Expected; const char* Reason; } rows[] = {
+        {"1", "18446744073709551658", "1", "-1.0000000000000000e+18446744073709551658",
+         "2^64 + 42: its low 64 bits alone would fit the digits written out"},
+        {"5", "43", "3", "-1.6666666666666667e+43", "k = 2n + 41, one past the digits written out: 5e43 / 3"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(FarBelowRelativeText(row.Stored, WideInteger::FromDigits(false, row.K), row.Typed), row.Expected) << row.Reason;
     }
 }
 
