@@ -24,6 +24,7 @@ int RunFileReport(const FormatReportOptions& options, const InputStreams& stream
                              }
                              report.Offset = value.Offset;
                              if (options.Json) AppendFormatReportJson(out, value.Hex, request, report);
+                             else if (options.Brief) AppendFormatReportBrief(out, value.Hex, request, report);
                              else AppendFormatReportText(out, value.Hex, request, report);
                              return !AnyRefusal(report);
                          });

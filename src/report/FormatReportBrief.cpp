@@ -1,6 +1,7 @@
 #include "report/FormatReportBrief.h"
 
 #include <algorithm>
+#include <string>
 
 #include "format/FieldTexts.h"
 #include "report/CutDigits.h"
@@ -27,12 +28,16 @@ void AppendFormatReportBrief(std::string& out, std::string_view input, const Rep
         nameWidth = std::max(nameWidth, f->Name.size());
         patternWidth = std::max(patternWidth, static_cast<std::size_t>(f->HexDigits()));
     }
+    // A value read from a file is known by where it lies: each of its lines begins "at OFFSET".
+    const std::string at = report.Offset ? "at " + std::to_string(*report.Offset) + std::string(ColumnGap, ' ') : "";
     if (!report.Refusal.empty()) {
+        out.append(at);
         Column(out, RefusedName, nameWidth);
         out.append(EscapeForTerminal(input)).append("  (").append(EscapeForTerminal(report.Refusal)).append(")\n");
         return;
     }
     for (const FormatReport& r : report.Formats) {
+        out.append(at);
         Column(out, r.Format->Name, nameWidth);
         if (r.Refusal) {
             out.append("cannot hold: ").append(*r.Refusal).append("\n");

@@ -16,7 +16,8 @@ namespace pexabit {
 // the exact text cut to request.Digits significant digits by CutDigits (whole for 0); a NaN has
 // no shortest text and shows "nan" in its place. A format that cannot hold the input gives
 // "e4m3  cannot hold: MESSAGE"; a refused input one line "refused  INPUT  (MESSAGE)", what was
-// typed written out as the readable report's Input: line writes it.
+// typed written out as the readable report's Input: line writes it. A value read from a file
+// (report.Offset set) begins each of its lines with "at OFFSET  ", its byte offset in decimal.
 void AppendFormatReportBrief(std::string& out, std::string_view input, const ReportRequest& request,
                              const InputReport& report);
 

@@ -195,6 +195,10 @@ const ReportRow FormatRows[] = {
     {"brief: one line per format in columns, the exact value cut to 40 digits", "--format single,double --brief 0.1", "", 0,
      {"single  3DCCCCCD          0.1  (exact 0.100000001490116119384765625)\n"
       "double  3FB999999999999A  0.1  (exact 0.1000000000000000055511151231257827021181... (15 more digits))\n"}},
+    {"brief from a file: one line per value and format, each with its offset; a short end said on one line",
+     "--format single,half --from single --file - --brief", "\x40\x49\x0F\xDB\x01", 1,
+     {"at 0  single  40490FDB  3.1415927  (exact 3.1415927410125732421875)\nat 0  half    4248      3.14  (exact 3.140625)\n",
+      "at 4  refused  01  (the file ends after 1 of the 4 bytes of this value; nothing is padded)\n"}},
     {"brief JSON: format, pattern, exact and shortest", "--format double --brief --json 0.1", "", 0,
      {R"([{"format":"double","pattern":"3FB999999999999A","exact":"0.1000000000000000055511151231257827021181...",)"
       R"("exact_digits":"55","shortest":"0.1"}]})"}},
