@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The every-format report of a few keys against the full report: 100,000 random decimal texts (up
 # to 17 significant digits, decimal exponents from -320 to 300, half of them negative; the fixed
-# seed of report_vs_python.sh) through `pexabit-cli --format double --json`, once with every key
+# seed of bench/random_texts.py) through `pexabit-cli --format double --json`, once with every key
 # and once with `--keys pattern`, which computes no exact expansion, text form, neighbour or
 # error. Each run reads the texts from a file and writes a file of its own; the runs alternate
 # (full, keys, full, ...) and each side's median wall and CPU time is printed with the ratios; the
@@ -16,16 +16,7 @@ keys=${4:-pattern}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-python3 - "$count" > "$work/texts.txt" <<'PY'
-import random, sys
-r = random.Random(20261207)
-out = []
-for _ in range(int(sys.argv[1])):
-    digits = str(r.randrange(1, 10 ** r.randint(1, 17)))
-    sign = '-' if r.random() < 0.5 else ''
-    out.append(f"{sign}{digits[0]}.{digits[1:] or '0'}e{r.randint(-320, 300)}")
-print('\n'.join(out))
-PY
+python3 bench/random_texts.py "$count" > "$work/texts.txt"
 
 python3 - "$cli" "$work" "$count" "$runs" "$keys" <<'PY'
 import os, statistics, subprocess, sys, time

@@ -15,16 +15,7 @@ runs=${3:-10}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-python3 - "$count" > "$work/texts.txt" <<'PY'
-import random, sys
-r = random.Random(20261207)
-out = []
-for _ in range(int(sys.argv[1])):
-    digits = str(r.randrange(1, 10 ** r.randint(1, 17)))
-    sign = '-' if r.random() < 0.5 else ''
-    out.append(f"{sign}{digits[0]}.{digits[1:] or '0'}e{r.randint(-320, 300)}")
-print('\n'.join(out))
-PY
+python3 bench/random_texts.py "$count" > "$work/texts.txt"
 
 cat > "$work/answers.py" <<'PY'
 import math, sys
