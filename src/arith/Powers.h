@@ -23,6 +23,14 @@ inline constexpr std::array<std::uint64_t, 20> WordPowersOfTen = [] {
     return t;
 }();
 
+// 10^0 ... 10^38, every power of ten in 128 bits. WidePowersOfTen[20] == 10^20.
+inline constexpr std::array<Bits128, 39> WidePowersOfTen = [] {
+    std::array<Bits128, 39> t{};
+    t[0] = 1;
+    for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10;
+    return t;
+}();
+
 // 5^27, the largest power of five below 2^64: one word-sized factor or divisor per 27 fives.
 inline constexpr std::uint64_t WordPowerOfFive = 7'450'580'596'923'828'125ULL;
 inline constexpr int WordPowerOfFiveExponent = 27;

@@ -83,13 +83,6 @@ template <class U>
     return {roundUp ? s + 1 : s, 0};
 }
 
-template <class U>
-U TenTo(int n) {
-    U t = 1;
-    for (int i = 0; i < n; ++i) t *= 10;
-    return t;
-}
-
 // The power of ten in the interval, if any, for the one-digit fewest digits d = c * 10^j of the
 // interval scaled by 10^-k (with more digits there is none: 10^m has a single digit itself). The
 // interval spans less than a factor of 10 and holds d, so 10^m is 10^j or 10^(j + 1); it is
@@ -100,7 +93,8 @@ std::optional<PowerInInterval> FindPowerInInterval(const Scaled<U>& lower, const
     const auto holds = [&](U n) { return AboveLower(lower, n, inclusive) && BelowUpper(upper, n, inclusive); };
     for (const int power : {d.Exponent, d.Exponent + 1}) {
         assert(power >= k);
-        const U t = TenTo<U>(power - k);
+        assert(power - k < (sizeof(U) == sizeof(Bits128) ? 39 : 20));  // 10^(power - k) fits U
+        const auto t = static_cast<U>(WidePowersOfTen[static_cast<std::size_t>(power - k)]);
         if (!holds(t)) continue;
         PowerInInterval p{power, middle.Floor < t, false};
         // 10^m - 1 in units of 10^k: for k >= 1 the bounds are multiples of 4 (the width is at
