@@ -1,5 +1,6 @@
 // The formats window driven as a user drives it: typing, choosing the rounding mode and the
-// formats, copying the report, restarting it; its answers are compared with the command line's.
+// formats, clicking bits, typing patterns, stepping, copying the report, restarting it; its
+// answers are compared with the command line's.
 
 #include <QtTest>
 #include <QtWidgets>
@@ -38,6 +39,41 @@ const struct PanelCase {
     // A NaN e4m3 cannot hold: its panel says why (Pattern and Message ""), the others show it.
     {"snan in half though e4m3 cannot hold it", "snan", "nearest-even", &HalfFormat, "7C01", "", ""},
     {"snan in e4m3, whose panel keeps nothing of 1", "snan", "nearest-even", &E4M3Format, "", "", ""},
+    {"a payload e4m3 has no room for: its panel says why", "nan(0x1)", "nearest-even", &E4M3Format, "", "", ""},
+    {"... and half still answers", "nan(0x1)", "nearest-even", &HalfFormat, "7E01", "", ""},
+};
+
+// A pattern picked in the panel of Source after typing Text: a cell clicked (Arg the bit), a step
+// button ("up", "down"), keys on the bit strip, or a typed pattern and Enter. Then Line of
+// Target's panel shows Expected, and the input line Input.
+enum class Act { Click, Step, Keys, Edit };
+const struct PickCase {
+    const char *Reason, *Text;
+    const FloatFormat* Source;
+    Act Action;
+    const char* Arg;
+    const FloatFormat* Target;
+    const char *Line, *Expected, *Input;
+} PickCases[] = {
+    // A flipped bit: the others round from its exact value, never from a decimal near it.
+    {"single's sign bit negates 0.1", "0.1", &SingleFormat, Act::Click, "31", &SingleFormat, "pattern", "BDCCCCCD", "-0x1.99999ap-4"},
+    {"double holds the single's value, not -0.1", "0.1", &SingleFormat, Act::Click, "31", &DoubleFormat, "pattern", "BFB99999A0000000", "-0x1.99999ap-4"},
+    {"half rounds the single's value", "0.1", &SingleFormat, Act::Click, "31", &HalfFormat, "pattern", "AE66", "-0x1.99999ap-4"},
+    {"bfloat16 rounds the single's value", "0.1", &SingleFormat, Act::Click, "31", &Bfloat16Format, "pattern", "BDCD", "-0x1.99999ap-4"},
+    {"a fraction bit of inf makes a NaN", "inf", &SingleFormat, Act::Click, "22", &DoubleFormat, "pattern", "7FF8000000000000", "nan"},
+    // Steps go to the report's neighbour, and nowhere where it has none.
+    {"next_up from half's largest is infinity", "65504", &HalfFormat, Act::Step, "up", &HalfFormat, "pattern", "7C00", "inf"},
+    {"next_up from e4m3's 448 is disabled", "448", &E4M3Format, Act::Step, "up", &E4M3Format, "next_up", "disabled", "448"},
+    {"next_down from +0 is the negative subnormal", "0", &HalfFormat, Act::Step, "down", &HalfFormat, "pattern", "8001", "-0x0.004p-14"},
+    // Keys on the bit strip: Up steps its panel, Space flips the focused bit, Right moves right.
+    {"Up steps a single holding 1", "1", &SingleFormat, Act::Keys, "Up", &SingleFormat, "pattern", "3F800001", "0x1.000002p+0"},
+    {"Space flips the focused sign bit", "1", &SingleFormat, Act::Keys, "Space", &SingleFormat, "pattern", "BF800000", "-0x1p+0"},
+    {"Right reaches the top exponent bit: 1 becomes inf", "1", &SingleFormat, Act::Keys, "Right Space", &SingleFormat, "pattern", "7F800000", "inf"},
+    // A typed pattern: what --pattern takes, shown as --pattern describes it.
+    {"0x and lower case are taken", "1", &HalfFormat, Act::Edit, "0x3c01", &SingleFormat, "pattern", "3F802000", "0x1.004p+0"},
+    {"a pseudo-denormal shows as noncanonical, with no typed text", "1", &ExtendedFormat, Act::Edit, "00008000000000000000", &ExtendedFormat, "class", "noncanonical", ""},
+    {"an unnormal leaves the others nothing to round", "1", &ExtendedFormat, Act::Edit, "3FFF0000000000000000", &DoubleFormat, "refusal", "the extended pattern is an unnormal", ""},
+    {"a malformed pattern changes nothing", "0.1", &SingleFormat, Act::Edit, "3DCCCCC", &DoubleFormat, "pattern", "3FB999999999999A", "0.1"},
 };
 
 // Bits of a typed value and what hovering over them tells.
@@ -61,12 +97,38 @@ void AddRows(const Case (&cases)[N]) {
     for (std::size_t i = 0; i < N; ++i) QTest::newRow(cases[i].Reason) << int(i);
 }
 
-// What pexabit-cli prints for the same input, mode and formats.
-QString CommandLineOutput(const QString& list, const QString& mode, const QString& text) {
+// What pexabit-cli prints for `arguments`.
+QString CommandLineOutput(const QStringList& arguments) {
     QProcess cli;
-    cli.start(QStringLiteral(PEXABIT_CLI), {"--format", list, "--round", mode, "--", text});
+    cli.start(QStringLiteral(PEXABIT_CLI), arguments);
     cli.waitForFinished(AnswerMs);
     return QString::fromUtf8(cli.readAllStandardOutput());
+}
+
+// ... for the same input, mode and formats.
+QString CommandLineOutput(const QString& list, const QString& mode, const QString& text) {
+    return CommandLineOutput({"--format", list, "--round", mode, "--", text});
+}
+
+// What a row's Line reads in `panel`: a text, the refusal, or whether a step button is enabled.
+QString LineOf(FormatPanel* panel, const QString& line) {
+    if (line == "refusal") return panel->Refusal().left(35);
+    if (line.startsWith("next_")) return panel->Step(line == "next_up")->isEnabled() ? "enabled" : "disabled";
+    return panel->Line(line)->text();
+}
+
+void Act(FormatPanel* panel, const PickCase& c) {
+    const QString arg = c.Arg;
+    switch (c.Action) {
+    case Act::Click: QTest::mouseClick(panel->Strip(), Qt::LeftButton, {}, panel->Strip()->CellRect(arg.toInt()).center()); break;
+    case Act::Step: QTest::mouseClick(panel->Step(arg == "up"), Qt::LeftButton); break;
+    case Act::Keys:
+        for (const QString& key : arg.split(' ')) QTest::keyClick(panel->Strip(), QKeySequence(key)[0].key());
+        break;
+    case Act::Edit:
+        panel->Line("pattern")->setText(arg);
+        QTest::keyClick(panel->Line("pattern"), Qt::Key_Return);
+    }
 }
 
 QString FlagsOf(FormatPanel* panel) {
@@ -143,6 +205,34 @@ private slots:
             if (window.Shows(*f)->isChecked()) list << f->Name.data();
         }
         QCOMPARE(QApplication::clipboard()->text(), CommandLineOutput(list.join(','), c.Mode, c.Text));
+    }
+
+    // A picked pattern, then Ctrl+Shift+C: the command line's report of the input line's text, or
+    // of the pattern where it has none.
+    void pick_data() { AddRows(PickCases); }
+    void pick() {
+        QFETCH(int, row);
+        const PickCase& c = PickCases[row];
+        auto window = OpenWithAllFormats();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->Input()->setText(c.Text);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Waiting(), AnswerMs);
+        FormatPanel* source = window->Panel(*c.Source);
+        Act(source, c);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Waiting(), AnswerMs);
+        QCOMPARE(LineOf(window->Panel(*c.Target), c.Line), QString(c.Expected));
+        const QString input = window->Input()->text();
+        QCOMPARE(input, QString(c.Input));
+        const bool picked = input != c.Text;
+        QCOMPARE(source->IsOrigin(), picked);
+        const QString pattern = source->Line("pattern")->text();
+        if (!source->PatternError().isEmpty()) {  // the command line's message, and nothing changed
+            QVERIFY(CommandLineOutput({"--format", c.Source->Name.data(), "--pattern", c.Arg}).contains("Refused:" + QString(10, ' ') + source->PatternError() + "\n"));
+        }
+        window->CopyReportAction()->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), input.isEmpty() ? CommandLineOutput({"--format", c.Source->Name.data(), "--pattern", pattern})
+                                                                     : CommandLineOutput("all", "nearest-even", input));
     }
 
     void bits_data() { AddRows(BitCases); }

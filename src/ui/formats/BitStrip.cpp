@@ -1,6 +1,8 @@
 #include "ui/formats/BitStrip.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
@@ -73,9 +75,41 @@ QString BitDescription(const FloatFormat& format, const std::optional<StoredValu
     return text + (set ? QStringLiteral(": 1\n") : QStringLiteral(": 0\n")) + WeightLine(format, *value, bit);
 }
 
-BitStrip::BitStrip(const FloatFormat& format, QWidget* parent) : QWidget(parent), Format(format) {
+BitStrip::BitStrip(const FloatFormat& format, QWidget* parent)
+    : QWidget(parent), Format(format), Focused(format.TotalBits - 1) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void BitStrip::Flip(int bit) {
+    Focused = bit;
+    update();
+    if (Shown) emit FlipRequested(bit);
+}
+
+void BitStrip::mousePressEvent(QMouseEvent* e) {
+    const int bit = BitAt(e->position().toPoint());
+    if (e->button() != Qt::LeftButton || bit < 0) return QWidget::mousePressEvent(e);
+    setFocus(Qt::MouseFocusReason);
+    Flip(bit);
+}
+
+// Left and Right move along the strip as it is drawn, most significant bit on the left; Home and
+// End go to its ends. Other keys (Up and Down step the panel) go on to the parent.
+void BitStrip::keyPressEvent(QKeyEvent* e) {
+    int next = Focused;
+    switch (e->key()) {
+    case Qt::Key_Left: next = std::min(Focused + 1, Format.TotalBits - 1); break;
+    case Qt::Key_Right: next = std::max(Focused - 1, 0); break;
+    case Qt::Key_Home: next = Format.TotalBits - 1; break;
+    case Qt::Key_End: next = 0; break;
+    case Qt::Key_Space: Flip(Focused); return;
+    default: return QWidget::keyPressEvent(e);
+    }
+    Focused = next;
+    update();
 }
 
 void BitStrip::SetValue(const StoredValue& value) {
@@ -143,6 +177,10 @@ void BitStrip::paintEvent(QPaintEvent*) {
         painter.setPen(colours.Text);
         painter.drawText(cell, Qt::AlignCenter, ((Shown->Pattern >> bit) & 1) != 0 ? QStringLiteral("1") : QStringLiteral("0"));
     }
+    if (!hasFocus()) return;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(CellRect(Focused).adjusted(1, 1, -1, -1));
 }
 
 }  // namespace pexabit

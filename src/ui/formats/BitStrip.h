@@ -1,7 +1,9 @@
 #pragma once
 // The bit strip of a format's panel: one cell per bit of the pattern, most significant first,
 // coloured by field (sign, exponent, extended's stored integer bit, fraction), with a gap
-// between fields. Hovering over a cell tells the bit's number and its weight.
+// between fields. Hovering over a cell tells the bit's number and its weight. Clicking a cell,
+// or Space on the focused one, asks to flip that bit; the Left and Right keys move the focus
+// along the strip.
 
 #include <QWidget>
 #include <optional>
@@ -33,18 +35,29 @@ public:
     QRect CellRect(int bit) const;
     int BitAt(QPoint point) const;
 
+    // The bit that Space flips, drawn framed while the strip has the focus; the sign at first.
+    int FocusedBit() const { return Focused; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+signals:
+    // The user asks to flip bit `bit` of the shown pattern; sent only while a value is shown.
+    void FlipRequested(int bit);
 
 protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     int CellWidth() const;
+    void Flip(int bit);
 
     const FloatFormat& Format;
     std::optional<StoredValue> Shown;
+    int Focused;
 };
 
 }  // namespace pexabit

@@ -2,9 +2,11 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 
 #include "report/FormatReportText.h"
 #include "report/PatternFields.h"
+#include "report/PatternInput.h"
 
 namespace pexabit {
 
@@ -28,6 +30,15 @@ QString ExponentText(const FloatFormat& f, const StoredValue& v) {
     return QStringLiteral("%1 (biased %2)").arg(*unbiased).arg(v.BiasedExponent);
 }
 
+QToolButton* MakeStep(const QString& name, const QString& text, const QString& tip, QWidget* parent) {
+    auto* step = new QToolButton(parent);
+    step->setObjectName(name);
+    step->setText(text);
+    step->setToolTip(tip);
+    step->setFocusPolicy(Qt::TabFocus);
+    return step;
+}
+
 QLabel* MakeBadge(const QString& flag, QWidget* parent) {
     auto* badge = new QLabel(flag, parent);
     badge->setObjectName(flag);
@@ -43,38 +54,95 @@ FormatPanel::FormatPanel(const FloatFormat& format, QWidget* parent)
     : QGroupBox(Title(format), parent), Shown(format), Bits(new BitStrip(format, this)),
       ExactDecimal(new ExactValueView(10, this)), ExactBinary(new ExactValueView(2, this)),
       Inexact(MakeBadge(QStringLiteral("inexact"), this)), Underflow(MakeBadge(QStringLiteral("underflow"), this)),
-      Overflow(MakeBadge(QStringLiteral("overflow"), this)), RefusalLabel(new QLabel(this)) {
+      Overflow(MakeBadge(QStringLiteral("overflow"), this)), RefusalLabel(new QLabel(this)),
+      PatternErrorLabel(new QLabel(this)), OriginLabel(new QLabel(tr("origin: the pattern you picked"), this)),
+      StepDown(MakeStep(QStringLiteral("next_down"), tr("\u25BC next down"), tr("The largest value below (Down)"), this)),
+      StepUp(MakeStep(QStringLiteral("next_up"), tr("\u25B2 next up"), tr("The least value above (Up)"), this)) {
     setObjectName(QStringLiteral("Panel_") + QLatin1String(format.Name.data(), qsizetype(format.Name.size())));
+    setFocusPolicy(Qt::ClickFocus);
     ExactDecimal->setObjectName(QStringLiteral("exact"));
     ExactBinary->setObjectName(QStringLiteral("exact_binary"));
     auto* grid = new QGridLayout(this);
     grid->addWidget(Bits, 0, 0, 1, 4);
-    AddRow(grid, 1, 0, tr("pattern"), QStringLiteral("pattern"));
+    grid->addWidget(new QLabel(tr("pattern"), this), 1, 0);
+    grid->addLayout(PatternRow(), 1, 1);
     AddRow(grid, 1, 2, tr("bytes, least significant first"), QStringLiteral("bytes_le"));
-    AddRow(grid, 2, 0, tr("sign"), QStringLiteral("sign"));
-    AddRow(grid, 2, 2, tr("exponent"), QStringLiteral("exponent"));
-    AddRow(grid, 3, 0, tr("fraction"), QStringLiteral("fraction"));
-    AddRow(grid, 3, 2, tr("class"), QStringLiteral("class"));
-    grid->addWidget(new QLabel(tr("exact"), this), 4, 0, Qt::AlignTop);
-    grid->addWidget(ExactDecimal, 4, 1, 1, 3);
-    grid->addWidget(new QLabel(tr("exact, base 2"), this), 5, 0, Qt::AlignTop);
-    grid->addWidget(ExactBinary, 5, 1, 1, 3);
-    AddRow(grid, 6, 0, tr("shortest"), QStringLiteral("shortest"));
-    AddRow(grid, 6, 2, tr("hex float"), QStringLiteral("hexfloat"));
-    AddRow(grid, 7, 0, tr("ULP"), QStringLiteral("ulp"));
-    AddRow(grid, 7, 2, tr("error"), QStringLiteral("error"));
-    AddRow(grid, 8, 0, tr("relative error"), QStringLiteral("relative_error"));
+    PatternErrorLabel->setObjectName(QStringLiteral("pattern_error"));
+    PatternErrorLabel->setWordWrap(true);
+    PatternErrorLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(PatternErrorLabel, 2, 1, 1, 3);
+    AddRow(grid, 3, 0, tr("sign"), QStringLiteral("sign"));
+    AddRow(grid, 3, 2, tr("exponent"), QStringLiteral("exponent"));
+    AddRow(grid, 4, 0, tr("fraction"), QStringLiteral("fraction"));
+    AddRow(grid, 4, 2, tr("class"), QStringLiteral("class"));
+    grid->addWidget(new QLabel(tr("exact"), this), 5, 0, Qt::AlignTop);
+    grid->addWidget(ExactDecimal, 5, 1, 1, 3);
+    grid->addWidget(new QLabel(tr("exact, base 2"), this), 6, 0, Qt::AlignTop);
+    grid->addWidget(ExactBinary, 6, 1, 1, 3);
+    AddRow(grid, 7, 0, tr("shortest"), QStringLiteral("shortest"));
+    AddRow(grid, 7, 2, tr("hex float"), QStringLiteral("hexfloat"));
+    AddRow(grid, 8, 0, tr("ULP"), QStringLiteral("ulp"));
+    AddRow(grid, 8, 2, tr("error"), QStringLiteral("error"));
+    AddRow(grid, 9, 0, tr("relative error"), QStringLiteral("relative_error"));
     auto* badges = new QHBoxLayout;
     for (QLabel* badge : {Inexact, Underflow, Overflow}) badges->addWidget(badge);
     badges->addStretch();
-    grid->addLayout(badges, 8, 2, 1, 2);
+    OriginLabel->setObjectName(QStringLiteral("origin"));
+    badges->addWidget(OriginLabel);
+    grid->addLayout(badges, 9, 2, 1, 2);
     RefusalLabel->setObjectName(QStringLiteral("refusal"));
     RefusalLabel->setWordWrap(true);
     RefusalLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(RefusalLabel, 9, 0, 1, 4);
+    grid->addWidget(RefusalLabel, 10, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+    connect(Bits, &BitStrip::FlipRequested, this, [this](int bit) {
+        if (Bits->Value()) emit PatternChosen(Bits->Value()->Pattern ^ (Bits128{1} << bit));
+    });
+    connect(StepDown, &QToolButton::clicked, this, [this] { StepTo(NextDown); });
+    connect(StepUp, &QToolButton::clicked, this, [this] { StepTo(NextUp); });
+    SetOrigin(false);
     Clear();
+}
+
+// The pattern, which takes a typed one on Enter, and the step buttons beside it.
+QLayout* FormatPanel::PatternRow() {
+    auto* pattern = new ValueLine(this);
+    pattern->setObjectName(QStringLiteral("pattern"));
+    pattern->setReadOnly(false);
+    pattern->setFrame(true);
+    pattern->setToolTip(tr("Type a pattern in hex (0x allowed) and press Enter"));
+    connect(pattern, &QLineEdit::returnPressed, this, &FormatPanel::TakeTypedPattern);
+    auto* row = new QHBoxLayout;
+    row->addWidget(pattern, 1);
+    row->addWidget(StepDown);
+    row->addWidget(StepUp);
+    return row;
+}
+
+// A pattern as --pattern reads it becomes the current value; any other text is left in the
+// field with the command line's message under it, and nothing else changes.
+void FormatPanel::TakeTypedPattern() {
+    const PatternText read = ReadPatternText(Shown, Line(QStringLiteral("pattern"))->text().toStdString(), false);
+    PatternErrorLabel->setText(QString::fromStdString(read.Error));
+    PatternErrorLabel->setVisible(!read.Pattern);
+    if (read.Pattern) emit PatternChosen(*read.Pattern);
+}
+
+void FormatPanel::StepTo(const std::optional<Bits128>& neighbour) {
+    if (neighbour) emit PatternChosen(*neighbour);
+}
+
+// Up and Down step to the neighbours from anywhere in the panel that leaves them unused.
+void FormatPanel::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Up && e->modifiers() == Qt::NoModifier) StepTo(NextUp);
+    else if (e->key() == Qt::Key_Down && e->modifiers() == Qt::NoModifier) StepTo(NextDown);
+    else QGroupBox::keyPressEvent(e);
+}
+
+void FormatPanel::SetOrigin(bool origin) {
+    Origin = origin;
+    OriginLabel->setVisible(origin);
 }
 
 void FormatPanel::AddRow(QGridLayout* grid, int row, int column, const QString& label, const QString& name) {
@@ -105,8 +173,14 @@ void FormatPanel::SetBadge(QLabel* badge, bool set) {
 void FormatPanel::SetReport(const FormatReport& r) {
     RefusalLabel->clear();
     RefusalLabel->hide();
+    PatternErrorLabel->clear();
+    PatternErrorLabel->hide();
     const StoredValue& v = r.Value;
     Bits->SetValue(v);
+    NextDown = r.NextDown;
+    NextUp = r.NextUp;
+    StepDown->setEnabled(NextDown.has_value());
+    StepUp->setEnabled(NextUp.has_value());
     Line(QStringLiteral("pattern"))->SetValue(Text(HexText(v.Pattern, Shown.HexDigits())));
     std::string bytes;
     AppendBytesLe(bytes, Shown, v.Pattern);
@@ -138,6 +212,12 @@ void FormatPanel::SetRefusal(const std::string& message) {
 void FormatPanel::Clear() {
     RefusalLabel->clear();
     RefusalLabel->hide();
+    PatternErrorLabel->clear();
+    PatternErrorLabel->hide();
+    NextDown.reset();
+    NextUp.reset();
+    StepDown->setEnabled(false);
+    StepUp->setEnabled(false);
     Bits->Clear();
     for (ValueLine* line : findChildren<ValueLine*>()) line->Clear();
     ExactDecimal->Clear();

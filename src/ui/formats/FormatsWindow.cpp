@@ -49,7 +49,14 @@ FormatsWindow::FormatsWindow(const QString& settingsPath, QWidget* parent)
     WorkingDelay.setSingleShot(true);
     connect(&WorkingDelay, &QTimer::timeout, this, &FormatsWindow::ShowWorking);
     connect(&Worker, &ReportWorker::Finished, this, &FormatsWindow::Show, Qt::QueuedConnection);
-    connect(InputLine, &QLineEdit::textChanged, this, &FormatsWindow::Recompute);
+    connect(InputLine, &QLineEdit::textChanged, this, [this] {
+        if (ShowingPicked) return;
+        Picked.reset();  // typing makes the text the current value again
+        Recompute();
+    });
+    for (FormatPanel* panel : Panels) {
+        connect(panel, &FormatPanel::PatternChosen, this, [this, panel](Bits128 p) { ChoosePattern(panel->Format(), p); });
+    }
     connect(RoundingBox, &QComboBox::currentIndexChanged, this, [this] { SaveChoices(); Recompute(); });
     for (QCheckBox* choice : FormatChoices) connect(choice, &QCheckBox::toggled, this, [this] { SaveChoices(); Recompute(); });
     connect(CopyReport, &QAction::triggered, this, [this] {
@@ -166,15 +173,25 @@ ReportRequest FormatsWindow::CurrentRequest() const {
 void FormatsWindow::Recompute() {
     const ReportRequest request = CurrentRequest();
     for (std::size_t i = 0; i < AllFormats.size(); ++i) Panels[i]->setVisible(FormatChoices[i]->isChecked());
-    if (InputLine->text().isEmpty() || request.Formats.empty()) {
+    if ((InputLine->text().isEmpty() && !Picked) || request.Formats.empty()) {
         ShownJob = LatestJob = 0;  // no job: any answer still under way is dropped
         Shown.reset();
         MessageLabel->setText(request.Formats.empty() ? tr("No format is chosen.") : QString());
         ClearPanels();
         return;
     }
-    LatestJob = Worker.Submit(InputLine->text().toStdString(), request);
+    LatestJob = Worker.Submit(InputLine->text().toStdString(), request, Picked);
     WorkingDelay.start(WorkingAfterMs);
+}
+
+// The picked pattern becomes the current value, and the input line shows its typed form.
+void FormatsWindow::ChoosePattern(const FloatFormat& format, Bits128 pattern) {
+    Picked = StoredInput{&format, pattern};
+    const std::optional<std::string> typed = TypedTextOf(format, DecodePattern(format, pattern));
+    ShowingPicked = true;
+    InputLine->setText(QString::fromStdString(typed.value_or(std::string())));
+    ShowingPicked = false;
+    Recompute();
 }
 
 void FormatsWindow::Show(std::shared_ptr<const ReportOutcome> outcome) {
@@ -189,6 +206,7 @@ void FormatsWindow::Show(std::shared_ptr<const ReportOutcome> outcome) {
         return;
     }
     MessageLabel->clear();
+    for (FormatPanel* panel : Panels) panel->SetOrigin(Shown->Stored && Shown->Stored->Format == &panel->Format());
     for (const FormatReport& report : Shown->Report.Formats) {
         if (report.Refusal) Panel(*report.Format)->SetRefusal(*report.Refusal);  // the others still answer
         else Panel(*report.Format)->SetReport(report);
@@ -204,6 +222,7 @@ void FormatsWindow::ShowWorking() {
 void FormatsWindow::ClearPanels() {
     for (FormatPanel* panel : Panels) {
         panel->Clear();
+        panel->SetOrigin(false);
         panel->setEnabled(true);
     }
 }
@@ -211,7 +230,8 @@ void FormatsWindow::ClearPanels() {
 QString FormatsWindow::ReportText() const {
     if (!Shown || Waiting()) return {};
     std::string text;
-    AppendFormatReportText(text, Shown->Text, Shown->Request, Shown->Report);
+    if (Shown->Stored) AppendStoredReportText(text, *Shown->Stored, Shown->Request, Shown->Report);
+    else AppendFormatReportText(text, Shown->Text, Shown->Request, Shown->Report);
     return QString::fromStdString(text);
 }
 

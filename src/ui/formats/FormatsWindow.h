@@ -1,7 +1,10 @@
 #pragma once
 // The formats window (pexabit --formats): one input line, the rounding mode, the choice of
 // formats, and a panel per chosen format in the order of --format all, all updated as the user
-// types. Its choices and geometry live in its own QSettings file; it touches no file of Form1.
+// types. The current value is the typed text, or the pattern the user last picked in a panel (a
+// bit flipped, a pattern typed, a step), which every other panel rounds from exactly; the input
+// line then shows the text that types that pattern's value, or nothing where no text does. Its
+// choices and geometry live in its own QSettings file; it touches no file of Form1.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,7 +42,9 @@ public:
     // True while the answer to the latest input has not been shown.
     bool Waiting() const { return LatestJob != ShownJob; }
     // The text that Ctrl+Shift+C copies: what `pexabit-cli --format LIST --round MODE TEXT`
-    // prints for the shown input; empty while there is none or a newer one is under way.
+    // prints for the shown input (TEXT a picked pattern's typed form), or `--format F --pattern P`
+    // for a picked pattern that no text types; empty while there is none or a newer one is under
+    // way.
     QString ReportText() const;
 
 protected:
@@ -54,6 +59,7 @@ private:
     void Show(std::shared_ptr<const ReportOutcome> outcome);
     void ShowWorking();
     void ClearPanels();
+    void ChoosePattern(const FloatFormat& format, Bits128 pattern);
 
     QString SettingsPath;
     QLineEdit* InputLine;
@@ -66,6 +72,8 @@ private:
     ReportWorker Worker;
     quint64 LatestJob = 0, ShownJob = 0;
     std::shared_ptr<const ReportOutcome> Shown;
+    std::optional<StoredInput> Picked;  // nullopt: the input line's text is the current value
+    bool ShowingPicked = false;         // the input line is being set to the picked pattern's text
 };
 
 }  // namespace pexabit

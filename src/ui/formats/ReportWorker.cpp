@@ -16,11 +16,12 @@ ReportWorker::~ReportWorker() {
     wait();
 }
 
-quint64 ReportWorker::Submit(std::string text, ReportRequest request) {
+quint64 ReportWorker::Submit(std::string text, ReportRequest request, std::optional<StoredInput> stored) {
     const QMutexLocker locker(&Lock);
     Pending.emplace();
     Pending->Number = ++Latest;
     Pending->Text = std::move(text);
+    Pending->Stored = stored;
     Pending->Request = std::move(request);
     Wake.wakeOne();
     return Latest;
@@ -41,7 +42,8 @@ void ReportWorker::run() {
         Pending.reset();
         Running = true;
         locker.unlock();
-        BuildReport(job->Text, job->Request, job->Report);
+        if (job->Stored) BuildStoredReport(*job->Stored, job->Request, job->Report);
+        else BuildReport(job->Text, job->Request, job->Report);
         locker.relock();
         Running = false;
         if (job->Number == Latest) emit Finished(std::move(job));

@@ -12,13 +12,15 @@
 #include <string>
 
 #include "report/FormatReport.h"
+#include "report/StoredInput.h"
 
 namespace pexabit {
 
 // One input, how it was asked for, and its report.
 struct ReportOutcome {
     quint64 Number = 0;  // the job's number, from 1 on
-    std::string Text;
+    std::string Text;    // the input line's text
+    std::optional<StoredInput> Stored;  // set: the input is this pattern, Text only its typed form
     ReportRequest Request;
     InputReport Report;
 };
@@ -29,8 +31,9 @@ public:
     explicit ReportWorker(QObject* parent = nullptr);
     ~ReportWorker() override;  // finishes the job under way, drops a waiting one
 
-    // Queues the report of `text`, replacing a job that has not started; returns its number.
-    quint64 Submit(std::string text, ReportRequest request);
+    // Queues the report of `text`, or of `stored` when set, replacing a job that has not started;
+    // returns its number.
+    quint64 Submit(std::string text, ReportRequest request, std::optional<StoredInput> stored = std::nullopt);
     // True while a job waits or runs.
     bool Busy() const;
 
