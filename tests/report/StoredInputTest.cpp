@@ -7,9 +7,7 @@ namespace pexabit {
 namespace {
 
 const struct {
-    const char* Reason;
-    const FloatFormat* Format;
-    Bits128 Pattern;
+    const char* Reason; const FloatFormat* Format; Bits128 Pattern;
     const char* Typed;  // nullptr: no text types the pattern
 } Cases[] = {
     {"a finite value is its exact hex float, with its sign", &SingleFormat, 0xBDCCCCCD, "-0x1.99999ap-4"},
@@ -26,13 +24,10 @@ const struct {
 TEST(StoredInput, TypedTextGivesThePatternBack) {
     for (const auto& c : Cases) {
         const std::optional<std::string> typed = TypedTextOf(*c.Format, DecodePattern(*c.Format, c.Pattern));
-        ASSERT_EQ(typed.has_value(), c.Typed != nullptr) << c.Reason;
-        if (!typed) continue;
-        EXPECT_EQ(*typed, c.Typed) << c.Reason;
+        EXPECT_EQ(typed.value_or("(none)"), c.Typed ? c.Typed : "(none)") << c.Reason;
         InputReport report;
-        BuildReport(*typed, {{c.Format}}, report);
-        ASSERT_EQ(report.Formats.size(), 1u) << c.Reason << ": " << report.Refusal;
-        EXPECT_TRUE(report.Formats[0].Value.Pattern == c.Pattern) << c.Reason;
+        BuildReport(typed.value_or(""), {{c.Format}}, report);
+        EXPECT_TRUE(!typed || (report.Formats.size() == 1 && report.Formats[0].Value.Pattern == c.Pattern)) << c.Reason;
     }
 }
 
