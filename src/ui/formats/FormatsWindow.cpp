@@ -200,6 +200,8 @@ void FormatsWindow::Show(std::shared_ptr<const ReportOutcome> outcome) {
     ShownJob = outcome->Number;
     Shown = std::move(outcome);
     for (FormatPanel* panel : Panels) panel->setEnabled(true);
+    if (FocusWhileWorking) FocusWhileWorking->setFocus();  // Space and the arrows go on where they were
+    FocusWhileWorking.clear();
     if (!Shown->Report.Refusal.empty()) {
         MessageLabel->setText(QString::fromStdString(Shown->Report.Refusal));
         ClearPanels();
@@ -216,6 +218,7 @@ void FormatsWindow::Show(std::shared_ptr<const ReportOutcome> outcome) {
 void FormatsWindow::ShowWorking() {
     if (!Waiting()) return;
     MessageLabel->setText(tr("Working..."));
+    if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused)) FocusWhileWorking = focused;
     for (FormatPanel* panel : Panels) panel->setEnabled(false);
 }
 

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -74,6 +75,7 @@ private:
     std::shared_ptr<const ReportOutcome> Shown;
     std::optional<StoredInput> Picked;  // nullopt: the input line's text is the current value
     bool ShowingPicked = false;         // the input line is being set to the picked pattern's text
+    QPointer<QWidget> FocusWhileWorking;  // what had the focus when the panels greyed; the answer gives it back
 };
 
 }  // namespace pexabit
