@@ -94,17 +94,12 @@ void AddRows(const Case (&cases)[N]) {
     for (std::size_t i = 0; i < N; ++i) QTest::newRow(cases[i].Reason) << int(i);
 }
 
-// What pexabit-cli prints for `arguments`.
+// What pexabit-cli prints for `arguments`: the same input, mode and formats, or pattern.
 QString CommandLineOutput(const QStringList& arguments) {
     QProcess cli;
     cli.start(QStringLiteral(PEXABIT_CLI), arguments);
     cli.waitForFinished(AnswerMs);
     return QString::fromUtf8(cli.readAllStandardOutput());
-}
-
-// ... for the same input, mode and formats.
-QString CommandLineOutput(const QString& list, const QString& mode, const QString& text) {
-    return CommandLineOutput({"--format", list, "--round", mode, "--", text});
 }
 
 // What a row's Line reads in `panel`: a text, the refusal, or whether a step button is enabled.
@@ -172,11 +167,11 @@ private slots:
         const QString refusal = panel->Refusal();  // the command line's "cannot hold:" line
         QCOMPARE(!refusal.isEmpty(), *c.Pattern == 0 && *c.Message == 0);
         if (!refusal.isEmpty()) {
-            QVERIFY(CommandLineOutput("all", c.Mode, c.Text).contains("  cannot hold:    " + refusal + "\n"));
+            QVERIFY(CommandLineOutput({"--format", "all", "--round", c.Mode, "--", c.Text}).contains("  cannot hold:    " + refusal + "\n"));
         }
         // A refusal: the command line's own words, and no panel keeps a value.
         if (*c.Message != 0) {
-            QVERIFY(CommandLineOutput(c.Format->Name.data(), c.Mode, c.Text).contains(QString("Refused:").leftJustified(18) + window->Message()->text() + "\n"));
+            QVERIFY(CommandLineOutput({"--format", c.Format->Name.data(), "--round", c.Mode, "--", c.Text}).contains(QString("Refused:").leftJustified(18) + window->Message()->text() + "\n"));
             for (const FloatFormat* f : AllFormats) QVERIFY(window->Panel(*f)->Line("exponent")->text().isEmpty());
         }
     }
@@ -200,7 +195,7 @@ private slots:
         for (const FloatFormat* f : AllFormats) {
             if (window.Shows(*f)->isChecked()) list << f->Name.data();
         }
-        QCOMPARE(QApplication::clipboard()->text(), CommandLineOutput(list.join(','), c.Mode, c.Text));
+        QCOMPARE(QApplication::clipboard()->text(), CommandLineOutput({"--format", list.join(','), "--round", c.Mode, "--", c.Text}));
     }
 
     // A picked pattern, then Ctrl+Shift+C: the command line's report of the input line's text, or
