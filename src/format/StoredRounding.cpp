@@ -36,9 +36,12 @@ bool HasNoValue(const StoredValue& value) {
 
 }  // namespace
 
-std::optional<TypedNumber> TypedFromStored(const FloatFormat& source, const StoredValue& value) {
-    if (HasNoValue(value)) return std::nullopt;
+TypedNumber TypedFromStored(const FloatFormat& source, const StoredValue& value) {
     TypedNumber number;
+    if (HasNoValue(value)) {
+        number.Type = TypedNumber::Kind::Nan;
+        return number;
+    }
     number.Negative = value.Negative;
     switch (value.Class) {
         case ValueClass::Infinite: number.Type = TypedNumber::Kind::Infinity; break;
@@ -56,20 +59,12 @@ std::optional<TypedNumber> TypedFromStored(const FloatFormat& source, const Stor
     return number;
 }
 
-std::string NoValueReason(const FloatFormat& source, const StoredValue& value) {
-    if (!HasNoValue(value)) return {};
-    const bool allOnes = value.BiasedExponent == source.AllOnesExponent;
-    return "the " + std::string(source.Name) + " pattern is " + (allOnes ? "a pseudo-infinity or pseudo-NaN" : "an unnormal") +
-           " (integer bit 0): the x87 refuses it as an invalid operand, so it has no value to round";
-}
-
 RoundedValue RoundStoredValue(const FloatFormat& source, const StoredValue& value, const FloatFormat& target,
                               RoundingMode mode) {
-    if (HasNoValue(value)) return {{}, {}, NoValueReason(source, value)};
     const bool finite = value.Class == ValueClass::Subnormal || value.Class == ValueClass::Normal ||
-                        value.Class == ValueClass::Noncanonical;
+                        (value.Class == ValueClass::Noncanonical && !HasNoValue(value));
     if (finite) return RoundGuarded(target, value.Negative, {value.Significand, value.Exponent, false}, mode);
-    return RoundToFormat(target, *TypedFromStored(source, value), mode);
+    return RoundToFormat(target, TypedFromStored(source, value), mode);
 }
 
 }  // namespace pexabit

@@ -179,17 +179,18 @@ void ReportNumber(const TypedNumber& number, const ReportRequest& request, Input
 }
 
 // A pattern of request.From rounded into each format of the list, as its exact value typed would
-// be; a pattern with no value is refused whole.
+// be (a pattern with no value as "nan").
 void ReportFromPattern(std::string_view input, const ReportRequest& request, InputReport& report) {
     const FloatFormat& source = *request.From;
     const PatternText read = ReadPatternText(source, input, request.BytesLe);
-    const StoredValue value = read.Pattern ? DecodePattern(source, *read.Pattern) : StoredValue{};
-    report.Refusal = read.Pattern ? NoValueReason(source, value) : read.Error;
-    if (!report.Refusal.empty()) {
+    if (!read.Pattern) {
+        report.Refusal = read.Error;
         report.Formats.clear();
         return;
     }
-    const TypedNumber number = *TypedFromStored(source, value);
+    report.Refusal.clear();
+    const StoredValue value = DecodePattern(source, *read.Pattern);
+    const TypedNumber number = TypedFromStored(source, value);
     ReportRounded(number, request, report, [&](const FloatFormat& format) {
         return RoundStoredValue(source, value, format, request.Mode);
     });

@@ -27,8 +27,8 @@ std::string PatternText(const StoredInput& input) { return HexText(input.Pattern
 
 std::optional<std::string> TypedTextOf(const FloatFormat& format, const StoredValue& value) {
     if (value.Class == ValueClass::Noncanonical) return std::nullopt;
-    const std::optional<TypedNumber> typed = TypedFromStored(format, value);
-    if (typed && typed->Type == TypedNumber::Kind::Nan) return NanText(*typed);
+    const TypedNumber typed = TypedFromStored(format, value);
+    if (typed.Type == TypedNumber::Kind::Nan) return NanText(typed);
     return HexFloatText(format, value);
 }
 
@@ -38,27 +38,10 @@ void BuildStoredReport(const StoredInput& input, const ReportRequest& request, I
     ReportRequest from = request;
     from.From = &source;
     from.Pattern = from.BytesLe = false;
-    const std::string noValue = NoValueReason(source, value);
-    if (noValue.empty()) {
-        BuildReport(PatternText(input), from, report);
-    } else {
-        report.Refusal.clear();
-        report.Formats.assign(request.Formats.size(), FormatReport{});
-        for (std::size_t i = 0; i < request.Formats.size(); ++i) {
-            report.Formats[i].Format = request.Formats[i];
-            report.Formats[i].Refusal = noValue;
-        }
-    }
+    BuildReport(PatternText(input), from, report);
     DecimalExpansion digits;
-    bool sourceShown = false;
     for (FormatReport& r : report.Formats) {
-        if (r.Format != &source) continue;
-        sourceShown = true;
-        if (r.Refusal || r.Value.Pattern != input.Pattern) DescribeStoredValue(source, value, r, digits, request.Keys);
-    }
-    if (!noValue.empty() && !sourceShown) {  // no format of the list holds anything
-        report.Refusal = noValue;
-        report.Formats.clear();
+        if (r.Format == &source && r.Value.Pattern != input.Pattern) DescribeStoredValue(source, value, r, digits, request.Keys);
     }
 }
 

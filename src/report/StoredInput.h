@@ -26,8 +26,7 @@ std::optional<std::string> TypedTextOf(const FloatFormat& format, const StoredVa
 // The report of `input` in request.Formats (request.From, Pattern and BytesLe are not read):
 // each format as --from rounds the pattern, except that the source format's own entry describes
 // the pattern itself as --pattern does wherever rounding would give another one (a noncanonical
-// pattern), and that a pattern with no value (an unnormal) refuses each other format with why,
-// where --from refuses the input whole.
+// pattern; an unnormal, which has no value, gives the others "nan" as --from does).
 void BuildStoredReport(const StoredInput& input, const ReportRequest& request, InputReport& report);
 
 // What the command line prints for the same state, as AppendFormatReportText writes it: for a

@@ -263,10 +263,10 @@ TEST_P(StoredRounding, EveryFiniteValueAsMpfrRoundsIt) {
         const mpq_class magnitude = PatternMagnitude(pattern, source.ExponentBits, source.FractionBits, source.StoredIntegerBit);
         for (RoundingMode mode : Modes) {
             const RoundedValue r = RoundStoredValue(source, v, target, mode);
-            const std::string expected = valueless ? "refused"
+            const std::string expected = valueless ? "+nan ---"  // no value: the quiet NaN, no flags
                                          : magnitude == 0 ? ValueText(v.Negative, 0) + FlagsText(false, false, false)
                                          : ExpectedRounding(target, v.Negative ? mpq_class(-magnitude) : magnitude, mode);
-            const std::string actual = valueless && !r.Error.empty() ? "refused" : ActualRounding(target, r);
+            const std::string actual = ActualRounding(target, r);
             if (expected != actual && ++failures <= 5) {
                 ADD_FAILURE() << GetParam().Reason << ": " << HexOf(static_cast<std::uint64_t>(pattern), 16) << " "
                               << RoundingModeName(mode) << "\n  expected " << expected << "\n  actual   " << actual;

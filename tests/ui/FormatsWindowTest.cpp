@@ -69,7 +69,7 @@ const struct PickCase {
     // A typed pattern: what --pattern takes, shown as --pattern describes it.
     {"0x and lower case are taken", "1", &HalfFormat, Act::Edit, "0x3c01", &SingleFormat, "pattern", "3F802000", "0x1.004p+0"},
     {"a pseudo-denormal shows as noncanonical, with no typed text", "1", &ExtendedFormat, Act::Edit, "00008000000000000000", &ExtendedFormat, "class", "noncanonical", ""},
-    {"an unnormal leaves the others nothing to round", "1", &ExtendedFormat, Act::Edit, "3FFF0000000000000000", &DoubleFormat, "refusal", "the extended pattern is an unnormal", ""},
+    {"an unnormal has no value: the others show a NaN", "1", &ExtendedFormat, Act::Edit, "3FFF0000000000000000", &DoubleFormat, "pattern", "7FF8000000000000", ""},
     {"a malformed pattern changes nothing", "0.1", &SingleFormat, Act::Edit, "3DCCCCC", &DoubleFormat, "pattern", "3FB999999999999A", "0.1"},
 };
 
