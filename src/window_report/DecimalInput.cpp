@@ -215,9 +215,9 @@ NormalisingParts SplitForNormalising(std::string_view text) {
 
 }  // namespace
 
-bool FitsCanonicalLength(std::string_view text) {
-    return SplitForNormalising(text).Length <= MaxCanonicalLength;
-}
+bool FitsCanonicalLength(std::string_view text) { return CanonicalTextLength(text) <= MaxCanonicalLength; }
+
+std::int64_t CanonicalTextLength(std::string_view text) { return SplitForNormalising(text).Length; }
 
 std::optional<std::string> NormaliseDecimal(std::string_view text) {
     NormalisingParts parts = SplitForNormalising(text);

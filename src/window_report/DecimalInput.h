@@ -37,4 +37,8 @@ std::optional<std::string> NormaliseDecimal(std::string_view text);
 // Whether NormaliseDecimal accepts `text` (same form), without building the canonical text.
 bool FitsCanonicalLength(std::string_view text);
 
+// The length of the canonical text of `text` (same form), without building it; beyond
+// MaxCanonicalLength for a text NormaliseDecimal refuses.
+std::int64_t CanonicalTextLength(std::string_view text);
+
 }  // namespace pexabit

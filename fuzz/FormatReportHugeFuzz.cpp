@@ -1,0 +1,8 @@
+// The every-format report, huge sizes: long digit strings and far exponents (up to FuzzedDigits
+// digits written out), the typed numbers FormatReportFuzz leaves out.
+#include "FormatReportCheck.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    pexabit::fuzz::CheckFormatReport(data, size, pexabit::fuzz::InputSizes::Huge);
+    return 0;
+}
