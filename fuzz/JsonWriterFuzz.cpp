@@ -12,25 +12,8 @@
 
 namespace {
 
+using pexabit::fuzz::DecodeOne;
 using pexabit::fuzz::Require;
-
-// The code point of the well-formed UTF-8 sequence at text[i] and its length; length 0 when
-// the bytes there are not one (Unicode's table 3-7).
-std::size_t DecodeOne(std::string_view text, std::size_t i, std::uint32_t& cp) {
-    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
-    const std::size_t left = text.size() - i;
-    if (b(0) < 0x80) return cp = b(0), 1;
-    std::size_t n = b(0) >= 0xF8 ? 0 : b(0) >= 0xF0 ? 4 : b(0) >= 0xE0 ? 3 : b(0) >= 0xC0 ? 2 : 0;
-    if (n == 0 || n > left) return 0;
-    cp = b(0) & (0x7F >> n);
-    for (std::size_t k = 1; k < n; ++k) {
-        if ((b(k) & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (b(k) & 0x3F);
-    }
-    const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < smallest[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-    return n;
-}
 
 // The input as the writer must keep it: valid sequences as they are, every other byte U+FFFD.
 std::string Expected(std::string_view text) {

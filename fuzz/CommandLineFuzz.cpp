@@ -1,0 +1,159 @@
+// The whole command line in-process: the first byte gives the count of arguments (and the
+// decimal separator of the user's locale), the next bytes up to that many NUL-terminated
+// arguments, the rest is standard input; RunCli runs them on a memory source and sinks.
+// Properties: the exit status is 0, 1 or 2 (2 exactly for a usage error, nothing answered); with
+// --json every line of the answers is valid UTF-8 and parses as JSON; with --format every
+// pattern printed, read back with --pattern, gives the same keys of the stored value. --file is
+// left out: it reads the machine's files.
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "cli/InputLoop.h"
+#include "cli/Options.h"
+#include "cli/RunCli.h"
+
+namespace {
+
+using namespace pexabit;
+using fuzz::Require;
+
+constexpr unsigned MaxArguments = 12;
+constexpr unsigned CommaSeparatorFlag = 0x80;  // the first byte's bit for a locale with ","
+
+// Standard input from memory, handed out in short reads as a pipe might give it.
+class MemorySource : public ByteSource {
+public:
+    explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
+    long Read(char* data, std::size_t size) override {
+        constexpr std::size_t PipeRead = 61;
+        const std::size_t n = std::min({size, bytes_.size(), PipeRead});
+        std::copy_n(bytes_.data(), n, data);
+        bytes_.remove_prefix(n);
+        return static_cast<long>(n);
+    }
+
+private:
+    std::string_view bytes_;
+};
+
+class MemorySink : public ByteSink {
+public:
+    int Write(std::string_view bytes) override {
+        Text.append(bytes);
+        return 0;
+    }
+    std::string Text;
+};
+
+struct Run {
+    int Status = 0;
+    std::string Output, Messages;
+};
+
+Run RunInMemory(const std::vector<std::string>& arguments, std::string_view input, const std::string& separator) {
+    std::vector<const char*> argv;
+    for (const std::string& a : arguments) argv.push_back(a.c_str());
+    MemorySource source(input);
+    MemorySink output, messages;
+    CliSurroundings surroundings;
+    surroundings.DecimalSeparator = [&] { return separator; };
+    Run run;
+    run.Status = RunCli(argv, CliStreams{source, output, messages}, surroundings);
+    run.Output = std::move(output.Text);
+    run.Messages = std::move(messages.Text);
+    return run;
+}
+
+std::vector<nlohmann::json> JsonLines(const std::string& output) {
+    std::vector<nlohmann::json> lines;
+    for (std::size_t start = 0; start < output.size();) {
+        const std::size_t end = std::min(output.find('\n', start), output.size());
+        const std::string_view line(output.data() + start, end - start);
+        Require(fuzz::ValidUtf8(line), "a JSON line is valid UTF-8", line);
+        lines.push_back(nlohmann::json::parse(line, nullptr, false));
+        Require(!lines.back().is_discarded(), "a JSON line parses", line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The keys that belong to the rounding or the typed value rather than to the stored value.
+bool DescribesRounding(const std::string& key) {
+    for (const char* k : {"error", "error_digits", "relative_error", "inexact", "underflow", "overflow"}) {
+        if (key == k) return true;
+    }
+    return false;
+}
+
+// Each printed pattern read back with --pattern (and the same --digits) gives the same keys of
+// the stored value.
+void CheckPatternsReadBack(const std::vector<nlohmann::json>& lines, const CliOptions& options, const std::string& separator) {
+    for (const nlohmann::json& line : lines) {
+        if (!line.contains("formats")) continue;
+        for (const nlohmann::json& format : line["formats"]) {
+            if (!format.contains("pattern")) continue;
+            std::vector<std::string> args{"--json", "--format", format["format"].get<std::string>(), "--pattern"};
+            if (options.Digits != 0) args.insert(args.end(), {"--digits", std::to_string(options.Digits)});
+            args.insert(args.end(), {"--", format["pattern"].get<std::string>()});
+            const Run back = RunInMemory(args, {}, separator);
+            Require(back.Status == ExitConverted, "a printed pattern reads back", back.Output + back.Messages);
+            const std::vector<nlohmann::json> backLines = JsonLines(back.Output);
+            Require(backLines.size() == 1, "a pattern read back is one line", back.Output);
+            const nlohmann::json& stored = backLines[0]["formats"][0];
+            for (const auto& [key, value] : format.items()) {
+                if (DescribesRounding(key) || (stored.contains(key) && stored[key] == value)) continue;
+                Require(false, "a pattern read back keeps the stored value's keys", key + ": " + format.dump() + " vs " + stored.dump());
+            }
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const unsigned count = data[0] % (MaxArguments + 1);
+    const std::string separator = (data[0] & CommaSeparatorFlag) != 0 ? "," : ".";
+    std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
+    std::vector<std::string> arguments;
+    while (arguments.size() < count && !rest.empty()) {
+        const std::size_t end = std::min(rest.find('\0'), rest.size());
+        arguments.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    std::vector<const char*> argv;
+    for (const std::string& a : arguments) argv.push_back(a.c_str());
+    const CliParse parse = ParseCliOptions(argv);
+    if (parse.Options.File) return 0;
+
+    const Run run = RunInMemory(arguments, rest, separator);
+    Require(run.Status == ExitConverted || run.Status == ExitRefused || run.Status == ExitFailure,
+            "the exit status is 0, 1 or 2", std::to_string(run.Status));
+    if (!parse.Error.empty()) {
+        Require(run.Status == ExitFailure && run.Output.empty() && !run.Messages.empty(),
+                "a usage error ends with status 2 and a message, answering nothing", run.Messages);
+        return 0;
+    }
+    const CliOptions& options = parse.Options;
+    if (options.Action != CliAction::Report) return 0;
+    Require(run.Status != ExitFailure, "memory streams never fail", run.Messages);
+    if (options.Json) {
+        const std::vector<nlohmann::json> lines = JsonLines(run.Output);
+        if (!options.Formats.empty()) CheckPatternsReadBack(lines, options, separator);
+    } else if (!options.Formats.empty()) {
+        // The readable report's patterns, read from the same run in JSON.
+        std::vector<std::string> json{"--json"};
+        json.insert(json.end(), arguments.begin(), arguments.end());
+        const Run again = RunInMemory(json, rest, separator);
+        Require(again.Status == run.Status, "--json answers with the same status", again.Messages);
+        CheckPatternsReadBack(JsonLines(again.Output), options, separator);
+    }
+    return 0;
+}
