@@ -4,6 +4,7 @@
 // fields give (classified here from the raw bits); the report equals, key by key, the report of
 // the pattern's canonical form written as plain hex and read back most significant byte first
 // (for a pseudo-denormal, the value keys equal those of its canonical pattern).
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -62,20 +63,25 @@ bool SameKeys(const FormatReport& a, const FormatReport& b) {
            !a.Flags.Overflow;
 }
 
-InputReport Report(const FloatFormat& f, std::string_view text, bool bytesLe) {
-    InputReport report;
+// The report of `text` into `report`, which keeps its storage from input to input as a stream's
+// does: the smallest ulp of extended and quad (16,000 digits) is written once, not for every zero.
+const InputReport& Report(const FloatFormat& f, std::string_view text, bool bytesLe, InputReport& report) {
     BuildReport(text, ReportRequest{{&f}, RoundingMode::NearestEven, true, bytesLe}, report);
     return report;
 }
+
+// One report slot per format, for the input and for its canonical form read back.
+std::array<InputReport, AllFormats.size()> inputs, readBack;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    const FloatFormat& f = *AllFormats[data[0] % AllFormats.size()];
+    const std::size_t index = data[0] % AllFormats.size();
+    const FloatFormat& f = *AllFormats[index];
     const bool bytesLe = (data[0] & BytesLeFlag) != 0;
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
-    const InputReport report = Report(f, text, bytesLe);
+    const InputReport& report = Report(f, text, bytesLe, inputs[index]);
     const PatternText read = ReadPatternText(f, text, bytesLe);
     if (!read.Pattern) {
         Require(report.Refusal == read.Error && !report.Refusal.empty() && report.Formats.empty(),
@@ -90,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // refuse), pseudo-infinities or pseudo-NaNs: those are compared with themselves read back.
     const auto canonical = HasFiniteValue(r.Value) ? CanonicalValue(f, r.Value) : std::nullopt;
     const Bits128 canonicalPattern = canonical ? canonical->Pattern : r.Value.Pattern;
-    const InputReport back = Report(f, PlainHex(f, canonicalPattern), false);
+    const InputReport& back = Report(f, PlainHex(f, canonicalPattern), false, readBack[index]);
     Require(back.Refusal.empty() && back.Formats.size() == 1, "the canonical form reads back", back.Refusal);
     const FormatReport& b = back.Formats[0];
     if (canonicalPattern == r.Value.Pattern) {

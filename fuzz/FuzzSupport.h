@@ -1,7 +1,7 @@
 #pragma once
 // What every fuzz target shares: a property check that stops the run with the failing property
-// named, a field-by-field comparison of two conversion states, and the exact value of a stored
-// pattern computed independently with GMP.
+// named, the UTF-8 rules checked independently of the system's own, a field-by-field comparison
+// of two conversion states, and the exact value of a stored pattern computed independently with GMP.
 #include <gmpxx.h>
 
 #include <cstdint>
