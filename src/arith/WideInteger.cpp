@@ -78,12 +78,6 @@ std::string WideInteger::MagnitudeText() const {
     return text;
 }
 
-std::string WideInteger::Text() const {
-    std::string text = MagnitudeText();
-    if (negative_) text.insert(text.begin(), '-');
-    return text;
-}
-
 WideInteger operator+(const WideInteger& a, const WideInteger& b) {
     WideInteger r;
     if (a.negative_ == b.negative_) {

@@ -22,8 +22,7 @@ public:
     bool IsNegative() const { return negative_; }
     // The value when it lies within [-limit, limit] (limit >= 0), else nullopt.
     std::optional<std::int64_t> Within(std::int64_t limit) const;
-    // "-123", "0"; and the same without the sign.
-    std::string Text() const;
+    // "123" for -123 and 123, "0" for zero: the magnitude without the sign.
     std::string MagnitudeText() const;
 
     friend WideInteger operator+(const WideInteger& a, const WideInteger& b);

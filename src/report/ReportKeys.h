@@ -43,7 +43,6 @@ public:
         for (ReportKey key : keys) if (Has(key)) return true;
         return false;
     }
-    bool All() const { return bits_ == AllBits; }
     void Add(ReportKey key) { bits_ |= Bit(key); }
 
 private:

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <algorithm>
 #include <cerrno>
 #include <string>
 #include <vector>
@@ -35,9 +36,11 @@ std::string Described(const std::vector<const char*>& arguments) {
         out = "format=";
         for (const FloatFormat* f : o.Formats) out.append(out.back() == '=' ? "" : ",").append(f->Name);
         out += " round=" + std::string(RoundingModeName(o.Round)) + (o.Pattern ? " pattern" : "") + (o.BytesLe ? " bytes-le" : "");
-        for (std::size_t k = 0; !o.Keys.All() && k < ReportKeyCount; ++k) {
-            if (o.Keys.Has(ReportKey(k))) out.append(k == 0 ? " keys=" : ",").append(ReportKeyNames[k]);
+        std::string keys;  // shown when some are left out
+        for (std::size_t k = 0; k < ReportKeyCount; ++k) {
+            if (o.Keys.Has(ReportKey(k))) keys.append(keys.empty() ? " keys=" : ",").append(ReportKeyNames[k]);
         }
+        if (static_cast<std::size_t>(std::count(keys.begin(), keys.end(), ',')) + 1 < ReportKeyCount) out += keys;
         out += (o.Brief ? " brief" : "") + (o.Digits > 0 ? " digits=" + std::to_string(o.Digits) : "");
         if (o.From) out.append(" from=").append(o.From->Name);
         if (o.File) {

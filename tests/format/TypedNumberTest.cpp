@@ -25,7 +25,7 @@ std::string Describe(const TypedNumber& n) {
         case TypedNumber::Kind::Finite: break;
     }
     if (n.Digits.empty()) return d + (n.Exponent == 0 ? "0" : "0 with exponent " + std::to_string(n.Exponent));
-    return d + (n.Hex ? "0x" : "") + n.Digits + (n.Hex ? "p" : "e") + ExactExponent(n).Text();
+    return d + (n.Hex ? "0x" : "") + n.Digits + (n.Hex ? "p" : "e") + (ExactExponent(n).IsNegative() ? "-" : "") + ExactExponent(n).MagnitudeText();
 }
 
 struct GrammarCase {
