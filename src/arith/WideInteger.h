@@ -1,7 +1,9 @@
 #pragma once
 // Signed integers of any size, kept as decimal digits: a typed exponent may have a million
 // digits, and so may the decimal exponents and digit counts made from it. Only what those need:
-// sums, the comparison with a 64-bit bound, and the decimal text.
+// sums, the comparison with a 64-bit bound, and the decimal text. Not a BigUnsigned with a sign:
+// these values are never multiplied or divided, a few sums per input at most, and printing a
+// million-digit binary number in decimal would cost more than all of that arithmetic.
 
 #include <cstdint>
 #include <optional>
