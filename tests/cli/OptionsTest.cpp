@@ -121,8 +121,8 @@ TEST(CliOptions, EachOptionAndUsageError) {
          "--from takes a LIST and other names of its format"},
         {{"--format", "half", "--from", "single", "--pattern"}, "error: --from reads patterns of its FORMAT, --pattern those "
          "of the one format of --format: give one of them", "two sources of patterns"},
-        {{"--format=e4m3", "--file=-", "--offset=0x1F", "--count", "3", "--stride", "2"},
-         "format=e4m3 round=nearest-even file=- offset=31 count=3 stride=2 | <stdin>", "--file and its placement, hex offset"},
+        {{"--format=e4m3", "--file=-", "--offset=0x1F", "--count", "3", "--stride", "20"},
+         "format=e4m3 round=nearest-even file=- offset=31 count=3 stride=20 | <stdin>", "--file and its placement, hex offset, a digit 0"},
         {{"--format", "half", "--file", "a", "3C00"}, "error: --file reads its inputs from PATH: no TEXT besides it ('3C00')", "TEXT"},
         {{"--format", "extended", "--file", "a.bin", "--stride", "8"},
          "error: --stride 8 is less than the 10 bytes of an extended value: the values would overlap", "overlapping values"},
