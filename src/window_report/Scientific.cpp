@@ -57,7 +57,7 @@ void AppendExponent(std::string& r, char sign, std::size_t exponent) {
 // "+0,0012" gives "+1,2e-3"; "+0,5" gives "+5,e-1"; a zero such as "+0,000" gives "+0,0".
 void BelowOne(std::string_view w, std::string& r) {
     const std::size_t end = EndOfNonzero(w);
-    if (end + 1 < w.size()) w = w.substr(0, end + 1);  // one zero of the run stays
+    w = w.substr(0, end + 1);  // one zero of the run stays
     if (w.size() == 4 && w[3] == '0') {
         r.assign(w);
         return;
