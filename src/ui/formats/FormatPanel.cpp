@@ -143,9 +143,23 @@ void FormatPanel::keyPressEvent(QKeyEvent* e) {
     else QGroupBox::keyPressEvent(e);
 }
 
-void FormatPanel::SetOrigin(bool origin) {
-    Origin = origin;
-    OriginLabel->setVisible(origin);
+void FormatPanel::SetOrigin(bool origin) { OriginLabel->setVisible(origin); }
+
+bool FormatPanel::IsOrigin() const { return !OriginLabel->isHidden(); }
+
+void FormatPanel::HideMessages() {
+    RefusalLabel->clear();
+    RefusalLabel->hide();
+    PatternErrorLabel->clear();
+    PatternErrorLabel->hide();
+}
+
+// The step buttons work where the report has a neighbour.
+void FormatPanel::SetNeighbours(std::optional<Bits128> down, std::optional<Bits128> up) {
+    NextDown = down;
+    NextUp = up;
+    StepDown->setEnabled(NextDown.has_value());
+    StepUp->setEnabled(NextUp.has_value());
 }
 
 void FormatPanel::AddRow(QGridLayout* grid, int row, int column, const QString& label, const QString& name) {
@@ -174,16 +188,10 @@ void FormatPanel::SetBadge(QLabel* badge, bool set) {
 }
 
 void FormatPanel::SetReport(const FormatReport& r) {
-    RefusalLabel->clear();
-    RefusalLabel->hide();
-    PatternErrorLabel->clear();
-    PatternErrorLabel->hide();
+    HideMessages();
     const StoredValue& v = r.Value;
     Bits->SetValue(v);
-    NextDown = r.NextDown;
-    NextUp = r.NextUp;
-    StepDown->setEnabled(NextDown.has_value());
-    StepUp->setEnabled(NextUp.has_value());
+    SetNeighbours(r.NextDown, r.NextUp);
     Line(QStringLiteral("pattern"))->SetValue(Text(HexText(v.Pattern, Shown.HexDigits())));
     std::string bytes;
     AppendBytesLe(bytes, Shown, v.Pattern);
@@ -213,14 +221,8 @@ void FormatPanel::SetRefusal(const std::string& message) {
 }
 
 void FormatPanel::Clear() {
-    RefusalLabel->clear();
-    RefusalLabel->hide();
-    PatternErrorLabel->clear();
-    PatternErrorLabel->hide();
-    NextDown.reset();
-    NextUp.reset();
-    StepDown->setEnabled(false);
-    StepUp->setEnabled(false);
+    HideMessages();
+    SetNeighbours(std::nullopt, std::nullopt);
     Bits->Clear();
     for (ValueLine* line : findChildren<ValueLine*>()) line->Clear();
     ExactDecimal->Clear();

@@ -32,7 +32,7 @@ public:
     void Clear();
     // Marks the panel as the origin of the current value: the pattern the user picked.
     void SetOrigin(bool origin);
-    bool IsOrigin() const { return Origin; }
+    bool IsOrigin() const;
 
     BitStrip* Strip() const { return Bits; }
     // The texts by their report names: "pattern", "bytes_le", "class", "sign", "exponent",
@@ -62,6 +62,8 @@ private:
     void SetBadge(QLabel* badge, bool set);
     void TakeTypedPattern();
     void StepTo(const std::optional<Bits128>& neighbour);
+    void HideMessages();
+    void SetNeighbours(std::optional<Bits128> down, std::optional<Bits128> up);
 
     const FloatFormat& Shown;
     BitStrip* Bits;
@@ -71,7 +73,6 @@ private:
     QLabel *PatternErrorLabel, *OriginLabel;
     QToolButton *StepDown, *StepUp;
     std::optional<Bits128> NextDown, NextUp;
-    bool Origin = false;
 };
 
 }  // namespace pexabit
