@@ -138,7 +138,7 @@ void Trim(Limbs& x) {
 
 // x += y * 10^(9 * shift).
 void AddShifted(Limbs& x, LimbSpan y, std::size_t shift) {
-    if (x.size() < shift + y.size() + 1) x.resize(shift + y.size() + 1, 0);
+    x.resize(std::max(x.size(), shift + y.size()), 0);  // a carry beyond y's top limb is pushed
     std::uint32_t carry = 0;
     std::size_t i = 0;
     for (; i < y.size() || carry != 0; ++i) {

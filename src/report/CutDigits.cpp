@@ -3,6 +3,7 @@
 #include "report/CutDigits.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <utility>
 
 namespace pexabit {
@@ -82,7 +83,7 @@ CutText CutDigits(std::string_view exact, std::size_t keep, int base) {
     text += run.Digits[first];
     if (keep > 1) text.append(".").append(run.Digits, first + 1, keep - 1);
     text.append("...").append(base == 10 ? "e" : "p").append(exponent < 0 ? "-" : "+");
-    text += std::to_string(exponent < 0 ? -exponent : exponent);
+    text += std::to_string(std::llabs(exponent));
     return Noted(std::move(text), leftOut);
 }
 

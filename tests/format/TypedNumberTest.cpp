@@ -132,6 +132,8 @@ TEST(PlainDigits, BoundDecidedExactly) {
         {"0x1.3a6p13933176", true, "just above 10^4194304 in 12 bits"},
         {"0x1." + ratio + "p13933176", false, "below 10^4194304, agreeing with it in 321 bits"},
         {"0x1." + ratioUp + "p13933176", true, "above 10^4194304, agreeing with it in 320 bits"},
+        {std::string("0x1").append(3483294, '0').append(".8p0"), true, "2^13933176 + 1/2: 4194304 integer digits and one fraction digit"},
+        {std::string("0x1").append(3483293, '0').append(".8p0"), false, "2^13933172 + 1/2: 4194303 integer digits and one fraction digit"},
         {"0x1p99999999999999999999", true, "saturated binary exponent"},
         {"1e-99999999999999999999", true, "saturated decimal exponent"},
     };

@@ -39,7 +39,7 @@ const CutCase Cases[] = {
     {"binary fraction, zeros beyond them", "0.000001101", 2, 2, "1.1...p-6 (2 more digits)", 2},
     // A text the report already writes in scientific form.
     {"its exponent moves with the cut", "-1.2345e-20000", 2, 10, "-1.2...e-20000 (3 more digits)", 3},
-    {"a scientific mantissa with leading zeros", "0.0125e+3", 2, 10, "1.2...e+1 (1 more digit)", 1},
+    {"a scientific mantissa with leading zeros; exponent 0 is +0", "0.0125e+2", 2, 10, "1.2...e+0 (1 more digit)", 1},
 };
 
 TEST(CutDigits, Table) {
