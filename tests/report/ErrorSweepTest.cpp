@@ -103,20 +103,23 @@ TEST(ErrorText, PlainUpToTheBoundAndScientificBeyond) {
         std::string Difference;
         bool TypedNegative;
         bool Plain;
+        const char* Tail;  // how the scientific form ends: its exponent
         const char* Reason;
     } rows[] = {
-        {Sevens(n, 0), false, true, "an integer of exactly the bound: no point to count"},
-        {Sevens(n + 1, 0), false, false, "an integer one digit beyond"},
-        {Sevens(n - 1, 0), true, true, "the minus sign of a negative typed value counts"},
-        {Sevens(n, 0), true, false, "... and tips the bound"},
-        {Sevens(0, n - 2), false, true, "a fraction: the 0 and the point count"},
-        {Sevens(0, n - 1), false, false, "a fraction one digit beyond"},
+        {Sevens(n, 0), false, true, "", "an integer of exactly the bound: no point to count"},
+        {Sevens(n + 1, 0), false, false, "7e+10000", "an integer one digit beyond"},
+        {Sevens(n - 1, 0), true, true, "", "the minus sign of a negative typed value counts"},
+        {Sevens(n, 0), true, false, "7e+9999", "... and tips the bound"},
+        {Sevens(0, n - 2), false, true, "", "a fraction: the 0 and the point count"},
+        {Sevens(0, n - 1), false, false, "7e-1", "a fraction one digit beyond"},
+        {Sevens(1, n), false, false, "7e+0", "one integer digit: the exponent 0 keeps its plus"},
     };
     for (const auto& row : rows) {
         std::string out;
         WriteErrorText(row.Difference, row.TypedNegative, out);
         EXPECT_EQ(out.find('e') == std::string::npos, row.Plain) << row.Reason;
         EXPECT_EQ(out.size() <= n, row.Plain) << row.Reason;
+        EXPECT_TRUE(out.ends_with(row.Tail)) << row.Reason;
     }
 }
 
