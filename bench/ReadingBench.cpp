@@ -51,6 +51,31 @@ void BM_ReadDoubleGeneric(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
 }
 
+// The two steps apart, to show where the time goes: the text read into its record, and the
+// record rounded into double.
+void BM_ReadDoubleStepParse(benchmark::State& state) {
+    const auto& texts = ReadingSet();
+    ParsedText parsed;
+    for (auto _ : state) {
+        for (const std::string& text : texts) {
+            ParseTypedNumber(text, parsed);
+            benchmark::DoNotOptimize(parsed.Number->Exponent);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
+}
+
+void BM_ReadDoubleStepRound(benchmark::State& state) {
+    std::vector<TypedNumber> numbers;
+    for (const std::string& text : ReadingSet()) numbers.push_back(*ParseTypedNumber(text).Number);
+    for (auto _ : state) {
+        for (const TypedNumber& number : numbers) {
+            benchmark::DoNotOptimize(RoundToFormat(DoubleFormat, number, RoundingMode::NearestEven).Value.Pattern);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(numbers.size()));
+}
+
 void BM_ReadDoubleFromChars(benchmark::State& state) {
     const auto& texts = ReadingSet();
     for (auto _ : state) {
@@ -64,6 +89,8 @@ void BM_ReadDoubleFromChars(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ReadDoubleGeneric)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReadDoubleStepParse)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReadDoubleStepRound)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ReadDoubleFromChars)->Repetitions(10)->ReportAggregatesOnly(true);
 
 }  // namespace
