@@ -13,10 +13,16 @@ namespace pexabit {
 
 __extension__ typedef unsigned __int128 Bits128;
 
-// A mask of the low `width` bits, 0 <= width <= 128. LowBits(3) == 0b111.
-constexpr Bits128 LowBits(int width) {
-    return width >= 128 ? ~Bits128{0} : (Bits128{1} << width) - 1;
+// A mask of the low `width` bits of a Word (64 or 128 bits), 0 <= width <= its size.
+// LowBitsOf<std::uint64_t>(3) == 0b111.
+template <class Word>
+constexpr Word LowBitsOf(int width) {
+    constexpr int Size = static_cast<int>(sizeof(Word) * 8);
+    return width >= Size ? ~Word{0} : (Word{1} << width) - 1;
 }
+
+// A mask of the low `width` bits, 0 <= width <= 128. LowBits(3) == 0b111.
+constexpr Bits128 LowBits(int width) { return LowBitsOf<Bits128>(width); }
 
 // Bits128 from two 64-bit halves, for constants wider than a literal can be.
 constexpr Bits128 MakeBits128(std::uint64_t high, std::uint64_t low) {

@@ -30,18 +30,29 @@ bool RoundsAway(RoundingMode mode, bool negative, bool odd, bool half, bool rest
     return false;
 }
 
-// magnitude rounded to a multiple of 2^quantum (the significand may reach a new power of two).
-[[gnu::always_inline]] inline Rounded RoundAt(const GuardedSignificand& m, int quantum, bool negative, RoundingMode mode) {
-    const int shift = quantum - m.Exponent;
+// bits * 2^exponent (and a sticky rest below it) rounded to a multiple of 2^quantum; the
+// significand may reach a new power of two. Word is the narrowest type holding the bits: a
+// 64-bit word rounds a double's guarded bits in plain register arithmetic.
+template <class Word>
+[[gnu::always_inline]] inline Rounded RoundAt(Word bits, int exponent, bool sticky, int quantum, bool negative,
+                                              RoundingMode mode) {
+    constexpr int Size = static_cast<int>(sizeof(Word) * 8);
+    const int shift = quantum - exponent;
     if (shift <= 0) {
-        assert(!m.Sticky && BitWidth128(m.Bits) - shift <= 128);
-        return {m.Bits << -shift, quantum, false};
+        assert(!sticky && BitWidth128(bits) - shift <= 128);
+        return {Bits128{bits} << -shift, quantum, false};
     }
-    const Bits128 kept = shift >= 128 ? 0 : m.Bits >> shift;
-    const bool half = shift <= 128 && ((m.Bits >> (shift - 1)) & 1) != 0;
-    const bool rest = m.Sticky || (m.Bits & LowBits(std::min(shift - 1, 128))) != 0;
+    const Word kept = shift >= Size ? 0 : bits >> shift;
+    const bool half = shift <= Size && ((bits >> (shift - 1)) & 1) != 0;
+    const bool rest = sticky || (bits & LowBitsOf<Word>(std::min(shift - 1, Size))) != 0;
     const bool away = RoundsAway(mode, negative, (kept & 1) != 0, half, rest);
-    return {kept + (away ? 1 : 0), quantum, half || rest};
+    return {Bits128{kept} + (away ? 1 : 0), quantum, half || rest};
+}
+
+[[gnu::always_inline]] inline Rounded RoundAt(const GuardedSignificand& m, int quantum, bool negative, RoundingMode mode) {
+    const auto narrow = static_cast<std::uint64_t>(m.Bits);
+    if (m.Bits == narrow) return RoundAt<std::uint64_t>(narrow, m.Exponent, m.Sticky, quantum, negative, mode);
+    return RoundAt<Bits128>(m.Bits, m.Exponent, m.Sticky, quantum, negative, mode);
 }
 
 bool RoundsToInfinity(RoundingMode mode, bool negative) {
