@@ -323,8 +323,10 @@ constexpr std::size_t MaxPlainDigits = 19;
 constexpr int MaxPlainExponentDigits = 4;
 
 // Digits from p on, leading zeros of the number dropped, into number.Digits; false past
-// MaxPlainDigits. Returns with p after them; `count` gets how many were read.
-bool ReadPlainDigits(const char*& p, const char* end, TypedNumber& number, std::size_t& count) {
+// MaxPlainDigits. Returns with p after them; `count` gets how many were read. Inlined into its
+// two calls: as a call of its own, its pointer and count went through memory, a fifth of the
+// time a short text takes to read.
+[[gnu::always_inline]] inline bool ReadPlainDigits(const char*& p, const char* end, TypedNumber& number, std::size_t& count) {
     const char* const start = p;
     while (end - p >= 8 && EightDigits(p)) p += 8;
     while (p != end && IsDigit(*p)) ++p;
