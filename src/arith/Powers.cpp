@@ -1,8 +1,10 @@
 #include "arith/Powers.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cassert>
+#include <limits>
 #include <vector>
 
 namespace pexabit {
@@ -122,9 +124,65 @@ void PowerBeyondTable(const PowerTable& table, std::uint32_t base, std::size_t k
     if (k % 2 == 1) MultiplyAdd(out, base, 0);
 }
 
+// The powers beyond the table computed last on this thread, most recent first. A value's exact
+// text, shortest text, ulp and error ask for 5^k or 2^k of a few nearby k (the stored exponent,
+// less the trailing zeros, less one or two for the halves of an ulp), and a stream of values of
+// one binade, or subnormals, asks for the same ones again: squaring each anew cost a third of
+// the every-format report of an extended or quad value. A kept base^j a few steps below k
+// gives base^k by one multiplication by a word, base^(k - j).
+class RecentPowers {
+public:
+    // base^k into out from a kept power, moved to the front; false when none is near enough.
+    bool Find(std::uint32_t base, std::size_t k, Limbs& out) {
+        const std::size_t steps = WordSteps(base);
+        const auto near = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
+            return e.Base == base && e.K <= k && k - e.K <= steps;
+        });
+        if (near == entries_.end()) return false;
+        std::rotate(entries_.begin(), near, near + 1);
+        out.assign(entries_[0].Power.begin(), entries_[0].Power.end());
+        if (entries_[0].K == k) return true;
+        std::uint32_t step = 1;
+        for (std::size_t j = entries_[0].K; j < k; ++j) step *= base;
+        MultiplyAdd(out, step, 0);
+        Keep(base, k, out);
+        return true;
+    }
+
+    // Keeps base^k at the front in place of the least recently used one.
+    void Keep(std::uint32_t base, std::size_t k, LimbSpan power) {
+        std::rotate(entries_.begin(), entries_.end() - 1, entries_.end());
+        entries_[0].Base = base;
+        entries_[0].K = k;
+        entries_[0].Power.assign(power.begin(), power.end());
+    }
+
+private:
+    // The most factors of base in one 32-bit word: 13 fives, 31 twos.
+    static std::size_t WordSteps(std::uint32_t base) {
+        std::size_t steps = 0;
+        for (std::uint64_t p = base; p <= std::numeric_limits<std::uint32_t>::max(); p *= base) ++steps;
+        return steps;
+    }
+
+    struct Entry {
+        std::uint32_t Base = 0;  // 0: empty
+        std::size_t K = 0;
+        Limbs Power;
+    };
+    std::array<Entry, RecentPowerCount> entries_;
+};
+
 LimbSpan PowerOf(const PowerTable& table, std::uint32_t base, std::size_t k, Limbs& scratch) {
     if (k <= TabledPowerLimit) return table[k];
+    if (k > KeptPowerLimit) {
+        PowerBeyondTable(table, base, k, scratch);
+        return scratch;
+    }
+    thread_local RecentPowers recent;
+    if (recent.Find(base, k, scratch)) return scratch;
     PowerBeyondTable(table, base, k, scratch);
+    recent.Keep(base, k, scratch);
     return scratch;
 }
 

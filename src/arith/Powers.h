@@ -71,8 +71,15 @@ namespace limbs {
 // smallest Double subnormal, 2^k up to the 971 of the largest Double's last bit.
 inline constexpr std::size_t TabledPowerLimit = 1100;
 
-// 5^k. Returns a view of the table when k <= TabledPowerLimit, else computes into scratch by
-// squaring and returns a view of it. PowerOfFive(3, s) views {125}.
+// Powers beyond the table up to this exponent (every binary exponent of every format's values
+// and their halves of an ulp, with room for hex exponents typed a little beyond them) are kept
+// once computed: each thread keeps the RecentPowerCount it asked for last, at most 6 KiB each
+// (5^20000 has 13,980 digits), and copies a kept one into scratch instead of squaring again.
+inline constexpr std::size_t KeptPowerLimit = 20000;
+inline constexpr std::size_t RecentPowerCount = 16;
+
+// 5^k. Returns a view of the table when k <= TabledPowerLimit, else of scratch, into which it
+// copies a kept power or computes one by squaring. PowerOfFive(3, s) views {125}.
 LimbSpan PowerOfFive(std::size_t k, Limbs& scratch);
 
 // 2^k, the same way. PowerOfTwoLimbs(10, s) views {1024}.

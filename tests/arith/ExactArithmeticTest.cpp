@@ -103,7 +103,9 @@ TEST(Limbs, LargeProductsPowersAndHexAgreeWithGmp) {
         ASSERT_EQ(ValueOf(limbs::Multiply(a, b)), ValueOf(a) * ValueOf(b)) << a.size() << " x " << b.size();
     }
     limbs::Limbs s;
-    for (const long k : {0L, 1101L, 4099L, 20001L}) {  // tabled; one squaring; odd ones; even ones below an odd one
+    // Tabled; one squaring; odd ones; even ones below an odd one; beyond the kept ones. Asked
+    // again, and a few steps above: from the kept powers, each base apart.
+    for (const long k : {0L, 1101L, 4099L, 20001L, 4099L, 1101L, 4112L, 4130L}) {
         EXPECT_EQ(ValueOf(limbs::PowerOfTwoLimbs(static_cast<std::size_t>(k), s)), testing::PowerOfTwo(k).get_num()) << "2^" << k;
         EXPECT_EQ(ValueOf(limbs::PowerOfFive(static_cast<std::size_t>(k), s)), testing::PowerOfTen(k).get_num() >> k) << "5^" << k;
     }
