@@ -227,6 +227,8 @@ TEST_F(Cli, ReadsStoredValuesFromAFile) {
          R"({"input":"0A0B","offset":4,"error":"the file ends after 2 of the 4 bytes of this value; nothing is padded"})"}},
         {"\x3C\x00\x0A\x3C"s, "--format half --count 3", "fewer values than --count, a line break among the bytes", 1,
          {R"("input":"3C00","offset":0)", R"("input":"0A3C","offset":2)", R"({"input":"","offset":4,"error":"the file ends at byte 4, after 2 of the 3 values --count asks for"})"}},
+        {"\x3C\x00\x0A\x3C"s, "--format half --offset 4 --count 1", "a file that ends at --offset: not before it", 1,
+         {R"({"input":"","offset":4,"error":"the file ends at byte 4, after 0 of the 1 values --count asks for"})"}},
         {"..\x01\x3C..\x02\x3C.", "--format half --bytes-le --offset 0x2 --stride 4", "gaps skipped; the file ending in one is not short",
          0, {R"("input":"013C","offset":2,"round":"nearest-even","formats":[{"format":"half","pattern":"3C01")", R"("input":"023C","offset":6)"}},
         {longDoubles, "--format extended --bytes-le --stride 16", "x86-64 long double: 10 bytes every 16", 0,

@@ -51,6 +51,7 @@ TEST(NormaliseDecimal, LongTextsAndTheLengthBound) {
     } cases[] = {
         {"1e" + std::to_string(bound - 2), "+1" + std::string(bound - 2, '0'), "exactly at the bound"},
         {"1e" + std::to_string(bound - 1), std::nullopt, "one character beyond the bound"},
+        {std::string(bound - 1, '5'), std::string("+").append(bound - 1, '5'), "digits alone, no comma: the sign and they fill the bound"},
         {"1," + std::string(bound - 3, '5') + "e1", "+15," + std::string(bound - 4, '5'),
          "a fraction longer than the exponent, exactly at the bound"},
         {"1," + std::string(bound - 2, '5') + "e1", std::nullopt, "the same, one beyond"},
