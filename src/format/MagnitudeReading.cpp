@@ -97,8 +97,10 @@ GuardedSignificand ReadDecimalExactly(std::string_view digits, std::int64_t expo
     return {quotient, static_cast<int>(-j + exponent), !value.IsZero()};
 }
 
-GuardedSignificand ReadDecimalMagnitude(const FloatFormat& format, std::string_view digits, std::int64_t exponent) {
+GuardedSignificand ReadDecimalMagnitude(const FloatFormat& format, std::string_view digits, std::int64_t exponent,
+                                        std::uint64_t value) {
     assert(!digits.empty() && digits[0] != '0');
+    assert(value == 0 || (digits.size() <= MaxShortDigits && value == DigitsValue(digits)));
     const int precision = format.Precision();
     // digits * 10^exponent lies in [10^(top-1), 10^top). 3.3219 < log2(10) < 3.3220: beyond
     // these bounds the value is surely above 2^(emax+2) or below 2^(MinQuantum-2).
@@ -106,7 +108,7 @@ GuardedSignificand ReadDecimalMagnitude(const FloatFormat& format, std::string_v
     const std::int64_t top = std::clamp<std::int64_t>(static_cast<std::int64_t>(digits.size()) + exponent, -Far, Far);
     if ((top - 1) * 33219 >= std::int64_t{format.MaxExponent() + 2} * 10000) return BeyondOverflow(format);
     if (top * 33219 <= std::int64_t{format.MinQuantumExponent() - 2} * 10000) return BelowHalfSubnormal(format);
-    const auto fast = digits.size() <= MaxShortDigits ? ReadShortDecimal(DigitsValue(digits), exponent, precision)
+    const auto fast = digits.size() <= MaxShortDigits ? ReadShortDecimal(value != 0 ? value : DigitsValue(digits), exponent, precision)
                                                       : ReadBetweenShortNeighbours(digits, exponent, precision);
     // Field by field: a whole copy would read the 128 bits in one load just after two 64-bit
     // stores wrote them, which the processor cannot forward and waits out.

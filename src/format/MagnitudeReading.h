@@ -25,9 +25,11 @@ struct GuardedSignificand {
 // digits * 10^exponent for nonzero decimal digits without leading zeros (any count, any exponent).
 // Values surely beyond the format's range come back as 2^(emax+2), surely below half its smallest
 // subnormal as a sticky value below 2^(MinQuantum-2); both round as the originals would.
+// `value`, when nonzero, is the value of digits (at most 19 of them), read already.
 // ReadDecimalMagnitude(DoubleFormat, "1", -1) reads 0.1 as 0x66666666666666 (55 bits),
 // exponent -58, sticky.
-GuardedSignificand ReadDecimalMagnitude(const FloatFormat& format, std::string_view digits, std::int64_t exponent);
+GuardedSignificand ReadDecimalMagnitude(const FloatFormat& format, std::string_view digits, std::int64_t exponent,
+                                        std::uint64_t value = 0);
 
 // The same for hex digits * 2^exponent (a C99 hex float).
 GuardedSignificand ReadHexMagnitude(const FloatFormat& format, std::string_view digits, std::int64_t exponent);

@@ -13,11 +13,25 @@ namespace pexabit {
 namespace {
 
 // A significand rounded at quantum 2^Exponent, and whether anything was lost.
+template <class Word>
 struct Rounded {
-    Bits128 Significand = 0;
+    Word Significand = 0;
     int Exponent = 0;
     bool Inexact = false;
 };
+
+template <class Word>
+constexpr int WordBits = static_cast<int>(sizeof(Word) * 8);
+
+int BitWidthOf(std::uint64_t v) { return std::bit_width(v); }
+int BitWidthOf(Bits128 v) { return BitWidth128(v); }
+
+// Whether the guarded bits of `magnitude` and the patterns of `format` fit one 64-bit word,
+// which every format of at most 64 bits meets for the short texts most inputs are: those round
+// in plain register arithmetic, the others in 128 bits.
+bool FitsWord(const FloatFormat& format, const GuardedSignificand& magnitude) {
+    return format.TotalBits <= WordBits<std::uint64_t> && magnitude.Bits == static_cast<std::uint64_t>(magnitude.Bits);
+}
 
 bool RoundsAway(RoundingMode mode, bool negative, bool odd, bool half, bool rest) {
     switch (mode) {
@@ -31,28 +45,22 @@ bool RoundsAway(RoundingMode mode, bool negative, bool odd, bool half, bool rest
 }
 
 // bits * 2^exponent (and a sticky rest below it) rounded to a multiple of 2^quantum; the
-// significand may reach a new power of two. Word is the narrowest type holding the bits: a
-// 64-bit word rounds a double's guarded bits in plain register arithmetic.
+// significand may reach a new power of two. Word holds the bits and the result: with 64-bit
+// words, the caller has checked that the format's significands fit.
 template <class Word>
-[[gnu::always_inline]] inline Rounded RoundAt(Word bits, int exponent, bool sticky, int quantum, bool negative,
-                                              RoundingMode mode) {
-    constexpr int Size = static_cast<int>(sizeof(Word) * 8);
+[[gnu::always_inline]] inline Rounded<Word> RoundAt(Word bits, int exponent, bool sticky, int quantum, bool negative,
+                                                    RoundingMode mode) {
+    constexpr int Size = WordBits<Word>;
     const int shift = quantum - exponent;
     if (shift <= 0) {
-        assert(!sticky && BitWidth128(bits) - shift <= 128);
-        return {Bits128{bits} << -shift, quantum, false};
+        assert(!sticky && BitWidthOf(bits) - shift <= Size);
+        return {static_cast<Word>(bits << -shift), quantum, false};
     }
     const Word kept = shift >= Size ? 0 : bits >> shift;
     const bool half = shift <= Size && ((bits >> (shift - 1)) & 1) != 0;
     const bool rest = sticky || (bits & LowBitsOf<Word>(std::min(shift - 1, Size))) != 0;
     const bool away = RoundsAway(mode, negative, (kept & 1) != 0, half, rest);
-    return {Bits128{kept} + (away ? 1 : 0), quantum, half || rest};
-}
-
-[[gnu::always_inline]] inline Rounded RoundAt(const GuardedSignificand& m, int quantum, bool negative, RoundingMode mode) {
-    const auto narrow = static_cast<std::uint64_t>(m.Bits);
-    if (m.Bits == narrow) return RoundAt<std::uint64_t>(narrow, m.Exponent, m.Sticky, quantum, negative, mode);
-    return RoundAt<Bits128>(m.Bits, m.Exponent, m.Sticky, quantum, negative, mode);
+    return {static_cast<Word>(kept + (away ? 1 : 0)), quantum, half || rest};
 }
 
 bool RoundsToInfinity(RoundingMode mode, bool negative) {
@@ -61,8 +69,9 @@ bool RoundsToInfinity(RoundingMode mode, bool negative) {
 }
 
 // The largest finite significand at emax: all ones, but for E4M3 whose all-ones pattern is its NaN.
-Bits128 MaxSignificand(const FloatFormat& format) {
-    return LowBits(format.Precision()) - (format.HasInfinities() ? 0 : 1);
+template <class Word = Bits128>
+Word MaxSignificand(const FloatFormat& format) {
+    return LowBitsOf<Word>(format.Precision()) - (format.HasInfinities() ? 0 : 1);
 }
 
 // The infinity of the sign, or E4M3's NaN where an infinity would be.
@@ -73,17 +82,19 @@ StoredValue InfinityOf(const FloatFormat& format, bool negative) {
 
 // The normal value significand * 2^exponent (significand with its leading bit at FractionBits),
 // its fields set in place: the reading of short decimal texts spends much of its time here.
-void SetNormalValue(StoredValue& v, const FloatFormat& format, bool negative, Bits128 significand, int exponent) {
+template <class Word>
+void SetNormalValue(StoredValue& v, const FloatFormat& format, bool negative, Word significand, int exponent) {
     v.Negative = negative;
     v.BiasedExponent = exponent + format.FractionBits + format.Bias;
     v.IntegerBit = true;
-    v.Fraction = significand & LowBits(format.FractionBits);
+    const Word fraction = significand & LowBitsOf<Word>(format.FractionBits);
+    v.Fraction = fraction;
     v.Significand = significand;
     v.Exponent = exponent;
     v.Class = ValueClass::Normal;
-    v.Pattern = (Bits128{negative ? 1U : 0U} << (format.TotalBits - 1)) |
-                (Bits128(static_cast<unsigned>(v.BiasedExponent)) << (format.TotalBits - 1 - format.ExponentBits)) |
-                (format.StoredIntegerBit ? Bits128{1} << format.FractionBits : 0) | v.Fraction;
+    v.Pattern = (Word{negative ? 1U : 0U} << (format.TotalBits - 1)) |
+                (Word(static_cast<unsigned>(v.BiasedExponent)) << (format.TotalBits - 1 - format.ExponentBits)) |
+                (format.StoredIntegerBit ? Word{1} << format.FractionBits : 0) | fraction;
 }
 
 void SetOverflow(RoundedValue& r, const FloatFormat& format, bool negative, RoundingMode mode) {
@@ -94,40 +105,50 @@ void SetOverflow(RoundedValue& r, const FloatFormat& format, bool negative, Roun
     r.Flags = {true, false, true};
 }
 
-}  // namespace
-
-RoundedValue RoundGuarded(const FloatFormat& format, bool negative, const GuardedSignificand& magnitude,
-                          RoundingMode mode) {
-    assert(magnitude.Bits != 0);
+template <class Word>
+RoundedValue RoundGuardedIn(const FloatFormat& format, bool negative, Word bits, int exponent, bool sticky,
+                            RoundingMode mode) {
     const int precision = format.Precision();
-    assert(!magnitude.Sticky || BitWidth128(magnitude.Bits) > precision);
-    const int lead = magnitude.Exponent + BitWidth128(magnitude.Bits) - 1;
+    const int lead = exponent + BitWidthOf(bits) - 1;
     // First with an unbounded exponent: this decides overflow and tininess.
-    Rounded unbounded = RoundAt(magnitude, lead - format.FractionBits, negative, mode);
+    Rounded<Word> unbounded = RoundAt<Word>(bits, exponent, sticky, lead - format.FractionBits, negative, mode);
     if (unbounded.Significand >> precision != 0) {
         unbounded.Significand >>= 1;
         ++unbounded.Exponent;
     }
     const int roundedLead = unbounded.Exponent + format.FractionBits;
     const bool overflow = roundedLead > format.MaxExponent() ||
-                          (roundedLead == format.MaxExponent() && unbounded.Significand > MaxSignificand(format));
+                          (roundedLead == format.MaxExponent() && unbounded.Significand > MaxSignificand<Word>(format));
     RoundedValue r;
     if (overflow) {
         SetOverflow(r, format, negative, mode);
         return r;
     }
     if (lead >= format.MinExponent()) {
-        SetNormalValue(r.Value, format, negative, unbounded.Significand, unbounded.Exponent);
+        SetNormalValue<Word>(r.Value, format, negative, unbounded.Significand, unbounded.Exponent);
         r.Flags.Inexact = unbounded.Inexact;
         return r;
     }
     // Below the normal range the quantum is the smallest subnormal's; the result may still
     // round up to the smallest normal, but tininess was fixed by the unbounded rounding.
-    const Rounded subnormal = RoundAt(magnitude, format.MinQuantumExponent(), negative, mode);
+    const Rounded<Word> subnormal = RoundAt<Word>(bits, exponent, sticky, format.MinQuantumExponent(), negative, mode);
     r.Value = FromSignificand(format, negative, subnormal.Significand, subnormal.Exponent);
     r.Flags.Inexact = subnormal.Inexact;
     r.Flags.Underflow = subnormal.Inexact && roundedLead < format.MinExponent();
     return r;
+}
+
+}  // namespace
+
+RoundedValue RoundGuarded(const FloatFormat& format, bool negative, const GuardedSignificand& magnitude,
+                          RoundingMode mode) {
+    assert(magnitude.Bits != 0);
+    assert(!magnitude.Sticky || BitWidth128(magnitude.Bits) > format.Precision());
+    if (FitsWord(format, magnitude)) {
+        return RoundGuardedIn<std::uint64_t>(format, negative, static_cast<std::uint64_t>(magnitude.Bits),
+                                             magnitude.Exponent, magnitude.Sticky, mode);
+    }
+    return RoundGuardedIn<Bits128>(format, negative, magnitude.Bits, magnitude.Exponent, magnitude.Sticky, mode);
 }
 
 namespace {
@@ -186,7 +207,7 @@ RoundedValue RoundToFormat(const FloatFormat& format, const TypedNumber& number,
         return {FromSignificand(format, number.Negative, 0, format.MinQuantumExponent()), {}, {}};
     }
     const GuardedSignificand magnitude = number.Hex ? ReadHexMagnitude(format, number.Digits, number.Exponent)
-                                                    : ReadDecimalMagnitude(format, number.Digits, number.Exponent);
+                                                    : ReadDecimalMagnitude(format, number.Digits, number.Exponent, number.ShortValue);
     return RoundGuarded(format, number.Negative, magnitude, mode);
 }
 

@@ -23,6 +23,11 @@ struct TypedNumber {
     bool Hex = false;  // Radix 2 (hex digits, Exponent a power of two) else Radix 10
     std::string Digits;
     std::int64_t Exponent = 0;
+    // The value of decimal Digits of at most 19 digits, when ParseTypedNumber read it on its way
+    // through a plain text, so that rounding into each format does not read the digits again;
+    // 0 where it is not known (hex or longer digits, zero, other texts, records made otherwise),
+    // and the readers then read Digits. "12.50e3" gives 125.
+    std::uint64_t ShortValue = 0;
     // Set when the typed exponent reaches 10^17 in magnitude: the exact Exponent, of any size.
     // Exponent then stays near +-10^17, far beyond every format, which is all the rounding needs.
     // "1e-99999999999999999999" gives "1" with FarExponent -99999999999999999999.
