@@ -11,7 +11,6 @@ namespace pexabit {
 
 namespace {
 
-constexpr int TableSize = MaxTabledDecimalPower - MinTabledDecimalPower + 1;
 constexpr int SignificandBits = 128;
 // 2^ReciprocalBits / 5^q keeps at least 128 bits for every tabled q: 5^400 has 929 bits.
 constexpr std::size_t ReciprocalBits = 1088;
@@ -36,8 +35,10 @@ DecimalPower NegativePower(int q, const BigUnsigned& fivePower, const BigUnsigne
             -q - length - (SignificandBits - 1), false};
 }
 
-std::array<DecimalPower, TableSize> BuildDecimalTable() {
-    std::array<DecimalPower, TableSize> table{};
+}  // namespace
+
+std::array<DecimalPower, TabledDecimalPowerCount> detail::BuildDecimalPowerTable() {
+    std::array<DecimalPower, TabledDecimalPowerCount> table{};
     BigUnsigned fivePower(1);
     BigUnsigned reciprocal(1);
     reciprocal.ShiftLeft(ReciprocalBits);
@@ -50,14 +51,6 @@ std::array<DecimalPower, TableSize> BuildDecimalTable() {
         reciprocal.DivideSmall(5);
     }
     return table;
-}
-
-}  // namespace
-
-const DecimalPower& PowerOfTen(int k) {
-    assert(k >= MinTabledDecimalPower && k <= MaxTabledDecimalPower);
-    static const std::array<DecimalPower, TableSize> table = BuildDecimalTable();
-    return table[static_cast<std::size_t>(k - MinTabledDecimalPower)];
 }
 
 BigUnsigned FivePower(std::uint64_t k) {

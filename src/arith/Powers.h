@@ -6,6 +6,7 @@
 // and Doubles need; larger powers are computed by squaring.
 
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 
@@ -49,10 +50,21 @@ struct DecimalPower {
 inline constexpr int MinTabledDecimalPower = -400;
 inline constexpr int MaxTabledDecimalPower = 400;
 
+inline constexpr std::size_t TabledDecimalPowerCount = MaxTabledDecimalPower - MinTabledDecimalPower + 1;
+
+namespace detail {
+std::array<DecimalPower, TabledDecimalPowerCount> BuildDecimalPowerTable();
+}
+
 // PowerOfTen(0) == {2^127, -127, true}; PowerOfTen(-1).Significand == floor(2^131 / 10).
 // Precondition: MinTabledDecimalPower <= k <= MaxTabledDecimalPower. The table is computed exactly
-// on first use.
-const DecimalPower& PowerOfTen(int k);
+// on first use. Inline: every short decimal text read takes one, and a call costs as much as the
+// lookup.
+inline const DecimalPower& PowerOfTen(int k) {
+    assert(k >= MinTabledDecimalPower && k <= MaxTabledDecimalPower);
+    static const std::array<DecimalPower, TabledDecimalPowerCount> table = detail::BuildDecimalPowerTable();
+    return table[static_cast<std::size_t>(k - MinTabledDecimalPower)];
+}
 
 // 5^k exactly. FivePower(3) is 125.
 BigUnsigned FivePower(std::uint64_t k);
