@@ -126,6 +126,8 @@ TEST(CliOptions, EachOptionAndUsageError) {
         {{"--format", "half", "--file", "a", "3C00"}, "error: --file reads its inputs from PATH: no TEXT besides it ('3C00')", "TEXT"},
         {{"--format", "extended", "--file", "a.bin", "--stride", "8"},
          "error: --stride 8 is less than the 10 bytes of an extended value: the values would overlap", "overlapping values"},
+        {{"--format", "half", "--file", "a.bin", "--stride", "0"},
+         "error: --stride needs a whole number, 1 or more (decimal, or hex after 0x), not '0'", "a stride of none"},
         {{"--format", "half", "--stride", "4"}, "error: --stride needs --file", "placement without a file"},
 
         {{"--round", "up", "1"}, "error: --round needs --format", "round without format"},
