@@ -32,13 +32,12 @@ std::optional<StoredValue> ChooseDescribedValue(const FloatFormat& format, const
 }
 
 void DescribeUlp(const FloatFormat& format, std::optional<int> exponent, FormatReport& out) {
-    DecimalExpansion digits;
     if (!exponent) {
         out.Ulp.reset();
     } else if (*exponent != format.MinQuantumExponent()) {
-        WritePowerOfTwo(*exponent, digits, out.Ulp.emplace());
+        WritePowerOfTwo(*exponent, out.Ulp.emplace());
     } else {
-        if (out.SmallestUlp.empty()) WritePowerOfTwo(*exponent, digits, out.SmallestUlp);
+        if (out.SmallestUlp.empty()) WritePowerOfTwo(*exponent, out.SmallestUlp);
         out.Ulp = out.SmallestUlp;
     }
 }
@@ -57,8 +56,7 @@ void DescribeTextForms(const FloatFormat& format, const StoredValue& value, Repo
 
 }  // namespace
 
-void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out,
-                         DecimalExpansion& digits, ReportKeys keys) {
+void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out, ReportKeys keys) {
     if (out.Format != &format) out.SmallestUlp.clear();  // a slot that served another format
     out.Format = &format;
     out.Refusal.reset();
@@ -66,8 +64,8 @@ void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, Fo
     out.Flags = {};
     out.Exact.clear();
     out.ExactBinary.clear();
-    // The error is measured against the expansion that the exact text is written from.
-    if (keys.HasAny({ReportKey::Exact, ReportKey::Error, ReportKey::RelativeError})) WritePlainDecimal(value, digits, out.Exact);
+    // The error is measured against the exact text itself.
+    if (keys.HasAny({ReportKey::Exact, ReportKey::Error, ReportKey::RelativeError})) WritePlainDecimal(value, out.Exact);
     if (keys.Has(ReportKey::ExactBinary)) WritePlainBinary(value, out.ExactBinary);
     DescribeTextForms(format, value, keys, out);
     const bool noncanonical = value.Class == ValueClass::Noncanonical;
@@ -90,12 +88,11 @@ void ReportPattern(std::string_view input, const ReportRequest& request, InputRe
         return;
     }
     report.Formats.resize(1);
-    DecimalExpansion digits;
-    DescribeStoredValue(format, DecodePattern(format, *read.Pattern), report.Formats[0], digits, request.Keys);
+    DescribeStoredValue(format, DecodePattern(format, *read.Pattern), report.Formats[0], request.Keys);
 }
 
 // The error of one rounded finite value, written out; the typed magnitude is written on first need.
-void WriteError(const TypedNumber& number, const DecimalExpansion& stored, std::string& typedMagnitude, FormatReport& out) {
+void WriteError(const TypedNumber& number, DecimalParts stored, std::string& typedMagnitude, FormatReport& out) {
     if (typedMagnitude.empty()) WriteTypedMagnitude(number, typedMagnitude);
     const std::string difference = MagnitudeDifference(typedMagnitude, stored);
     out.RelativeError = RelativeErrorText(difference, typedMagnitude);
@@ -110,7 +107,7 @@ void WriteError(const TypedNumber& number, const DecimalExpansion& stored, std::
 
 // The error of a typed value too long to write out (`far`): measured, and written only where it
 // is short.
-void DescribeError(const TypedNumber& number, bool far, const StoredValue& value, const DecimalExpansion& stored,
+void DescribeError(const TypedNumber& number, bool far, const StoredValue& value, DecimalParts stored,
                    std::string& typedMagnitude, FormatReport& out) {
     if (!far) return WriteError(number, stored, typedMagnitude, out);
     FarErrorSize size = MeasureFarError(number, value, stored);
@@ -150,7 +147,6 @@ void RefuseWhole(const ReportRequest& request, InputReport& report) {
 template <typename RoundInto>
 void ReportRounded(const TypedNumber& number, const ReportRequest& request, InputReport& report, RoundInto round) {
     report.Formats.resize(request.Formats.size());
-    DecimalExpansion digits;
     std::string typedMagnitude;
     std::size_t refused = 0;
     const bool far = number.Type == TypedNumber::Kind::Finite && PlainDigitsExceed(number, MaxWrittenTypedDigits);
@@ -163,11 +159,11 @@ void ReportRounded(const TypedNumber& number, const ReportRequest& request, Inpu
             ++refused;
             continue;
         }
-        DescribeStoredValue(format, rounded.Value, out, digits, request.Keys);
+        DescribeStoredValue(format, rounded.Value, out, request.Keys);
         out.Flags = rounded.Flags;
         if (number.Type == TypedNumber::Kind::Finite && HasFiniteValue(rounded.Value) &&
             request.Keys.HasAny({ReportKey::Error, ReportKey::RelativeError})) {
-            DescribeError(number, far, rounded.Value, digits, typedMagnitude, out);
+            DescribeError(number, far, rounded.Value, PlainParts(out.Exact), typedMagnitude, out);
         }
     }
     if (refused > 0 && refused == request.Formats.size()) RefuseWhole(request, report);

@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "arith/ExactExpansion.h"
 #include "arith/WideInteger.h"
 #include "format/Rounding.h"
 #include "format/StoredValue.h"
@@ -87,10 +86,9 @@ struct ReportRequest {
 void BuildReport(std::string_view input, const ReportRequest& request, InputReport& report);
 
 // The stored-value part of one format's report (everything but the rounding's flags and
-// error), written over `out` (Refusal, Error and RelativeError reset). `digits` receives the exact
-// decimal expansion of a finite value when `keys` need it (exact, error, relative_error); the
-// members that no key of `keys` needs are left empty.
-void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out,
-                         DecimalExpansion& digits, ReportKeys keys = {});
+// error), written over `out` (Refusal, Error and RelativeError reset). Exact is written when
+// `keys` need it or the error (exact, error, relative_error); the members that no key of `keys`
+// needs are left empty.
+void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out, ReportKeys keys = {});
 
 }  // namespace pexabit
