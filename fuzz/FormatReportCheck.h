@@ -142,8 +142,8 @@ inline void CheckFormatReport(const std::uint8_t* data, std::size_t size, InputS
     // The everyday target makes a report for each input: one kept from input to input (as the
     // command line's stream keeps it, which CommandLineFuzz runs) leaves some inputs with more
     // mallocs than frees, and libFuzzer runs each of those again to look for a leak, which cost
-    // it a third of its runs. The Huge one keeps it: there the smallest ulp of extended and quad
-    // (16,000 digits), written once for every zero and subnormal, weighs more.
+    // it a third of its runs. The Huge one keeps it: there the exact texts of extended's and
+    // quad's tiny and huge values (thousands of digits) are written over the kept storage.
     static InputReport kept;
     InputReport fresh;
     InputReport& report = sizes == InputSizes::Huge ? kept : fresh;

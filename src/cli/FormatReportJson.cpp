@@ -122,17 +122,10 @@ constexpr std::size_t FormatObjectRoom = 768;
 constexpr std::size_t LineRoom = 128;       // "input", "round", "formats" and the brackets
 constexpr std::size_t EscapedByteRoom = 6;  // an input byte written as \u00XX
 
-// Room for one input's line: its exact texts at their whole length (a cut one takes less), and
+// Room for one input's line: its long texts at their whole length (a cut one takes less), and
 // the rest at its longest, so that the line is written into the output with one allocation.
 std::size_t LineRoomFor(std::string_view input, const InputReport& report) {
-    std::size_t room = LineRoom + EscapedByteRoom * input.size() + report.Refusal.size();
-    for (const FormatReport& r : report.Formats) {
-        room += FormatObjectRoom + r.Exact.size() + r.ExactBinary.size();
-        if (r.Ulp) room += r.Ulp->size();
-        if (r.Error) room += r.Error->size();
-        if (r.Refusal) room += r.Refusal->size();
-    }
-    return room;
+    return LineRoom + EscapedByteRoom * input.size() + FormatObjectRoom * report.Formats.size() + LongTextLength(report);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "report/FormatReport.h"
 
 #include <algorithm>
+#include <map>
 
 #include "format/CanonicalValue.h"
 #include "format/ExactDigitBound.h"
@@ -31,14 +32,22 @@ std::optional<StoredValue> ChooseDescribedValue(const FloatFormat& format, const
     return CanonicalValue(format, value);
 }
 
+// The ulp of a format's zeros and subnormals, 2^MinQuantumExponent (16,494 digits in quad):
+// written once per thread and format, for every report after, fresh ones too.
+const std::string& SmallestUlp(const FloatFormat& format) {
+    thread_local std::map<const FloatFormat*, std::string> kept;
+    std::string& text = kept[&format];
+    if (text.empty()) WritePowerOfTwo(format.MinQuantumExponent(), text);
+    return text;
+}
+
 void DescribeUlp(const FloatFormat& format, std::optional<int> exponent, FormatReport& out) {
     if (!exponent) {
         out.Ulp.reset();
     } else if (*exponent != format.MinQuantumExponent()) {
         WritePowerOfTwo(*exponent, out.Ulp.emplace());
     } else {
-        if (out.SmallestUlp.empty()) WritePowerOfTwo(*exponent, out.SmallestUlp);
-        out.Ulp = out.SmallestUlp;
+        out.Ulp = SmallestUlp(format);
     }
 }
 
@@ -57,7 +66,6 @@ void DescribeTextForms(const FloatFormat& format, const StoredValue& value, Repo
 }  // namespace
 
 void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out, ReportKeys keys) {
-    if (out.Format != &format) out.SmallestUlp.clear();  // a slot that served another format
     out.Format = &format;
     out.Refusal.reset();
     out.Value = value;
@@ -123,14 +131,11 @@ void DescribeError(const TypedNumber& number, bool far, const StoredValue& value
     }
 }
 
-// A format that cannot hold the typed NaN: its name and why, nothing of a value (only the
-// smallest ulp, kept for the stream's later inputs).
+// A format that cannot hold the typed NaN: its name and why, nothing of a value.
 void DescribeRefusal(const FloatFormat& format, std::string message, FormatReport& out) {
-    std::string smallestUlp = out.Format == &format ? std::move(out.SmallestUlp) : std::string();
     out = FormatReport{};
     out.Format = &format;
     out.Refusal = std::move(message);
-    out.SmallestUlp = std::move(smallestUlp);
 }
 
 // No format of the list holds the input: it is refused with the first format's message.
@@ -198,6 +203,17 @@ bool AnyRefusal(const InputReport& report) {
     if (!report.Refusal.empty()) return true;
     return std::any_of(report.Formats.begin(), report.Formats.end(),
                        [](const FormatReport& r) { return r.Refusal.has_value(); });
+}
+
+std::size_t LongTextLength(const InputReport& report) {
+    std::size_t length = report.Refusal.size();
+    for (const FormatReport& r : report.Formats) {
+        length += r.Exact.size() + r.ExactBinary.size();
+        if (r.Ulp) length += r.Ulp->size();
+        if (r.Error) length += r.Error->size();
+        if (r.Refusal) length += r.Refusal->size();
+    }
+    return length;
 }
 
 void BuildReport(std::string_view input, const ReportRequest& request, InputReport& report) {

@@ -31,9 +31,6 @@ struct FormatReport {
     std::optional<std::string> HexFloat;       // nullopt for NaNs
     std::optional<Bits128> NextUp, NextDown;   // nullopt where there is no neighbour
     std::optional<std::string> Ulp;            // plain decimal; nullopt for infinities and NaNs
-    // The ulp of this format's zeros and subnormals (2^-16494 in quad, 16,494 digits), written
-    // once for a stream of inputs, not once per zero.
-    std::string SmallestUlp;
     // typed - stored, exact (plain, or scientific past MaxPlainErrorLength characters), and
     // its ratio to the typed value; nullopt for a pattern input or a result without a value.
     std::optional<std::string> Error, RelativeError;
@@ -60,6 +57,11 @@ struct InputReport {
 // True when the input was refused or some format of it cannot hold it: what makes a run's exit
 // status 1.
 bool AnyRefusal(const InputReport& report);
+
+// The characters of the long texts the report holds (the exact texts, ulps, errors and
+// refusals, at their whole length): what its writers reserve room for, besides the short
+// members of each format.
+std::size_t LongTextLength(const InputReport& report);
 
 struct ReportRequest {
     std::vector<const FloatFormat*> Formats;
