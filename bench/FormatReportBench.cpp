@@ -21,9 +21,8 @@ std::string Tiny() { return "1e-4950"; }
 // (2 - 2^-112) x 2^16383, every digit.
 std::string QuadLargest() {
     const Bits128 largest = (Bits128{0x7FFEFFFFFFFFFFFF} << 64) | Bits128{0xFFFFFFFFFFFFFFFF};
-    DecimalExpansion digits;
     std::string text;
-    WritePlainDecimal(DecodePattern(QuadFormat, largest), digits, text);
+    WritePlainDecimal(DecodePattern(QuadFormat, largest), text);
     return text;
 }
 

@@ -64,7 +64,7 @@ bool SameKeys(const FormatReport& a, const FormatReport& b) {
 }
 
 // The report of `text` into `report`, which keeps its storage from input to input as a stream's
-// does: the smallest ulp of extended and quad (16,000 digits) is written once, not for every zero.
+// does: the exact texts of extended and quad (thousands of digits) are written over it.
 const InputReport& Report(const FloatFormat& f, std::string_view text, bool bytesLe, InputReport& report) {
     BuildReport(text, ReportRequest{{&f}, RoundingMode::NearestEven, true, bytesLe}, report);
     return report;

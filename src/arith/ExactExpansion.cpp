@@ -89,4 +89,17 @@ void WriteDecimalString(char sign, Bits128 significand, int exponent, std::strin
     if (x.Places > 0) limbs::WriteDigits(x.Fraction, out.data() + 2 + integerLength, x.Places);
 }
 
+void WritePlainDigits(bool negative, Bits128 significand, int exponent, std::string& out) {
+    LimbExpansion& x = Workspace();
+    Expand(significand, exponent, x);
+    const limbs::Limbs128 small(x.SmallInteger);
+    const LimbSpan integer = x.IntegerView(small);
+    const std::size_t sign = negative ? 1 : 0;
+    const std::size_t integerLength = limbs::DecimalLength(integer);
+    out.assign(sign + integerLength + (x.Places > 0 ? 1 + x.Places : 0), '.');
+    if (negative) out[0] = '-';
+    limbs::WriteDigits(integer, out.data() + sign, integerLength);
+    if (x.Places > 0) limbs::WriteDigits(x.Fraction, out.data() + sign + integerLength + 1, x.Places);
+}
+
 }  // namespace pexabit

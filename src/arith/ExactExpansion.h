@@ -25,4 +25,9 @@ void ExpandExact(Bits128 significand, int exponent, DecimalExpansion& out);
 // "+0,1000000000000000055511151231257827021181583404541015625"; ('-', 0, 0) gives "-0,0".
 void WriteDecimalString(char sign, Bits128 significand, int exponent, std::string& out);
 
+// The same value in plain notation, written over `out` at its final size: "-" when `negative`,
+// the integer digits, and "." with the fraction digits where there is a fraction.
+// WritePlainDigits(false, 1, -2, out) gives "0.25"; (true, 3, 2) gives "-12"; (true, 0, 0) "-0".
+void WritePlainDigits(bool negative, Bits128 significand, int exponent, std::string& out);
+
 }  // namespace pexabit

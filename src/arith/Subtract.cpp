@@ -1,7 +1,6 @@
 #include "arith/Subtract.h"
 
 #include <algorithm>
-#include <string_view>
 
 #include "text/Characters.h"
 
@@ -15,72 +14,77 @@ void Normalise(std::string& x) {
     if (x.find(',') == std::string::npos) x += ",0";
 }
 
-// The unsigned texts of a and b padded with zeros so that their commas and their ends line up.
-struct Aligned {
-    std::string A, B;
+// The places of both operands lined up: IntegerWidth integer places (the shorter integer part
+// padded with zeros on the left), then FractionWidth fraction places (padded on the right), at
+// least one of each.
+struct Places {
+    std::size_t IntegerWidth, FractionWidth;
+
+    Places(DecimalParts a, DecimalParts b)
+        : IntegerWidth(std::max({a.Integer.size(), b.Integer.size(), std::size_t{1}})),
+          FractionWidth(std::max({a.Fraction.size(), b.Fraction.size(), std::size_t{1}})) {}
+    std::size_t Count() const { return IntegerWidth + FractionWidth; }
+    // The digit of x at `place`, counted from the leftmost integer place.
+    int Digit(DecimalParts x, std::size_t place) const {
+        if (place < IntegerWidth) {
+            const std::size_t pad = IntegerWidth - x.Integer.size();
+            return place < pad ? 0 : DecimalDigitValue(x.Integer[place - pad]);
+        }
+        const std::size_t i = place - IntegerWidth;
+        return i < x.Fraction.size() ? DecimalDigitValue(x.Fraction[i]) : 0;
+    }
+    // Where the digit of `place` goes in "sign I , F".
+    std::size_t TextIndex(std::size_t place) const { return place < IntegerWidth ? 1 + place : 2 + place; }
 };
 
-Aligned Align(std::string_view ta, std::string_view tb) {
-    const std::size_t ia = std::min(ta.find(','), ta.size());
-    const std::size_t ib = std::min(tb.find(','), tb.size());
-    const std::size_t integerWidth = std::max(ia, ib);
-    Aligned r{std::string(integerWidth - ia, '0'), std::string(integerWidth - ib, '0')};
-    r.A += ta;
-    r.B += tb;
-    const std::size_t length = std::max(r.A.size(), r.B.size());
-    r.A.resize(length, '0');
-    r.B.resize(length, '0');
-    return r;
-}
-
-// Index of the first place where the digits differ, or the length when the magnitudes are equal.
-std::size_t FirstDifference(const Aligned& x) {
-    std::size_t i = 0;
-    while (i < x.A.size() && DecimalDigitValue(x.A[i]) == DecimalDigitValue(x.B[i])) ++i;
-    return i;
-}
-
-// minuend - subtrahend from the right with borrow; the "," stands where A has it.
-std::string SubtractAligned(const std::string& a, const std::string& minuend, const std::string& subtrahend,
-                            char sign) {
-    std::string r(a.size() + 1, '0');
+// minuend - subtrahend (the larger first) from the right with borrow, as "sign I,F" with every place.
+std::string SubtractPlaces(const Places& p, DecimalParts minuend, DecimalParts subtrahend, char sign) {
+    std::string r(2 + p.Count(), '0');
     r[0] = sign;
+    r[1 + p.IntegerWidth] = ',';
     int borrow = 0;
-    for (std::size_t i = a.size(); i-- > 0;) {
-        if (a[i] == ',') {
-            r[i + 1] = ',';
-            continue;
-        }
-        const int d = DecimalDigitValue(minuend[i]) - DecimalDigitValue(subtrahend[i]) - borrow;
+    for (std::size_t place = p.Count(); place-- > 0;) {
+        const int d = p.Digit(minuend, place) - p.Digit(subtrahend, place) - borrow;
         borrow = d < 0 ? 1 : 0;
-        r[i + 1] = static_cast<char>('0' + d + 10 * borrow);
+        r[p.TextIndex(place)] = static_cast<char>('0' + d + 10 * borrow);
     }
     return r;
 }
 
 // Leading zeros go unless a lone "0" stands before the ","; trailing zeros go unless a lone
-// "0" stands after it.
-std::string MakeCanonical(const std::string& r) {
-    std::size_t begin = 1;
-    while (begin < r.size() && r[begin] == '0' && !(begin + 1 < r.size() && r[begin + 1] == ',')) ++begin;
+// "0" stands after it. In place.
+void MakeCanonical(std::string& r) {
     std::size_t end = r.size();
-    while (end > begin && r[end - 1] == '0' && r[end - 2] != ',') --end;
-    std::string c(1, r[0]);
-    c.append(r, begin, end - begin);
-    return c;
+    while (r[end - 1] == '0' && r[end - 2] != ',') --end;
+    r.resize(end);
+    std::size_t zeros = 0;
+    while (r[1 + zeros] == '0' && r[2 + zeros] != ',') ++zeros;
+    r.erase(1, zeros);
+}
+
+// "I,F" after the sign as its two parts.
+DecimalParts Split(std::string_view decimal) {
+    const std::size_t comma = decimal.find(',');
+    return {decimal.substr(1, comma - 1), decimal.substr(comma + 1)};
 }
 
 }  // namespace
 
+std::string SubtractMagnitudes(DecimalParts a, DecimalParts b) {
+    const Places p(a, b);
+    std::size_t first = 0;
+    while (first < p.Count() && p.Digit(a, first) == p.Digit(b, first)) ++first;
+    if (first == p.Count()) return "+0,0";
+    const bool bLarger = p.Digit(a, first) < p.Digit(b, first);
+    std::string r = bLarger ? SubtractPlaces(p, b, a, '-') : SubtractPlaces(p, a, b, '+');
+    MakeCanonical(r);
+    return r;
+}
+
 std::string SubtractDecimal(std::string& a, std::string& b) {
     Normalise(a);
     Normalise(b);
-    const Aligned x = Align(std::string_view(a).substr(1), std::string_view(b).substr(1));
-    const std::size_t first = FirstDifference(x);
-    if (first == x.A.size()) return "+0,0";
-    const bool bLarger = DecimalDigitValue(x.A[first]) < DecimalDigitValue(x.B[first]);
-    const std::string r = bLarger ? SubtractAligned(x.A, x.B, x.A, '-') : SubtractAligned(x.A, x.A, x.B, '+');
-    return MakeCanonical(r);
+    return SubtractMagnitudes(Split(a), Split(b));
 }
 
 }  // namespace pexabit

@@ -116,10 +116,23 @@ void AppendValues(FormatObject& json, const FormatReport& r, bool pattern) {
     json.Hex(ReportKey::NanPayload, NanPayload(f, r.Value), 0);
 }
 
+// A format object's keys, punctuation and short members at their longest (quad's 112 fraction
+// bits, its bytes, hex float and relative error): a little over 700 characters.
+constexpr std::size_t FormatObjectRoom = 768;
+constexpr std::size_t LineRoom = 128;       // "input", "round", "formats" and the brackets
+constexpr std::size_t EscapedByteRoom = 6;  // an input byte written as \u00XX
+
+// Room for one input's line: its long texts at their whole length (a cut one takes less), and
+// the rest at its longest, so that the line is written into the output with one allocation.
+std::size_t LineRoomFor(std::string_view input, const InputReport& report) {
+    return LineRoom + EscapedByteRoom * input.size() + FormatObjectRoom * report.Formats.size() + LongTextLength(report);
+}
+
 }  // namespace
 
 void AppendFormatReportJson(std::string& out, std::string_view input, const ReportRequest& request,
                             const InputReport& report) {
+    out.reserve(out.size() + LineRoomFor(input, report));
     JsonObjectWriter json(out);
     json.String("input", input);
     if (report.Offset) {

@@ -180,21 +180,39 @@ std::optional<Scaled<std::uint64_t>> ScaleFast(Bits128 bound, const DecimalPower
 
 // --- Exact path: the bounds written out in decimal with the limb arithmetic. ---
 
-// bound * scale in decimal digits.
-std::string ExactDigits(Bits128 bound, limbs::LimbSpan scale) {
-    const limbs::Limbs product = limbs::Multiply(limbs::Limbs128(bound).View(), scale);
-    std::string digits(limbs::DecimalLength(product), '0');
-    limbs::WriteDigits(product, digits.data(), digits.size());
-    return digits;
-}
+// The bounds times one scale in decimal digits, one bound at a time: each is written over the
+// storage of the one before, which the thread keeps from value to value.
+class BoundDigits {
+public:
+    explicit BoundDigits(limbs::LimbSpan scale) : scale_(scale) {}
+    // bound * scale; the view holds until the next call.
+    std::string_view Of(Bits128 bound) const {
+        Storage& kept = Kept();
+        limbs::Multiply(limbs::Limbs128(bound).View(), scale_, kept.Product);
+        kept.Digits.assign(limbs::DecimalLength(kept.Product), '0');
+        limbs::WriteDigits(kept.Product, kept.Digits.data(), kept.Digits.size());
+        return kept.Digits;
+    }
+
+private:
+    struct Storage {
+        limbs::Limbs Product;
+        std::string Digits;
+    };
+    static Storage& Kept() {
+        thread_local Storage storage;
+        return storage;
+    }
+    limbs::LimbSpan scale_;
+};
 
 // The integer of `digits` divided by 10^k: the digits above the last k, and what the last k
 // (with leading zeros where there are fewer digits than k) say of the fraction.
-Scaled<Bits128> ScaleExact(const std::string& digits, std::size_t k) {
+Scaled<Bits128> ScaleExact(std::string_view digits, std::size_t k) {
     const std::size_t integerDigits = digits.size() > k ? digits.size() - k : 0;
     Bits128 floor = 0;
     for (std::size_t i = 0; i < integerDigits; ++i) floor = floor * 10 + static_cast<unsigned>(digits[i] - '0');
-    const std::string_view fraction = std::string_view(digits).substr(integerDigits);
+    const std::string_view fraction = digits.substr(integerDigits);
     const bool integer = k == 0 || fraction.find_first_not_of('0') == std::string_view::npos;
     if (integer || digits.size() < k) return {floor, integer, -1};
     const bool restZero = fraction.find_first_not_of('0', 1) == std::string_view::npos;
@@ -237,9 +255,12 @@ auto WithIntervalExact(const StoredValue& value, Finish finish) {
     const limbs::LimbSpan scale =
         r.Exponent < 0 ? limbs::PowerOfFive(power, scratch) : limbs::PowerOfTwoLimbs(power, scratch);
     const int point = r.Exponent < 0 ? -r.Exponent : 0;
-    const std::size_t k = ExactDigits(r.Upper - r.Lower, scale).size() - 1;  // floor(log10(width))
-    return finish(ScaleExact(ExactDigits(r.Lower, scale), k), ScaleExact(ExactDigits(r.Middle, scale), k),
-                  ScaleExact(ExactDigits(r.Upper, scale), k), r.Inclusive, static_cast<int>(k) - point);
+    const BoundDigits digits(scale);
+    const std::size_t k = digits.Of(r.Upper - r.Lower).size() - 1;  // floor(log10(width))
+    const Scaled<Bits128> lower = ScaleExact(digits.Of(r.Lower), k);
+    const Scaled<Bits128> middle = ScaleExact(digits.Of(r.Middle), k);
+    const Scaled<Bits128> upper = ScaleExact(digits.Of(r.Upper), k);
+    return finish(lower, middle, upper, r.Inclusive, static_cast<int>(k) - point);
 }
 
 // What the scaled interval gives: the fewest digits alone, or with the power of ten beside them.

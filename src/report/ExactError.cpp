@@ -52,14 +52,10 @@ void WriteTypedMagnitude(const TypedNumber& number, std::string& out) {
     else PlaceDecimalDigits(number.Digits, number.Exponent, out);
 }
 
-std::string MagnitudeDifference(std::string& typedMagnitude, const DecimalExpansion& stored) {
-    std::string storedMagnitude;
-    storedMagnitude.reserve(stored.Integer.size() + stored.Fraction.size() + 3);
-    storedMagnitude += '+';
-    storedMagnitude += stored.Integer;
-    storedMagnitude += ',';
-    storedMagnitude.append(stored.Fraction.empty() ? std::string_view("0") : std::string_view(stored.Fraction));
-    return SubtractDecimal(typedMagnitude, storedMagnitude);
+std::string MagnitudeDifference(std::string_view typedMagnitude, DecimalParts stored) {
+    const std::size_t comma = typedMagnitude.find(',');
+    const DecimalParts typed{typedMagnitude.substr(1, comma - 1), typedMagnitude.substr(comma + 1)};
+    return SubtractMagnitudes(typed, stored);
 }
 
 std::int64_t SignificantDigitCount(std::string_view decimal) {

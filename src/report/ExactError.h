@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "arith/ExactExpansion.h"
+#include "arith/Subtract.h"
 #include "format/TypedNumber.h"
 
 namespace pexabit {
@@ -22,8 +22,8 @@ inline constexpr std::size_t MaxPlainErrorLength = 10000;
 void WriteTypedMagnitude(const TypedNumber& number, std::string& out);
 
 // |typed| - |stored| as a canonical DecimalString with its sign ("-0,25"); "+0,0" when equal.
-// typedMagnitude comes from WriteTypedMagnitude and is left as it is.
-std::string MagnitudeDifference(std::string& typedMagnitude, const DecimalExpansion& stored);
+// typedMagnitude comes from WriteTypedMagnitude; `stored` views the stored value's digits.
+std::string MagnitudeDifference(std::string_view typedMagnitude, DecimalParts stored);
 
 // The significant digits of a DecimalString: from its first nonzero digit to its last ("-0,0250"
 // has 2); 0 for zero.

@@ -28,8 +28,9 @@ struct StoredEnds {
     std::int64_t HighBelow() const { return High - (Digits == "1" ? 1 : 0); }
 };
 
-StoredEnds Ends(const DecimalExpansion& stored) {
-    const std::string all = stored.Integer + stored.Fraction;
+StoredEnds Ends(DecimalParts stored) {
+    std::string all(stored.Integer);
+    all += stored.Fraction;
     const std::size_t first = all.find_first_not_of('0'), last = all.find_last_not_of('0');
     const auto integer = static_cast<std::int64_t>(stored.Integer.size());
     return {all.substr(first, last - first + 1), integer - 1 - static_cast<std::int64_t>(first),
@@ -121,7 +122,7 @@ FarErrorSize MeasureHex(const TypedNumber& number, const StoredValue& value, con
 
 }  // namespace
 
-FarErrorSize MeasureFarError(const TypedNumber& number, const StoredValue& stored, const DecimalExpansion& storedDigits) {
+FarErrorSize MeasureFarError(const TypedNumber& number, const StoredValue& stored, DecimalParts storedDigits) {
     const bool zero = stored.Significand == 0;
     const StoredEnds ends = zero ? StoredEnds{} : Ends(storedDigits);
     const StoredEnds* known = zero ? nullptr : &ends;

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "arith/ExactExpansion.h"
 #include "arith/ScaledBounds.h"
+#include "arith/Subtract.h"
 #include "arith/WideInteger.h"
 #include "format/StoredValue.h"
 #include "format/TypedNumber.h"
@@ -37,11 +37,11 @@ struct FarErrorSize {
 };
 
 // typed - stored for a finite typed `number` beyond MaxWrittenTypedDigits and a finite `stored`
-// value of it (`storedDigits` its exact expansion). Where Digits fits MaxExactDigits and Error is
+// value of it (`storedDigits` its exact digits). Where Digits fits MaxExactDigits and Error is
 // unset (hex floats of millions of digits only), the error has to be written out in full.
 // 1e-99999999999 rounded up in double: Digits 99999999676, RelativeError
 // "-4.9406564584124654e+99999999675".
-FarErrorSize MeasureFarError(const TypedNumber& number, const StoredValue& stored, const DecimalExpansion& storedDigits);
+FarErrorSize MeasureFarError(const TypedNumber& number, const StoredValue& stored, DecimalParts storedDigits);
 
 // (typed - stored) / typed for a decimal typed value D * 10^E far below a stored S * 10^L (S and
 // D digits without leading or trailing zeros, k = L - E > |D| + 40): -(S * 10^k - D) / D.

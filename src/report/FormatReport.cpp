@@ -1,6 +1,7 @@
 #include "report/FormatReport.h"
 
 #include <algorithm>
+#include <map>
 
 #include "format/CanonicalValue.h"
 #include "format/ExactDigitBound.h"
@@ -31,15 +32,22 @@ std::optional<StoredValue> ChooseDescribedValue(const FloatFormat& format, const
     return CanonicalValue(format, value);
 }
 
+// The ulp of a format's zeros and subnormals, 2^MinQuantumExponent (16,494 digits in quad):
+// written once per thread and format, for every report after, fresh ones too.
+const std::string& SmallestUlp(const FloatFormat& format) {
+    thread_local std::map<const FloatFormat*, std::string> kept;
+    std::string& text = kept[&format];
+    if (text.empty()) WritePowerOfTwo(format.MinQuantumExponent(), text);
+    return text;
+}
+
 void DescribeUlp(const FloatFormat& format, std::optional<int> exponent, FormatReport& out) {
-    DecimalExpansion digits;
     if (!exponent) {
         out.Ulp.reset();
     } else if (*exponent != format.MinQuantumExponent()) {
-        WritePowerOfTwo(*exponent, digits, out.Ulp.emplace());
+        WritePowerOfTwo(*exponent, out.Ulp.emplace());
     } else {
-        if (out.SmallestUlp.empty()) WritePowerOfTwo(*exponent, digits, out.SmallestUlp);
-        out.Ulp = out.SmallestUlp;
+        out.Ulp = SmallestUlp(format);
     }
 }
 
@@ -57,17 +65,15 @@ void DescribeTextForms(const FloatFormat& format, const StoredValue& value, Repo
 
 }  // namespace
 
-void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out,
-                         DecimalExpansion& digits, ReportKeys keys) {
-    if (out.Format != &format) out.SmallestUlp.clear();  // a slot that served another format
+void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out, ReportKeys keys) {
     out.Format = &format;
     out.Refusal.reset();
     out.Value = value;
     out.Flags = {};
     out.Exact.clear();
     out.ExactBinary.clear();
-    // The error is measured against the expansion that the exact text is written from.
-    if (keys.HasAny({ReportKey::Exact, ReportKey::Error, ReportKey::RelativeError})) WritePlainDecimal(value, digits, out.Exact);
+    // The error is measured against the exact text itself.
+    if (keys.HasAny({ReportKey::Exact, ReportKey::Error, ReportKey::RelativeError})) WritePlainDecimal(value, out.Exact);
     if (keys.Has(ReportKey::ExactBinary)) WritePlainBinary(value, out.ExactBinary);
     DescribeTextForms(format, value, keys, out);
     const bool noncanonical = value.Class == ValueClass::Noncanonical;
@@ -90,12 +96,11 @@ void ReportPattern(std::string_view input, const ReportRequest& request, InputRe
         return;
     }
     report.Formats.resize(1);
-    DecimalExpansion digits;
-    DescribeStoredValue(format, DecodePattern(format, *read.Pattern), report.Formats[0], digits, request.Keys);
+    DescribeStoredValue(format, DecodePattern(format, *read.Pattern), report.Formats[0], request.Keys);
 }
 
 // The error of one rounded finite value, written out; the typed magnitude is written on first need.
-void WriteError(const TypedNumber& number, const DecimalExpansion& stored, std::string& typedMagnitude, FormatReport& out) {
+void WriteError(const TypedNumber& number, DecimalParts stored, std::string& typedMagnitude, FormatReport& out) {
     if (typedMagnitude.empty()) WriteTypedMagnitude(number, typedMagnitude);
     const std::string difference = MagnitudeDifference(typedMagnitude, stored);
     out.RelativeError = RelativeErrorText(difference, typedMagnitude);
@@ -110,7 +115,7 @@ void WriteError(const TypedNumber& number, const DecimalExpansion& stored, std::
 
 // The error of a typed value too long to write out (`far`): measured, and written only where it
 // is short.
-void DescribeError(const TypedNumber& number, bool far, const StoredValue& value, const DecimalExpansion& stored,
+void DescribeError(const TypedNumber& number, bool far, const StoredValue& value, DecimalParts stored,
                    std::string& typedMagnitude, FormatReport& out) {
     if (!far) return WriteError(number, stored, typedMagnitude, out);
     FarErrorSize size = MeasureFarError(number, value, stored);
@@ -126,14 +131,11 @@ void DescribeError(const TypedNumber& number, bool far, const StoredValue& value
     }
 }
 
-// A format that cannot hold the typed NaN: its name and why, nothing of a value (only the
-// smallest ulp, kept for the stream's later inputs).
+// A format that cannot hold the typed NaN: its name and why, nothing of a value.
 void DescribeRefusal(const FloatFormat& format, std::string message, FormatReport& out) {
-    std::string smallestUlp = out.Format == &format ? std::move(out.SmallestUlp) : std::string();
     out = FormatReport{};
     out.Format = &format;
     out.Refusal = std::move(message);
-    out.SmallestUlp = std::move(smallestUlp);
 }
 
 // No format of the list holds the input: it is refused with the first format's message.
@@ -150,7 +152,6 @@ void RefuseWhole(const ReportRequest& request, InputReport& report) {
 template <typename RoundInto>
 void ReportRounded(const TypedNumber& number, const ReportRequest& request, InputReport& report, RoundInto round) {
     report.Formats.resize(request.Formats.size());
-    DecimalExpansion digits;
     std::string typedMagnitude;
     std::size_t refused = 0;
     const bool far = number.Type == TypedNumber::Kind::Finite && PlainDigitsExceed(number, MaxWrittenTypedDigits);
@@ -163,11 +164,11 @@ void ReportRounded(const TypedNumber& number, const ReportRequest& request, Inpu
             ++refused;
             continue;
         }
-        DescribeStoredValue(format, rounded.Value, out, digits, request.Keys);
+        DescribeStoredValue(format, rounded.Value, out, request.Keys);
         out.Flags = rounded.Flags;
         if (number.Type == TypedNumber::Kind::Finite && HasFiniteValue(rounded.Value) &&
             request.Keys.HasAny({ReportKey::Error, ReportKey::RelativeError})) {
-            DescribeError(number, far, rounded.Value, digits, typedMagnitude, out);
+            DescribeError(number, far, rounded.Value, PlainParts(out.Exact), typedMagnitude, out);
         }
     }
     if (refused > 0 && refused == request.Formats.size()) RefuseWhole(request, report);
@@ -202,6 +203,17 @@ bool AnyRefusal(const InputReport& report) {
     if (!report.Refusal.empty()) return true;
     return std::any_of(report.Formats.begin(), report.Formats.end(),
                        [](const FormatReport& r) { return r.Refusal.has_value(); });
+}
+
+std::size_t LongTextLength(const InputReport& report) {
+    std::size_t length = report.Refusal.size();
+    for (const FormatReport& r : report.Formats) {
+        length += r.Exact.size() + r.ExactBinary.size();
+        if (r.Ulp) length += r.Ulp->size();
+        if (r.Error) length += r.Error->size();
+        if (r.Refusal) length += r.Refusal->size();
+    }
+    return length;
 }
 
 void BuildReport(std::string_view input, const ReportRequest& request, InputReport& report) {

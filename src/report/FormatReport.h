@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "arith/ExactExpansion.h"
 #include "arith/WideInteger.h"
 #include "format/Rounding.h"
 #include "format/StoredValue.h"
@@ -32,9 +31,6 @@ struct FormatReport {
     std::optional<std::string> HexFloat;       // nullopt for NaNs
     std::optional<Bits128> NextUp, NextDown;   // nullopt where there is no neighbour
     std::optional<std::string> Ulp;            // plain decimal; nullopt for infinities and NaNs
-    // The ulp of this format's zeros and subnormals (2^-16494 in quad, 16,494 digits), written
-    // once for a stream of inputs, not once per zero.
-    std::string SmallestUlp;
     // typed - stored, exact (plain, or scientific past MaxPlainErrorLength characters), and
     // its ratio to the typed value; nullopt for a pattern input or a result without a value.
     std::optional<std::string> Error, RelativeError;
@@ -62,6 +58,11 @@ struct InputReport {
 // status 1.
 bool AnyRefusal(const InputReport& report);
 
+// The characters of the long texts the report holds (the exact texts, ulps, errors and
+// refusals, at their whole length): what its writers reserve room for, besides the short
+// members of each format.
+std::size_t LongTextLength(const InputReport& report);
+
 struct ReportRequest {
     std::vector<const FloatFormat*> Formats;
     RoundingMode Mode = RoundingMode::NearestEven;
@@ -87,10 +88,9 @@ struct ReportRequest {
 void BuildReport(std::string_view input, const ReportRequest& request, InputReport& report);
 
 // The stored-value part of one format's report (everything but the rounding's flags and
-// error), written over `out` (Refusal, Error and RelativeError reset). `digits` receives the exact
-// decimal expansion of a finite value when `keys` need it (exact, error, relative_error); the
-// members that no key of `keys` needs are left empty.
-void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out,
-                         DecimalExpansion& digits, ReportKeys keys = {});
+// error), written over `out` (Refusal, Error and RelativeError reset). Exact is written when
+// `keys` need it or the error (exact, error, relative_error); the members that no key of `keys`
+// needs are left empty.
+void DescribeStoredValue(const FloatFormat& format, const StoredValue& value, FormatReport& out, ReportKeys keys = {});
 
 }  // namespace pexabit

@@ -1,5 +1,6 @@
 #include "report/PlainExactTexts.h"
 
+#include "arith/ExactExpansion.h"
 #include "report/PatternFields.h"
 
 namespace pexabit {
@@ -18,20 +19,9 @@ bool WriteNonFinite(const StoredValue& value, std::string& out) {
 
 }  // namespace
 
-void AppendPlain(std::string& out, bool negative, const DecimalExpansion& digits) {
-    if (negative) out += '-';
-    out += digits.Integer;
-    if (!digits.Fraction.empty()) {
-        out += '.';
-        out += digits.Fraction;
-    }
-}
-
-void WritePlainDecimal(const StoredValue& value, DecimalExpansion& digits, std::string& out) {
+void WritePlainDecimal(const StoredValue& value, std::string& out) {
     if (WriteNonFinite(value, out)) return;
-    ExpandExact(value.Significand, value.Exponent, digits);
-    out.clear();
-    AppendPlain(out, value.Negative, digits);
+    WritePlainDigits(value.Negative, value.Significand, value.Exponent, out);
 }
 
 // M * 2^e with M odd: the integer bits are M >> -e, the fraction bits the low -e bits of M
@@ -39,14 +29,16 @@ void WritePlainDecimal(const StoredValue& value, DecimalExpansion& digits, std::
 void WritePlainBinary(const StoredValue& value, std::string& out) {
     if (WriteNonFinite(value, out)) return;
     out.clear();
-    if (value.Negative) out += '-';
     Bits128 m = value.Significand;
     int e = value.Exponent;
     if (m == 0) {
-        out += '0';
+        out.assign(value.Negative ? "-0" : "0");
         return;
     }
     for (; (m & 1) == 0; m >>= 1) ++e;
+    // At most a sign, the bits, a "." and |e| zeros or places: one allocation.
+    out.reserve(2 + static_cast<std::size_t>(BitWidth128(m)) + static_cast<std::size_t>(e < 0 ? -e : e));
+    if (value.Negative) out += '-';
     if (e >= 0) {
         AppendBitsText(out, m, BitWidth128(m));
         out.append(static_cast<std::size_t>(e), '0');
@@ -61,10 +53,13 @@ void WritePlainBinary(const StoredValue& value, std::string& out) {
     AppendBitsText(out, m & LowBits(width), width);
 }
 
-void WritePowerOfTwo(int exponent, DecimalExpansion& digits, std::string& out) {
-    ExpandExact(1, exponent, digits);
-    out.clear();
-    AppendPlain(out, false, digits);
+void WritePowerOfTwo(int exponent, std::string& out) { WritePlainDigits(false, 1, exponent, out); }
+
+DecimalParts PlainParts(std::string_view plain) {
+    if (!plain.empty() && plain[0] == '-') plain.remove_prefix(1);
+    const std::size_t point = plain.find('.');
+    if (point == std::string_view::npos) return {plain, {}};
+    return {plain.substr(0, point), plain.substr(point + 1)};
 }
 
 }  // namespace pexabit

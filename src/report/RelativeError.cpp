@@ -6,6 +6,7 @@
 // digits are written, and the run stands for the rest.
 #include <algorithm>
 #include <cassert>
+#include <charconv>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -63,6 +64,35 @@ BigUnsigned Integer(std::string_view digits, bool up, std::size_t zeros) {
     return n;
 }
 
+// The same within WordDigits digits in all (10^38 < 2^127), in a 128-bit word.
+constexpr std::size_t WordDigits = 38;
+
+Bits128 WordInteger(std::string_view digits, bool up, std::size_t zeros) {
+    Bits128 n = 0;
+    for (const char c : digits) n = n * 10 + static_cast<unsigned>(c - '0');
+    if (up) ++n;
+    for (std::size_t i = 0; i < zeros; ++i) n *= 10;
+    return n;
+}
+
+// n / d, n the integer of `dividend` (plus one when nUp) times 10^zeros, d that of `divisor`
+// (plus one when dUp): the quotient, below 10^19, and whether anything is left. A divisor of up
+// to 20 digits keeps both in 128-bit words, which spares the big integers' allocations.
+struct Quotient {
+    std::uint64_t Value;
+    bool Remainder;
+};
+
+Quotient DivideIntegers(std::string_view dividend, bool nUp, std::size_t zeros, std::string_view divisor, bool dUp) {
+    if (dividend.size() + zeros <= WordDigits) {
+        const Bits128 n = WordInteger(dividend, nUp, zeros), d = WordInteger(divisor, dUp, 0);
+        return {static_cast<std::uint64_t>(n / d), n % d != 0};
+    }
+    BigUnsigned n = Integer(dividend, nUp, zeros);
+    const auto q = static_cast<std::uint64_t>(DivideWithSmallQuotient(n, Integer(divisor, dUp, 0)));
+    return {q, !n.IsZero()};
+}
+
 // e / t to 17 significant digits, nearest with ties to even: Digits in [10^16, 10^17) and the
 // decimal exponent of the first. e's digits past the first |t| + 18 only make the quotient
 // inexact. With `bounds`, e's digits are taken as they stand (plus one unit of the last when
@@ -74,10 +104,9 @@ LeadingDigits DivideAndRound(const ScaledDigits& e, bool eUp, const ScaledDigits
     assert(!(cut && eUp));
     // e = (n + f) 10^scale with 0 <= f < 1, and f > 0 exactly when e's digits were cut.
     const std::int64_t scale = e.Exponent + static_cast<std::int64_t>(e.Digits.size()) - static_cast<std::int64_t>(width);
-    BigUnsigned n = Integer(head, eUp, width - head.size());
-    const BigUnsigned d = Integer(t.Digits, tUp, 0);
-    const auto q = static_cast<std::uint64_t>(DivideWithSmallQuotient(n, d));  // below 10^19
-    const bool sticky = !n.IsZero() || cut || (e.MoreBelow && !eUp);
+    const Quotient division = DivideIntegers(head, eUp, width - head.size(), t.Digits, tUp);
+    const std::uint64_t q = division.Value;
+    const bool sticky = division.Remainder || cut || (e.MoreBelow && !eUp);
     const std::uint64_t unit = q >= 10 * TenTo17 ? 100 : 10;  // the digits beyond the 17th
     LeadingDigits r{scale - t.Exponent + (unit == 100 ? 18 : 17), q / unit, false};
     const std::uint64_t rest = q % unit;
@@ -115,13 +144,14 @@ LeadingDigits RelativeDigits(const ScaledDigits& e, const ScaledDigits& t) {
 
 // "-d.dddddddddddddddde+XX" from 17 digits and the decimal exponent of the first.
 std::string WriteRelativeText(bool negative, std::uint64_t digits, const WideInteger& exponent) {
-    std::string out(negative ? "-" : "");
-    const std::string text = std::to_string(digits);
-    out += text[0];
-    out += '.';
-    out.append(text, 1);
-    out += exponent.IsNegative() ? "e-" : "e+";
+    char text[SignificantDigits];
+    std::to_chars(text, text + SignificantDigits, digits);
     const std::string magnitude = exponent.MagnitudeText();
+    std::string out;
+    out.reserve(SignificantDigits + magnitude.size() + 5);  // "-", ".", "e-", a padding "0"
+    if (negative) out += '-';
+    out.append(1, text[0]).append(1, '.').append(text + 1, SignificantDigits - 1);
+    out += exponent.IsNegative() ? "e-" : "e+";
     if (magnitude.size() < 2) out += '0';
     out += magnitude;
     return out;

@@ -39,9 +39,8 @@ void BuildStoredReport(const StoredInput& input, const ReportRequest& request, I
     from.From = &source;
     from.Pattern = from.BytesLe = false;
     BuildReport(PatternText(input), from, report);
-    DecimalExpansion digits;
     for (FormatReport& r : report.Formats) {
-        if (r.Format == &source && r.Value.Pattern != input.Pattern) DescribeStoredValue(source, value, r, digits, request.Keys);
+        if (r.Format == &source && r.Value.Pattern != input.Pattern) DescribeStoredValue(source, value, r, request.Keys);
     }
 }
 

@@ -2,7 +2,8 @@
 // and exponents beyond the power tables, the limb operations at their boundaries, and the
 // large-number products behind the exact values of long hex floats. The
 // differences of decimal texts and of a value and its rounding are swept by the output guard
-// (every typed number's and every pattern's differences) and the fuzz target.
+// (every typed number's and every pattern's differences) and the fuzz target; here only the
+// lining up of parts that the texts never give (empty parts, padding zeros).
 #include <gtest/gtest.h>
 
 #include <random>
@@ -12,6 +13,7 @@
 #include "arith/DecimalLimbs.h"
 #include "arith/ExactExpansion.h"
 #include "arith/Powers.h"
+#include "arith/Subtract.h"
 
 namespace pexabit {
 namespace {
@@ -36,7 +38,27 @@ TEST(ExactExpansion, RandomSignificandsAndExponents) {
         ASSERT_EQ(text, expected) << "width " << width << " exponent " << e;
         ExpandExact(m, e, parts);
         ASSERT_EQ("-" + parts.Integer + "," + (parts.Fraction.empty() ? "0" : parts.Fraction), expected);
+        WritePlainDigits(true, m, e, text);
+        ASSERT_EQ(text, "-" + parts.Integer + (parts.Fraction.empty() ? "" : "." + parts.Fraction));
     }
+}
+
+// The digits are lined up by their places without copies: catches an integer part padded on
+// the wrong side, a fraction part not padded, a borrow lost at the point, and zeros left over.
+TEST(SubtractMagnitudes, LinesUpPlacesAndTrimsTheResult) {
+    const struct {
+        DecimalParts A, B;
+        const char* Difference;
+        const char* Reason;
+    } cases[] = {
+        {{"100", ""}, {"1", "5"}, "+98,5", "a shorter integer part lines up on the right; an absent fraction is zero"},
+        {{"1", "25"}, {"1", "5"}, "-0,25", "the larger second operand gives '-'; a shorter fraction lines up on the left"},
+        {{"2", "0"}, {"1", "999"}, "+0,001", "a borrow runs across the point; leading zeros of the result go"},
+        {{"10", "5"}, {"0", "5"}, "+10,0", "trailing zeros go, a lone 0 stays after the comma"},
+        {{"007", "50"}, {"7", "5"}, "+0,0", "equal values with padding zeros"},
+        {{"", "5"}, {"", ""}, "+0,5", "an empty integer part reads as 0 and the result still has one"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SubtractMagnitudes(c.A, c.B), c.Difference) << c.Reason;
 }
 
 // The value of normalised limbs; -1 for a zero limb on top, which no operation may leave.

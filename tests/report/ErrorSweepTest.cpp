@@ -281,6 +281,10 @@ TEST(RelativeError, TiesAndCarries) {
         {"-9,99999999999999995", "+1,0", "-1.0000000000000000e+01", "rounding up carries into a new digit"},
         {"+0,0000000000000000000003", "+3,0", "1.0000000000000000e-22", "a small quotient's exponent"},
         {"+0,0000000003", "+3,0", "1.0000000000000000e-10", "the smallest exponent of two digits, not padded"},
+        {"+9,9999999999999999999999999999999999999", "+1,0000000000000000001", "1.0000000000000000e+01",
+         "a 20-digit divisor: the 38-digit dividend at its largest in a 128-bit word"},
+        {"+9,999999999999999999999999999999999999999", "+1,00000000000000000001", "1.0000000000000000e+01",
+         "a 21-digit divisor: a 39-digit dividend overflows a 128-bit word and needs the big integers"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(RelativeErrorText(row.Difference, row.Typed), std::optional<std::string>(row.Expected)) << row.Reason;

@@ -50,10 +50,9 @@ TEST_P(ReadBackSweep, ExactTextsAndUlpAreTheValue) {
     const bool every = GetParam().RandomCount == 0;
     const std::uint64_t count = every ? std::uint64_t{1} << f.TotalBits : static_cast<std::uint64_t>(GetParam().RandomCount);
     FormatReport report;
-    DecimalExpansion digits;
     for (std::uint64_t i = 0; i < count; ++i) {
         const Bits128 pattern = every ? Bits128{i} : MakeBits128(random(), random()) & LowBits(f.TotalBits);
-        DescribeStoredValue(f, DecodePattern(f, pattern), report, digits);
+        DescribeStoredValue(f, DecodePattern(f, pattern), report);
         CheckFormatReport(f, report);
         if (::testing::Test::HasFailure()) return;  // one pattern's failure says it all
     }

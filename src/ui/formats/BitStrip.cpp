@@ -40,9 +40,8 @@ int GapsAbove(const FloatFormat& format, int bit) {
 
 // "2^-1 = 0.5": the weight 2^k written exactly, cut to its first digits when long.
 QString PowerOfTwoText(int k) {
-    DecimalExpansion digits;
     std::string exact;
-    WritePowerOfTwo(k, digits, exact);
+    WritePowerOfTwo(k, exact);
     return QStringLiteral("2^%1 = %2").arg(k).arg(QString::fromStdString(CutDigits(exact, WeightDigits).Text));
 }
 
