@@ -65,14 +65,13 @@ BigUnsigned Integer(std::string_view digits, bool up, std::size_t zeros) {
 }
 
 // The same within WordDigits digits in all (10^38 < 2^127), in a 128-bit word.
-constexpr std::size_t WordDigits = 38;
+constexpr std::size_t WordDigits = WidePowersOfTen.size() - 1;
 
 Bits128 WordInteger(std::string_view digits, bool up, std::size_t zeros) {
     Bits128 n = 0;
     for (const char c : digits) n = n * 10 + static_cast<unsigned>(c - '0');
     if (up) ++n;
-    for (std::size_t i = 0; i < zeros; ++i) n *= 10;
-    return n;
+    return n * WidePowersOfTen[zeros];
 }
 
 // n / d, n the integer of `dividend` (plus one when nUp) times 10^zeros, d that of `divisor`
@@ -85,6 +84,7 @@ struct Quotient {
 
 Quotient DivideIntegers(std::string_view dividend, bool nUp, std::size_t zeros, std::string_view divisor, bool dUp) {
     if (dividend.size() + zeros <= WordDigits) {
+        assert(divisor.size() <= WordDigits);
         const Bits128 n = WordInteger(dividend, nUp, zeros), d = WordInteger(divisor, dUp, 0);
         return {static_cast<std::uint64_t>(n / d), n % d != 0};
     }
