@@ -1,7 +1,9 @@
 #include "arith/ExactExpansion.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <string_view>
 
 #include "arith/DecimalLimbs.h"
 #include "arith/Powers.h"
@@ -65,6 +67,24 @@ void WriteAll(LimbSpan x, std::string& out) {
     limbs::WriteDigits(x, out.data(), out.size());
 }
 
+// significand * 2^exponent written over `out` at its final size: `sign`, the integer digits,
+// `point` and the fraction digits. An integer gets `point` and one "0" only when `pointAlways`.
+void WriteExpansionText(std::string_view sign, char point, bool pointAlways, Bits128 significand, int exponent,
+                        std::string& out) {
+    LimbExpansion& x = Workspace();
+    Expand(significand, exponent, x);
+    const limbs::Limbs128 small(x.SmallInteger);
+    const LimbSpan integer = x.IntegerView(small);
+    const std::size_t integerLength = limbs::DecimalLength(integer);
+    const std::size_t fractionLength = x.Places > 0 ? x.Places : pointAlways ? 1 : 0;
+    out.assign(sign.size() + integerLength + (fractionLength > 0 ? 1 + fractionLength : 0), '0');
+    std::copy(sign.begin(), sign.end(), out.begin());
+    char* const digits = out.data() + sign.size();
+    limbs::WriteDigits(integer, digits, integerLength);
+    if (fractionLength > 0) digits[integerLength] = point;
+    if (x.Places > 0) limbs::WriteDigits(x.Fraction, digits + integerLength + 1, x.Places);
+}
+
 }  // namespace
 
 void ExpandExact(Bits128 significand, int exponent, DecimalExpansion& out) {
@@ -76,30 +96,11 @@ void ExpandExact(Bits128 significand, int exponent, DecimalExpansion& out) {
 }
 
 void WriteDecimalString(char sign, Bits128 significand, int exponent, std::string& out) {
-    LimbExpansion& x = Workspace();
-    Expand(significand, exponent, x);
-    const limbs::Limbs128 small(x.SmallInteger);
-    const LimbSpan integer = x.IntegerView(small);
-    const std::size_t integerLength = limbs::DecimalLength(integer);
-    const std::size_t fractionLength = x.Places == 0 ? 1 : x.Places;  // an integer gets ",0"
-    out.assign(2 + integerLength + fractionLength, '0');
-    out[0] = sign;
-    limbs::WriteDigits(integer, out.data() + 1, integerLength);
-    out[1 + integerLength] = ',';
-    if (x.Places > 0) limbs::WriteDigits(x.Fraction, out.data() + 2 + integerLength, x.Places);
+    WriteExpansionText(std::string_view(&sign, 1), ',', true, significand, exponent, out);
 }
 
 void WritePlainDigits(bool negative, Bits128 significand, int exponent, std::string& out) {
-    LimbExpansion& x = Workspace();
-    Expand(significand, exponent, x);
-    const limbs::Limbs128 small(x.SmallInteger);
-    const LimbSpan integer = x.IntegerView(small);
-    const std::size_t sign = negative ? 1 : 0;
-    const std::size_t integerLength = limbs::DecimalLength(integer);
-    out.assign(sign + integerLength + (x.Places > 0 ? 1 + x.Places : 0), '.');
-    if (negative) out[0] = '-';
-    limbs::WriteDigits(integer, out.data() + sign, integerLength);
-    if (x.Places > 0) limbs::WriteDigits(x.Fraction, out.data() + sign + integerLength + 1, x.Places);
+    WriteExpansionText(negative ? "-" : "", '.', false, significand, exponent, out);
 }
 
 }  // namespace pexabit
