@@ -168,14 +168,11 @@ private:
 
 LimbSpan PowerOf(const PowerTable& table, std::uint32_t base, std::size_t k, Limbs& scratch) {
     if (k <= TabledPowerLimit) return table[k];
-    if (k > KeptPowerLimit) {
-        PowerBeyondTable(table, base, k, scratch);
-        return scratch;
-    }
+    const bool kept = k <= KeptPowerLimit;
     thread_local RecentPowers recent;
-    if (recent.Find(base, k, scratch)) return scratch;
+    if (kept && recent.Find(base, k, scratch)) return scratch;
     PowerBeyondTable(table, base, k, scratch);
-    recent.Keep(base, k, scratch);
+    if (kept) recent.Keep(base, k, scratch);
     return scratch;
 }
 
