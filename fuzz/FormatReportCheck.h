@@ -36,22 +36,6 @@ inline bool WithinFuzzedSize(const TypedNumber& n) {
     return exponent <= FuzzedDigits && digits + exponent <= FuzzedDigits;
 }
 
-// The everyday target's typed numbers: at most 40 digits, and an exponent a few hundred decimal
-// places beyond the Double's range (4.9e-324 = 2^-1074 to 1.8e308 = 2^1024), as a power of ten
-// or, for hex digits, of two. That is well within extended's and quad's range (10^-4966 to
-// 10^4932): their tiny and huge values, with exact texts of thousands of digits, cost a report
-// ten times an everyday one under the sanitizers, and are FormatReportHugeFuzz's with the rest.
-inline constexpr std::size_t EverydayDigits = 40;
-inline constexpr std::int64_t EverydayDecimalExponent = 650;
-inline constexpr std::int64_t EverydayBinaryExponent = 2200;
-
-inline bool WithinEverydaySize(const TypedNumber& n) {
-    if (n.Type != TypedNumber::Kind::Finite) return true;
-    const std::int64_t exponent = n.Exponent < 0 ? -n.Exponent : n.Exponent;
-    return n.Digits.size() <= EverydayDigits &&
-           exponent <= (n.Hex ? EverydayBinaryExponent : EverydayDecimalExponent);
-}
-
 // Typed values whose plain digits pass MaxWrittenTypedDigits (1e-99999999999), which the report
 // measures instead of writing out. GMP cannot hold them, but out there, beyond every format's
 // range, each format rounds them as any value that far out on the same side: a stand-in of
@@ -126,9 +110,6 @@ inline void CheckFormat(const TypedNumber& n, const mpq_class& typed, bool far, 
     Require(testing::ReadPlain(r.Exact) == stored, "the exact text is the stored value", r.Exact);
     Require(far || testing::ReadPlain(*r.Error) == typed - stored, "the error is typed minus stored", *r.Error);
 }
-
-// Which inputs a target takes: the everyday sizes or the huge ones (within FuzzedDigits).
-enum class InputSizes { Everyday, Huge };
 
 inline void CheckFormatReport(const std::uint8_t* data, std::size_t size, InputSizes sizes) {
     if (size == 0) return;

@@ -12,9 +12,30 @@
 #include <string_view>
 #include <tuple>
 
+#include "format/TypedNumber.h"
 #include "window_report/ConversionState.h"
 
 namespace pexabit::fuzz {
+
+// Which inputs a target takes: the everyday sizes, or the huge ones that cost a report ten
+// times an everyday one and more (extended's and quad's tiny and huge values, long digit strings).
+enum class InputSizes { Everyday, Huge };
+
+// The everyday targets' typed numbers: at most 40 digits, and an exponent a few hundred decimal
+// places beyond the Double's range (4.9e-324 = 2^-1074 to 1.8e308 = 2^1024), as a power of ten
+// or, for hex digits, of two. That is well within extended's and quad's range (10^-4966 to
+// 10^4932): their tiny and huge values, with exact texts of thousands of digits, cost a report
+// ten times an everyday one under the sanitizers, and are the Huge targets' with the rest.
+inline constexpr std::size_t EverydayDigits = 40;
+inline constexpr std::int64_t EverydayDecimalExponent = 650;
+inline constexpr std::int64_t EverydayBinaryExponent = 2200;
+
+inline bool WithinEverydaySize(const TypedNumber& n) {
+    if (n.Type != TypedNumber::Kind::Finite) return true;
+    const std::int64_t exponent = n.Exponent < 0 ? -n.Exponent : n.Exponent;
+    return n.Digits.size() <= EverydayDigits &&
+           exponent <= (n.Hex ? EverydayBinaryExponent : EverydayDecimalExponent);
+}
 
 // Stops the run (libFuzzer saves the input) when a property does not hold.
 inline void Require(bool holds, const char* property, std::string_view detail = {}) {
