@@ -65,10 +65,12 @@ inline std::optional<GuardedSignificand> ReadDecimalByPowerTable(std::uint64_t d
     // The true product lies strictly between high * 2^64 + low and that plus w: strictly above
     // high, and below high + 1 unless low + w carries. Only a carry that can reach the kept bits
     // (the dropped ones all ones) leaves them undecided.
+    // The carry is tested first: it is rare, and the 128-bit mask of the dropped bits is only
+    // needed after it.
     const int dropped = BitWidth128(high) - GuardedBits(precision);
-    const Bits128 droppedBits = high & LowBits(dropped);
-    const bool carryPossible = low + w < low;
-    if (carryPossible && droppedBits == LowBits(dropped)) return std::nullopt;
+    if (low + w < low) [[unlikely]] {
+        if ((high & LowBits(dropped)) == LowBits(dropped)) return std::nullopt;
+    }
     return GuardedSignificand{high >> dropped, exponentOfHigh + dropped, true};
 }
 
