@@ -206,6 +206,16 @@ RoundedValue RoundToFormat(const FloatFormat& format, const TypedNumber& number,
     if (number.Digits.empty()) {
         return {FromSignificand(format, number.Negative, 0, format.MinQuantumExponent()), {}, {}};
     }
+    // Most texts are short decimals whose value the parser kept: the power table or the division
+    // reads them here, inline, and no range check is needed first, since rounding takes any
+    // exponent within the table (far below the subnormals or far above the largest value alike).
+    // What they cannot settle, and exponents beyond the table, take the general reading.
+    if (number.ShortValue != 0) {
+        assert(!number.Hex && !number.FarExponent && number.Digits.size() <= static_cast<std::size_t>(MaxShortDigits));
+        if (const auto fast = ReadShortDecimal(number.ShortValue, number.Exponent, format.Precision())) {
+            return RoundGuarded(format, number.Negative, {fast->Bits, fast->Exponent, fast->Sticky}, mode);
+        }
+    }
     const GuardedSignificand magnitude = number.Hex ? ReadHexMagnitude(format, number.Digits, number.Exponent)
                                                     : ReadDecimalMagnitude(format, number.Digits, number.Exponent, number.ShortValue);
     return RoundGuarded(format, number.Negative, magnitude, mode);

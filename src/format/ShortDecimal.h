@@ -19,25 +19,31 @@ inline constexpr int MaxShortDigits = 19;         // 10^19 - 1 < 2^64
 inline constexpr int MaxDivisionPowerOfTen = 19;  // 10^19 < 2^64: a one-word divisor
 inline constexpr int MaxDivisionPrecision = 62;   // the quotient keeps at least 63 bits
 
-// Whether the eight bytes from p are all ASCII digits: each byte's high nibble is 3, and adding 6
-// to its low nibble does not carry out of it.
-inline bool EightDigits(const char* p) {
-    std::uint64_t v = 0;
-    std::memcpy(&v, p, sizeof v);
-    return ((v & 0xF0F0F0F0F0F0F0F0ULL) | (((v + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4)) ==
+// The bytes of the word (the first character in the lowest byte) that are no ASCII digit, as
+// nonzero bytes: a digit's high nibble is 3, and adding 6 to its low nibble does not carry out of
+// it. A carry out of a byte that is no digit may disturb the bytes above it, so only the lowest
+// nonzero byte is sure: the first character that is no digit.
+inline std::uint64_t NonDigitBytes(std::uint64_t v) {
+    return ((v & 0xF0F0F0F0F0F0F0F0ULL) | (((v + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4)) ^
            0x3333333333333333ULL;
 }
 
-// Eight ASCII digits, the first in the lowest byte, as their value: pairs, then quadruples, then
-// the whole, each step one multiply-and-shift that keeps the partial values in separate lanes.
-inline std::uint64_t EightDigitsValue(const char* p) {
-    std::uint64_t v = 0;
+// Eight ASCII digits in a word, the first in the lowest byte, as their value: pairs, then
+// quadruples, then the whole, each step one multiply-and-shift that keeps the partial values in
+// separate lanes.
+inline std::uint64_t WordDigitsValue(std::uint64_t v) {
     static_assert(std::endian::native == std::endian::little, "the first digit must land in the lowest byte");
-    std::memcpy(&v, p, sizeof v);
     v -= 0x3030303030303030ULL;
     v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFULL;            // 4 lanes of two digits
     v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFFULL;          // 2 lanes of four digits
     return (v * 10000 + (v >> 32)) & 0x00000000FFFFFFFFULL;     // eight digits
+}
+
+// The value of the eight ASCII digits from p.
+inline std::uint64_t EightDigitsValue(const char* p) {
+    std::uint64_t v = 0;
+    std::memcpy(&v, p, sizeof v);
+    return WordDigitsValue(v);
 }
 
 // Eisel-Lemire: digits * 10^exponent from one 64 x 128-bit product with the tabled power.
@@ -59,10 +65,12 @@ inline std::optional<GuardedSignificand> ReadDecimalByPowerTable(std::uint64_t d
     // The true product lies strictly between high * 2^64 + low and that plus w: strictly above
     // high, and below high + 1 unless low + w carries. Only a carry that can reach the kept bits
     // (the dropped ones all ones) leaves them undecided.
+    // The carry is tested first: it is rare, and the 128-bit mask of the dropped bits is only
+    // needed after it.
     const int dropped = BitWidth128(high) - GuardedBits(precision);
-    const Bits128 droppedBits = high & LowBits(dropped);
-    const bool carryPossible = low + w < low;
-    if (carryPossible && droppedBits == LowBits(dropped)) return std::nullopt;
+    if (low + w < low) [[unlikely]] {
+        if ((high & LowBits(dropped)) == LowBits(dropped)) return std::nullopt;
+    }
     return GuardedSignificand{high >> dropped, exponentOfHigh + dropped, true};
 }
 

@@ -1,7 +1,9 @@
 #include "format/TypedNumber.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
+#include <cstring>
 
 #include "format/ShortDecimal.h"
 #include "text/Characters.h"
@@ -322,28 +324,42 @@ void Reader::DropTrailingZeros(int digitWeight) {
 constexpr std::size_t MaxPlainDigits = 19;
 constexpr int MaxPlainExponentDigits = 4;
 
-// Digits from p on, leading zeros of the number dropped, into number.Digits and their value
-// into number.ShortValue; false past MaxPlainDigits. Returns with p after them; `count` gets how
-// many were read. Inlined into its two calls: as a call of its own, its pointer and count went
-// through memory, a fifth of the time a short text takes to read.
-[[gnu::always_inline]] inline bool ReadPlainDigits(const char*& p, const char* end, TypedNumber& number, std::size_t& count) {
-    const char* const start = p;
-    // Leading zeros add nothing to the value; past 19 significant digits it wraps, and the
-    // text goes to the Reader.
-    std::uint64_t value = number.ShortValue;
-    for (; end - p >= 8 && EightDigits(p); p += 8) value = value * 100'000'000 + EightDigitsValue(p);
+// A run of digits from p on: those after the number's leading zeros are stored at digits + size,
+// `size` counting them and `value` taking their value. The significant digits of a plain text are
+// gathered so, in a local buffer, and written to the record once, when the whole text has been
+// read as a plain one. Eight at a time while the text has eight bytes left: a word is checked,
+// its digits up to the first other byte taken, and the word stored whole (the buffer has room
+// for it at the last digit). False past MaxPlainDigits significant digits (the value would wrap:
+// the text goes to the Reader). Returns with p after the run. Inlined into its two calls: as a
+// call of its own, its pointer, count and value went through memory.
+[[gnu::always_inline]] inline bool ReadPlainDigits(const char*& p, const char* end, char* digits, std::size_t& size,
+                                                  std::uint64_t& value) {
+    if (size == 0) {
+        while (p != end && *p == '0') ++p;
+    }
+    while (end - p >= 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, p, sizeof word);
+        const std::uint64_t others = NonDigitBytes(word);
+        const int count = others == 0 ? 8 : std::countr_zero(others) / 8;
+        if (count == 0) return true;
+        if (size + static_cast<std::size_t>(count) > MaxPlainDigits) return false;
+        std::memcpy(digits + size, &word, sizeof word);
+        // Fewer than eight: the digits move to the top bytes, zero digits before them.
+        constexpr std::uint64_t AsciiZeros = 0x3030303030303030ULL;
+        const std::uint64_t kept = count == 8 ? word : (word << (64 - 8 * count)) | (AsciiZeros >> (8 * count));
+        value = value * WordPowersOfTen[static_cast<std::size_t>(count)] + WordDigitsValue(kept);
+        size += static_cast<std::size_t>(count);
+        p += count;
+        if (count < 8) return true;
+    }
     for (; p != end; ++p) {
         const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
         if (digit > 9) break;
+        if (size == MaxPlainDigits) return false;
+        digits[size++] = *p;
         value = value * 10 + digit;
     }
-    count = static_cast<std::size_t>(p - start);
-    const char* first = start;
-    if (number.Digits.empty()) first = std::find_if(start, p, [](char c) { return c != '0'; });
-    const auto length = static_cast<std::size_t>(p - first);
-    if (number.Digits.size() + length > MaxPlainDigits) return false;
-    number.Digits.append(first, length);
-    number.ShortValue = value;
     return true;
 }
 
@@ -351,9 +367,18 @@ bool ReadPlainDecimal(std::string_view text, TypedNumber& number) {
     const char* p = text.data();
     const char* const end = p + text.size();
     if (p != end && (*p == '+' || *p == '-')) number.Negative = *p++ == '-';
-    std::size_t integerDigits = 0, fractionDigits = 0;
-    if (!ReadPlainDigits(p, end, number, integerDigits)) return false;
-    if (p != end && (*p == '.' || *p == ',') && !ReadPlainDigits(++p, end, number, fractionDigits)) return false;
+    char digits[MaxPlainDigits + 8];
+    std::size_t size = 0;
+    std::uint64_t value = 0;
+    const char* const integerAt = p;
+    if (!ReadPlainDigits(p, end, digits, size, value)) return false;
+    const auto integerDigits = static_cast<std::size_t>(p - integerAt);
+    std::size_t fractionDigits = 0;
+    if (p != end && (*p == '.' || *p == ',')) {
+        const char* const fractionAt = ++p;
+        if (!ReadPlainDigits(p, end, digits, size, value)) return false;
+        fractionDigits = static_cast<std::size_t>(p - fractionAt);
+    }
     if (integerDigits + fractionDigits == 0) return false;
     std::int64_t exponent = 0;
     if (p != end && (*p == 'e' || *p == 'E')) {
@@ -371,9 +396,9 @@ bool ReadPlainDecimal(std::string_view text, TypedNumber& number) {
     }
     if (p != end) return false;
     std::size_t zeros = 0;
-    while (zeros < number.Digits.size() && number.Digits[number.Digits.size() - 1 - zeros] == '0') ++zeros;
-    number.Digits.resize(number.Digits.size() - zeros);
-    if (zeros != 0) number.ShortValue /= WordPowersOfTen[zeros];
+    while (zeros < size && digits[size - 1 - zeros] == '0') ++zeros;
+    number.Digits.assign(digits, size - zeros);
+    number.ShortValue = zeros == 0 ? value : value / WordPowersOfTen[zeros];
     number.Exponent = number.Digits.empty() ? 0 : exponent - static_cast<std::int64_t>(fractionDigits) + static_cast<std::int64_t>(zeros);
     return true;
 }

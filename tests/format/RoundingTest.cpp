@@ -112,8 +112,8 @@ int CheckAgainstReference(const FloatFormat& f, const std::vector<Sample>& sampl
     return checks;
 }
 
-// NaNs, infinities, zeros, a single rounding where two would differ and an exact reader's edge,
-// each in one format and mode.
+// NaNs, infinities, zeros, a single rounding where two would differ, an exact reader's edge and the
+// power table's ends, each in one format and mode.
 struct SpecialCase {
     const char* Text;
     const FloatFormat* Format;
@@ -146,6 +146,10 @@ const SpecialCase SpecialCases[] = {
     {"1.0000000596046447753906251", &SingleFormat, NE, "3F800001 I--", "rounded once, never through double"},
     {"340282366920938463463374607431768211457", &DoubleFormat, NE, "47F0000000000000 I--",
      "2^128 + 1: an integer of 129 bits, one past what the exact reader may keep whole"},
+    {"1e-400", &DoubleFormat, RoundingMode::Up, "0000000000000001 IU-",
+     "the power table's lowest power, read and rounded with no range check first: far below the quantum, up"},
+    {"-9999999999999999999e400", &E4M3Format, RoundingMode::TowardZero, "FE I-O",
+     "the power table's highest power with 19 digits, far above the largest value: overflow toward zero"},
 };
 
 class Specials : public ::testing::TestWithParam<SpecialCase> {};
