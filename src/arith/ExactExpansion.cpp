@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstdint>
 #include <string_view>
 
@@ -19,7 +20,7 @@ using limbs::LimbSpan;
 // trailing zero bit, so a fraction F' / 2^k (F' odd) has exactly k = Places digits, the last
 // of them a 5: F' * 5^k written in k places needs no trimming.
 struct LimbExpansion {
-    Limbs Integer;   // for e >= 0; otherwise SmallInteger holds the integer part
+    Limbs Integer;   // an integer part of 2^128 and more; below it SmallInteger holds it
     Bits128 SmallInteger = 0;
     Limbs Fraction;
     std::size_t Places = 0;
@@ -48,6 +49,13 @@ void Expand(Bits128 significand, int exponent, LimbExpansion& x) {
     significand >>= zeros;
     exponent += zeros;
     Limbs scratch;
+    // An integer below 2^128 (1.0, every integer a Double holds) is shifted, not multiplied by
+    // a power of two: the product cost more than the rest of the expansion of 1.0.
+    if (exponent >= 0 && exponent <= 128 - BitWidth128(significand)) {
+        assert(BitWidth128(significand) + exponent <= 128);
+        x.SmallInteger = significand << exponent;
+        return;
+    }
     if (exponent >= 0) {
         limbs::Multiply(limbs::Limbs128(significand).View(),
                         limbs::PowerOfTwoLimbs(static_cast<std::size_t>(exponent), scratch), x.Integer);

@@ -43,6 +43,20 @@ TEST(ExactExpansion, RandomSignificandsAndExponents) {
     }
 }
 
+// Integers at the edge of 128 bits: below it they are shifted, from it on multiplied by a power
+// of two; catches a shift past the top bit and a boundary taken one bit off.
+TEST(ExactExpansion, IntegersAtTheEdgeOf128Bits) {
+    std::string text;
+    for (const int width : {1, 53, 64, 65, 113, 128}) {
+        const Bits128 m = LowBits(width);  // all ones: the last bit set, no trailing zero to drop
+        for (const int e : {127 - width, 128 - width, 129 - width}) {
+            if (e < 0) continue;
+            WriteDecimalString('-', m, e, text);
+            EXPECT_EQ(text, ToDecimalString(Scaled(ToMpz(m), e), '-')) << "width " << width << " exponent " << e;
+        }
+    }
+}
+
 // The digits are lined up by their places without copies: catches an integer part padded on
 // the wrong side, a fraction part not padded, a borrow lost at the point, and zeros left over.
 TEST(SubtractMagnitudes, LinesUpPlacesAndTrimsTheResult) {
