@@ -11,6 +11,7 @@
 
 #include "../tests/support/GmpReference.h"
 #include "FuzzSupport.h"
+#include "GmpMemory.h"
 #include "arith/ExactExpansion.h"
 #include "arith/Subtract.h"
 #include "window_report/Scientific.h"

@@ -2,8 +2,9 @@
 // The references' own memory (GMP's and MPFR's numbers) taken from the C library's allocator
 // directly, past ASan's: checking one input of the every-format report makes some 750 GMP and
 // MPFR temporaries, twenty for each of the report's allocations, and ASan's allocator spends more
-// on recording their stacks and filling their blocks than the report costs. The system under
-// test allocates through ASan as before; only the independent reference leaves it.
+// on recording their stacks and filling their blocks than the report costs; the digit
+// arithmetic's checks build a rational and its text for each operand. The system under test
+// allocates through ASan as before; only the independent reference leaves it.
 #include <gmp.h>
 
 #include <cstddef>
