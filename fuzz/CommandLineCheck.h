@@ -195,7 +195,7 @@ inline void CheckCommandLine(const std::uint8_t* data, std::size_t size, InputSi
     const CliParse parse = ParseCliOptions(argv);
     if (parse.Options.File) return;
     const ValueSizes sizes = SizesOf(parse.Options, rest);
-    if (sizes.TooLong || sizes.BeyondEveryday != (inputSizes == InputSizes::Huge)) return;
+    if (sizes.TooLong || !Takes(inputSizes, !sizes.BeyondEveryday)) return;
 
     const Run run = RunInMemory(arguments, rest, separator);
     Require(run.Status == ExitConverted || run.Status == ExitRefused || run.Status == ExitFailure,

@@ -97,7 +97,7 @@ inline void CheckEveryFormatPattern(const std::uint8_t* data, std::size_t size, 
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     const PatternText read = ReadPatternText(f, text, bytesLe);
     const bool everyday = !read.Pattern || WithinEverydaySize(f, *read.Pattern);
-    if (everyday != (sizes == InputSizes::Everyday)) return;
+    if (!Takes(sizes, everyday)) return;
     const InputReport& report = Report(f, text, bytesLe, inputs[index]);
     if (!read.Pattern) {
         Require(report.Refusal == read.Error && !report.Refusal.empty() && report.Formats.empty(),

@@ -121,7 +121,7 @@ inline void CheckFormatReport(const std::uint8_t* data, std::size_t size, InputS
     const std::optional<mpq_class> standIn = far ? FarStandIn(*parsed.Number) : std::nullopt;
     if (far && !standIn) return;
     const bool everyday = !parsed.Number || WithinEverydaySize(*parsed.Number);
-    if (everyday != (sizes == InputSizes::Everyday)) return;
+    if (!Takes(sizes, everyday)) return;
     const ReportRequest request{{AllFormats.begin(), AllFormats.end()}, mode, false, false};
     // The everyday target makes a report for each input: one kept from input to input (as the
     // command line's stream keeps it, which CommandLineFuzz runs) leaves some inputs with more

@@ -21,6 +21,9 @@ namespace pexabit::fuzz {
 // times an everyday one and more (extended's and quad's tiny and huge values, long digit strings).
 enum class InputSizes { Everyday, Huge };
 
+// Whether a target of `sizes` takes an input of everyday sizes (`everyday`) or a huge one.
+inline bool Takes(InputSizes sizes, bool everyday) { return everyday == (sizes == InputSizes::Everyday); }
+
 // The everyday targets' typed numbers: at most 40 digits, and an exponent a few hundred decimal
 // places beyond the Double's range (4.9e-324 = 2^-1074 to 1.8e308 = 2^1024), as a power of ten
 // or, for hex digits, of two. That is well within extended's and quad's range (10^-4966 to

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cassert>
 #include <cstdint>
 #include <string_view>
 
@@ -49,14 +48,13 @@ void Expand(Bits128 significand, int exponent, LimbExpansion& x) {
     significand >>= zeros;
     exponent += zeros;
     Limbs scratch;
-    // An integer below 2^128 (1.0, every integer a Double holds) is shifted, not multiplied by
-    // a power of two: the product cost more than the rest of the expansion of 1.0.
-    if (exponent >= 0 && exponent <= 128 - BitWidth128(significand)) {
-        assert(BitWidth128(significand) + exponent <= 128);
-        x.SmallInteger = significand << exponent;
-        return;
-    }
     if (exponent >= 0) {
+        // An integer below 2^128 (1.0, every integer a Double holds) is shifted, not multiplied
+        // by a power of two: the product cost more than the rest of the expansion of 1.0.
+        if (exponent <= 128 - BitWidth128(significand)) {
+            x.SmallInteger = significand << exponent;
+            return;
+        }
         limbs::Multiply(limbs::Limbs128(significand).View(),
                         limbs::PowerOfTwoLimbs(static_cast<std::size_t>(exponent), scratch), x.Integer);
         return;
